@@ -1,0 +1,124 @@
+#include "cli_app.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "cli_options.h"
+#include "ed2k_link.h"
+#include "file_hash_pass.h"
+#include "hash_text.h"
+#include "name_encoding.h"
+
+namespace lm::cli {
+
+namespace {
+
+struct Entry {
+    std::string link;
+    const FileDigests* digests;
+};
+
+void PrintEntries(const std::vector<Entry>& entries, const CliOptions& options, std::ostream& out,
+                  bool& firstBlock) {
+    const bool lower = options.link.lowercaseHashes;
+    for (const Entry& e : entries) {
+        if (!options.info) {
+            out << e.link << '\n';
+            continue;
+        }
+        if (!firstBlock) {
+            out << '\n';
+        }
+        firstBlock = false;
+        out << e.link << '\n'
+            << "CRC32: " << CrcText(e.digests->crc32, lower) << '\n'
+            << "MD5: " << HexText(e.digests->md5, lower) << '\n'
+            << "SHA1: " << HexText(e.digests->sha1, lower) << '\n';
+    }
+}
+
+class ProgressLine {
+public:
+    ProgressLine(std::ostream& err, bool enabled) : err_(err), enabled_(enabled) {}
+
+    void Show(const std::string& name, std::uint32_t done, std::uint32_t total) {
+        if (!enabled_ || total < 2) {
+            return;
+        }
+        const int percent = static_cast<int>(std::lround(100.0 * done / total));
+        err_ << "\r\033[K" << name << ' ' << percent << '%' << std::flush;
+        shown_ = true;
+    }
+
+    void Clear() {
+        if (shown_) {
+            err_ << "\r\033[K" << std::flush;
+            shown_ = false;
+        }
+    }
+
+private:
+    std::ostream& err_;
+    bool enabled_;
+    bool shown_ = false;
+};
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+           bool showProgress) {
+    CliOptions options;
+    std::string badOption;
+    if (ParseCliOptions(args, options, badOption) != ParseResult::Ok) {
+        err << "linkmint-cli: unknown option '" << badOption << "'\n" << kUsage;
+        return 2;
+    }
+    if (options.help || options.paths.empty()) {
+        out << kUsage;
+        return 0;
+    }
+
+    int status = 0;
+    bool firstBlock = true;
+    ChunkBuffer buffer;
+    ProgressLine progress(err, showProgress);
+    for (const std::string& path : options.paths) {
+        const std::string shownName =
+            Utf16ToBytes(NameWithoutPath(BytesToUtf16(path)));
+        PassHooks hooks;
+        hooks.chunkDone = [&](std::uint32_t done, std::uint32_t total) {
+            progress.Show(shownName, done, total);
+        };
+        FileDigests digests;
+        PassOutcome outcome;
+        try {
+            outcome = HashFile(path, buffer, hooks, digests);
+        } catch (const ReadError& e) {
+            progress.Clear();
+            err << "Error: Unable to read file \"" << path << "\": " << e.what() << ".\n";
+            status = 1;
+            continue;
+        }
+        progress.Clear();
+        if (outcome != PassOutcome::Hashed) {
+            err << "Error: Unable to open file \"" << path << "\".\n";
+            status = 1;
+            continue;
+        }
+
+        const std::u16string name = BytesToUtf16(path);
+        std::vector<Entry> entries;
+        entries.push_back({Utf16ToBytes(Ed2kLink(name, digests.size, digests.ed2k, options.link)),
+                           &digests});
+        if (digests.hasSecondEd2k) {
+            entries.push_back(
+                {Utf16ToBytes(Ed2kLink(name, digests.size, digests.ed2kSecond, options.link)),
+                 &digests});
+        }
+        PrintEntries(entries, options, out, firstBlock);
+        out.flush();
+    }
+    return status;
+}
+
+}  // namespace lm::cli

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace lm::cli {
+
+// Runs linkmint-cli over `args` (without the program name) and returns the
+// exit status: 0 when every file was hashed, 1 when some could not be, 2 for
+// a bad option. `showProgress` draws a progress line on `err` for files
+// larger than one chunk.
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+           bool showProgress);
+
+}  // namespace lm::cli

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "ed2k_link.h"
+
+namespace lm::cli {
+
+struct CliOptions {
+    LinkOptions link;
+    bool info = false;  // a block per entry instead of bare links
+    bool help = false;
+    std::vector<std::string> paths;
+};
+
+enum class ParseResult { Ok, BadOption };
+
+// Options may stand anywhere before "--"; everything after it is a path.
+ParseResult ParseCliOptions(const std::vector<std::string>& args, CliOptions& options,
+                            std::string& badOption);
+
+extern const char* const kUsage;
+
+}  // namespace lm::cli

@@ -1,0 +1,63 @@
+#include "digest_lanes.h"
+
+#include <algorithm>
+
+#include "crc32.h"
+
+namespace lm {
+
+void Md5CrcLane::Begin() {
+    md5_.Init();
+    crcRegister_ = 0xFFFFFFFFu;
+}
+
+void Md5CrcLane::FeedChunk(std::span<const std::uint8_t> chunk) {
+    md5_.Update(chunk.data(), static_cast<std::uint32_t>(chunk.size()));
+    crcRegister_ = CrcUpdateBuffer(chunk.data(), chunk.size(), crcRegister_);
+}
+
+void Md5CrcLane::Finish(FileDigests& out) {
+    out.crc32 = ~crcRegister_;
+    md5_.Final(out.md5.data());
+}
+
+void Ed2kSha1Lane::Begin() {
+    sha1_.Init();
+    chunkDigests_.clear();
+}
+
+void Ed2kSha1Lane::FeedChunk(std::span<const std::uint8_t> chunk) {
+    Digest16 digest;
+    md4_.Init();
+    md4_.Update(chunk.data(), static_cast<std::uint32_t>(chunk.size()));
+    md4_.Final(digest.data());
+    chunkDigests_.append(reinterpret_cast<const char*>(digest.data()), digest.size());
+    sha1_.Update(chunk.data(), static_cast<std::uint32_t>(chunk.size()));
+}
+
+void Ed2kSha1Lane::Finish(FileDigests& out) {
+    const std::size_t chunks = chunkDigests_.size() / 16;
+    if (chunks == 0) {
+        out.ed2k = EmptyChunkHash;
+    } else if (chunks == 1) {
+        std::copy_n(reinterpret_cast<const std::uint8_t*>(chunkDigests_.data()), 16,
+                    out.ed2k.begin());
+    } else {
+        md4_.Init();
+        md4_.UpdateFromString(chunkDigests_);
+        md4_.Final(out.ed2k.data());
+    }
+
+    out.hasSecondEd2k = HasSecondEd2kHash(out.size);
+    if (out.hasSecondEd2k) {
+        // No single-chunk shortcut here: the digest list is always hashed.
+        md4_.Init();
+        md4_.UpdateFromString(chunkDigests_);
+        md4_.Update(EmptyChunkHash.data(), EmptyChunkHash.size());
+        md4_.Final(out.ed2kSecond.data());
+    }
+
+    sha1_.Final(out.sha1.data());
+}
+
+}  // namespace lm
