@@ -2,6 +2,9 @@
 
 #include <cstring>
 
+#include "cpu_features.h"
+#include "hash_variants.h"
+
 namespace lm {
 
 namespace {
@@ -22,9 +25,32 @@ constexpr std::array<std::array<std::uint32_t, 256>, 8> MakeSlicingTables() {
 
 constexpr auto kSlices = MakeSlicingTables();
 
+// Below this length the folding code has nothing to fold and the table wins.
+constexpr std::size_t kShortBuffer = 64;
+
+struct CrcChoice {
+    const char* name;
+    CrcUpdateFn fn;
+};
+
+const CrcChoice& ChosenCrc() {
+    static const CrcChoice choice = ActiveCpuFeatures().pclmul
+                                        ? CrcChoice{"pclmul", CrcUpdatePclmul}
+                                        : CrcChoice{"slicing8", CrcUpdateSlicing8};
+    return choice;
+}
+
 }  // namespace
 
-std::uint32_t CrcUpdateBuffer(const void* buffer, std::size_t length, std::uint32_t reg) {
+std::uint32_t CrcUpdateBytewise(const void* buffer, std::size_t length, std::uint32_t reg) {
+    const auto* p = static_cast<const std::uint8_t*>(buffer);
+    while (length-- > 0) {
+        reg = kCrcTable[(reg ^ *p++) & 0xFF] ^ (reg >> 8);
+    }
+    return reg;
+}
+
+std::uint32_t CrcUpdateSlicing8(const void* buffer, std::size_t length, std::uint32_t reg) {
     const auto* p = static_cast<const std::uint8_t*>(buffer);
     while (length >= 8) {
         std::uint32_t lo, hi;
@@ -41,6 +67,17 @@ std::uint32_t CrcUpdateBuffer(const void* buffer, std::size_t length, std::uint3
         reg = kCrcTable[(reg ^ *p++) & 0xFF] ^ (reg >> 8);
     }
     return reg;
+}
+
+std::uint32_t CrcUpdateBuffer(const void* buffer, std::size_t length, std::uint32_t reg) {
+    if (length < kShortBuffer) {
+        return CrcUpdateSlicing8(buffer, length, reg);
+    }
+    return ChosenCrc().fn(buffer, length, reg);
+}
+
+const char* CrcActiveVariant() {
+    return ChosenCrc().name;
 }
 
 std::uint32_t CrcUpdateStream(ByteStream& stream, std::uint32_t reg) {
