@@ -6,7 +6,9 @@ namespace lm {
 
 namespace {
 
-inline std::uint32_t Rotl(std::uint32_t x, int s) { return (x << s) | (x >> (32 - s)); }
+inline std::uint32_t Rotl(std::uint32_t x, int s) {
+    return (x << s) | (x >> (32 - s));
+}
 
 inline std::uint32_t LoadLe(const std::uint8_t* p) {
     std::uint32_t v;
@@ -19,18 +21,24 @@ inline std::uint32_t LoadLe(const std::uint8_t* p) {
 void Md4Compress(std::uint32_t* state, const std::uint8_t* blocks, std::size_t blockCount) {
     std::uint32_t a = state[0], b = state[1], c = state[2], d = state[3];
     for (; blockCount > 0; --blockCount, blocks += 64) {
-        std::uint32_t x[16];
-        for (int i = 0; i < 16; ++i) {
-            x[i] = LoadLe(blocks + 4 * i);
-        }
         const std::uint32_t aa = a, bb = b, cc = c, dd = d;
 
-#define LM_MD4_F(x, y, z) ((z) ^ ((x) & ((y) ^ (z))))
-#define LM_MD4_G(x, y, z) (((x) & (y)) | ((z) & ((x) | (y))))
-#define LM_MD4_H(x, y, z) ((x) ^ (y) ^ (z))
-#define LM_MD4_R1(a, b, c, d, k, s) a = Rotl(a + LM_MD4_F(b, c, d) + x[k], s)
-#define LM_MD4_R2(a, b, c, d, k, s) a = Rotl(a + LM_MD4_G(b, c, d) + x[k] + 0x5A827999u, s)
-#define LM_MD4_R3(a, b, c, d, k, s) a = Rotl(a + LM_MD4_H(b, c, d) + x[k] + 0x6ED9EBA1u, s)
+        // Each step first adds everything that does not depend on b, the
+        // value the previous step has just produced, so that only one or two
+        // operations stand between that value and the rotation. The message
+        // words are read straight from the block. In the second round the
+        // majority function is split into the disjoint terms (c & d) and
+        // (b & (c ^ d)), which may be added one after the other.
+#define LM_X(k) LoadLe(blocks + 4 * (k))
+#define LM_MD4_R1(a, b, c, d, k, s) \
+    a += LM_X(k);                   \
+    a = Rotl(a + (d ^ (b & (c ^ d))), s)
+#define LM_MD4_R2(a, b, c, d, k, s)       \
+    a += LM_X(k) + 0x5A827999u + (c & d); \
+    a = Rotl(a + (b & (c ^ d)), s)
+#define LM_MD4_R3(a, b, c, d, k, s) \
+    a += LM_X(k) + 0x6ED9EBA1u;     \
+    a = Rotl(a + ((c ^ d) ^ b), s)
 
         LM_MD4_R1(a, b, c, d, 0, 3);
         LM_MD4_R1(d, a, b, c, 1, 7);
@@ -83,9 +91,7 @@ void Md4Compress(std::uint32_t* state, const std::uint8_t* blocks, std::size_t b
         LM_MD4_R3(c, d, a, b, 7, 11);
         LM_MD4_R3(b, c, d, a, 15, 15);
 
-#undef LM_MD4_F
-#undef LM_MD4_G
-#undef LM_MD4_H
+#undef LM_X
 #undef LM_MD4_R1
 #undef LM_MD4_R2
 #undef LM_MD4_R3
