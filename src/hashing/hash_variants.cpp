@@ -7,11 +7,11 @@
 namespace lm {
 
 std::vector<HashVariant<BlockCompressFn>> Md4Variants() {
-    return {{"portable", Md4Compress, true}};
+    return {{"reference", Md4CompressReference, true}, {"unrolled", Md4Compress, true}};
 }
 
 std::vector<HashVariant<BlockCompressFn>> Md5Variants() {
-    return {{"portable", Md5Compress, true}};
+    return {{"reference", Md5CompressReference, true}, {"unrolled", Md5Compress, true}};
 }
 
 std::vector<HashVariant<BlockCompressFn>> Sha1Variants() {

@@ -48,15 +48,20 @@ void Sha1CompressPortable(std::uint32_t* state, const std::uint8_t* blocks,
         // (b & c) | (d & (b ^ c)) never overlap, so they are added separately.
 #define LM_SHA1_W(i) \
     (w[(i)&15] = Rotl(w[((i) + 13) & 15] ^ w[((i) + 8) & 15] ^ w[((i) + 2) & 15] ^ w[(i)&15], 1))
-#define LM_SHA1_CH(a, b, c, d, e, wi)                           \
-    e += Rotl(a, 5) + (d ^ (b & (c ^ d))) + 0x5A827999u + (wi); \
+#define LM_SHA1_CH(a, b, c, d, e, wi) \
+    e += (wi) + 0x5A827999u;          \
+    e += d ^ (b & (c ^ d));           \
+    e += Rotl(a, 5);                  \
     b = Rotl(b, 30)
-#define LM_SHA1_PAR(a, b, c, d, e, k, wi)       \
-    e += Rotl(a, 5) + (b ^ c ^ d) + (k) + (wi); \
+#define LM_SHA1_PAR(a, b, c, d, e, k, wi) \
+    e += (wi) + (k);                      \
+    e += b ^ c ^ d;                       \
+    e += Rotl(a, 5);                      \
     b = Rotl(b, 30)
 #define LM_SHA1_MAJ(a, b, c, d, e, wi)       \
     e += (wi) + 0x8F1BBCDCu + (d & (b ^ c)); \
-    e += (b & c) + Rotl(a, 5);               \
+    e += b & c;                              \
+    e += Rotl(a, 5);                         \
     b = Rotl(b, 30)
 #define LM_SHA1_FIVE(R, i, W)   \
     R(a, b, c, d, e, W(i));     \
