@@ -80,11 +80,10 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
 
     int status = 0;
     bool firstBlock = true;
-    ChunkBuffer buffer;
+    ChunkBuffer buffer(options.threads);
     ProgressLine progress(err, showProgress);
     for (const std::string& path : options.paths) {
-        const std::string shownName =
-            Utf16ToBytes(NameWithoutPath(BytesToUtf16(path)));
+        const std::string shownName = Utf16ToBytes(NameWithoutPath(BytesToUtf16(path)));
         PassHooks hooks;
         hooks.chunkDone = [&](std::uint32_t done, std::uint32_t total) {
             progress.Show(shownName, done, total);
@@ -108,8 +107,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
 
         const std::u16string name = BytesToUtf16(path);
         std::vector<Entry> entries;
-        entries.push_back({Utf16ToBytes(Ed2kLink(name, digests.size, digests.ed2k, options.link)),
-                           &digests});
+        entries.push_back(
+            {Utf16ToBytes(Ed2kLink(name, digests.size, digests.ed2k, options.link)), &digests});
         if (digests.hasSecondEd2k) {
             entries.push_back(
                 {Utf16ToBytes(Ed2kLink(name, digests.size, digests.ed2kSecond, options.link)),

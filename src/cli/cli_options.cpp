@@ -3,19 +3,22 @@
 namespace lm::cli {
 
 const char* const kUsage =
-    "Usage: linkmint-cli [--strip-path] [--lowercase] [--no-trailing-slash] [--info] [--] PATH...\n"
+    "Usage: linkmint-cli [--strip-path] [--lowercase] [--no-trailing-slash] [--info] [--threads N] "
+    "[--] PATH...\n"
     "Prints the ed2k link of every file, in the order given.\n"
     "\n"
     "  --strip-path         put only the file name in the link, not its directories\n"
     "  --lowercase          write hashes with a-f instead of A-F\n"
     "  --no-trailing-slash  end links with \"|\" instead of \"|/\"\n"
     "  --info               print the link, CRC32, MD5 and SHA1 of every file\n"
+    "  --threads N          hash on N threads: 1, or 2 (the default on two or more cores)\n"
     "  -h, --help           show this text\n";
 
 ParseResult ParseCliOptions(const std::vector<std::string>& args, CliOptions& options,
                             std::string& badOption) {
     bool optionsEnded = false;
-    for (const std::string& arg : args) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
         if (optionsEnded || arg.empty() || arg[0] != '-' || arg == "-") {
             options.paths.push_back(arg);
         } else if (arg == "--") {
@@ -28,6 +31,9 @@ ParseResult ParseCliOptions(const std::vector<std::string>& args, CliOptions& op
             options.link.trailingSlash = false;
         } else if (arg == "--info") {
             options.info = true;
+        } else if (arg == "--threads" && i + 1 < args.size() &&
+                   (args[i + 1] == "1" || args[i + 1] == "2")) {
+            options.threads = args[++i] == "1" ? 1 : 2;
         } else if (arg == "-h" || arg == "--help") {
             options.help = true;
         } else {

@@ -3,19 +3,61 @@
 #include <cerrno>
 #include <cstring>
 #include <string>
+#include <thread>
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "lane_thread.h"
+
 namespace lm {
 
-std::uint8_t* ChunkBuffer::Reserve(std::size_t bytes) {
-    if (bytes > capacity_) {
-        data_.reset(new std::uint8_t[bytes]);
-        capacity_ = bytes;
+namespace {
+
+// Below this many bytes a chunk is hashed on the calling thread: handing it
+// to another thread would cost more than it saves.
+constexpr std::size_t kParallelMin = 256 * 1024;
+
+}  // namespace
+
+ChunkBuffer::ChunkBuffer(unsigned threads)
+    : parallel_(threads == 0 ? std::thread::hardware_concurrency() >= 2 : threads >= 2) {}
+
+ChunkBuffer::~ChunkBuffer() = default;
+
+void ChunkBuffer::SetHelperHook(std::function<void()> hook) {
+    hook_ = std::move(hook);
+    if (reader_) {
+        reader_->SetTaskHook(hook_);
     }
-    return data_.get();
+    if (lane_) {
+        lane_->SetTaskHook(hook_);
+    }
+}
+
+std::uint8_t* ChunkBuffer::Slot(std::uint32_t chunkIndex) {
+    auto& slot = slots_[parallel_ ? chunkIndex % 2 : 0];
+    if (!slot) {
+        slot.reset(new std::uint8_t[kChunkSize]);
+    }
+    return slot.get();
+}
+
+LaneThread& ChunkBuffer::Reader() {
+    if (!reader_) {
+        reader_ = std::make_unique<LaneThread>();
+        reader_->SetTaskHook(hook_);
+    }
+    return *reader_;
+}
+
+LaneThread& ChunkBuffer::Lane() {
+    if (!lane_) {
+        lane_ = std::make_unique<LaneThread>();
+        lane_->SetTaskHook(hook_);
+    }
+    return *lane_;
 }
 
 bool FileHashPass::Open(const std::filesystem::path& path) {
@@ -26,7 +68,7 @@ bool FileHashPass::Open(const std::filesystem::path& path) {
     if (fd < 0) {
         return false;
     }
-    struct stat st{};
+    struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
         return false;
@@ -36,24 +78,59 @@ bool FileHashPass::Open(const std::filesystem::path& path) {
 
     fd_ = fd;
     size_ = static_cast<std::uint64_t>(st.st_size);
-    bytesLeft_ = size_;
     chunkCount_ = ChunkCountFor(size_);
     chunksDone_ = 0;
     md5Crc_.Begin();
     ed2kSha1_.Begin();
+    readAhead_ = buffer_.Parallel() && size_ >= kParallelMin;
+    if (readAhead_) {
+        StartReading(0);
+    }
     return true;
 }
 
+std::size_t FileHashPass::ChunkBytes(std::uint32_t chunkIndex) const {
+    const std::uint64_t left = size_ - std::uint64_t{chunkIndex} * kChunkSize;
+    return static_cast<std::size_t>(left > kChunkSize ? kChunkSize : left);
+}
+
+void FileHashPass::ReadChunk(std::uint32_t chunkIndex) {
+    ReadExactly(buffer_.Slot(chunkIndex), ChunkBytes(chunkIndex));
+}
+
+void FileHashPass::StartReading(std::uint32_t chunkIndex) {
+    buffer_.Reader().Post([this, chunkIndex] { ReadChunk(chunkIndex); });
+}
+
 void FileHashPass::HashNextChunk() {
-    const std::size_t n =
-        static_cast<std::size_t>(bytesLeft_ > kChunkSize ? kChunkSize : bytesLeft_);
-    std::uint8_t* chunk = buffer_.Reserve(kChunkSize);
-    ReadExactly(chunk, n);
-    const std::span<const std::uint8_t> bytes(chunk, n);
-    ed2kSha1_.FeedChunk(bytes);
-    md5Crc_.FeedChunk(bytes);
-    bytesLeft_ -= n;
+    const std::uint32_t i = chunksDone_;
+    if (readAhead_) {
+        buffer_.Reader().Wait();  // chunk i is in its slot, or its read failed
+        if (i + 1 < chunkCount_) {
+            StartReading(i + 1);  // into the other slot, whose chunk is done
+        }
+    } else {
+        ReadChunk(i);
+    }
+    FeedLanes({buffer_.Slot(i), ChunkBytes(i)});
     ++chunksDone_;
+}
+
+void FileHashPass::FeedLanes(std::span<const std::uint8_t> chunk) {
+    if (!buffer_.Parallel() || chunk.size() < kParallelMin) {
+        ed2kSha1_.FeedChunk(chunk);
+        md5Crc_.FeedChunk(chunk);
+        return;
+    }
+    LaneThread& lane = buffer_.Lane();
+    lane.Post([this, chunk] { ed2kSha1_.FeedChunk(chunk); });
+    try {
+        md5Crc_.FeedChunk(chunk);
+    } catch (...) {
+        lane.Drain();
+        throw;
+    }
+    lane.Wait();
 }
 
 void FileHashPass::ReadExactly(std::uint8_t* into, std::size_t bytes) {
@@ -75,6 +152,9 @@ void FileHashPass::ReadExactly(std::uint8_t* into, std::size_t bytes) {
 
 void FileHashPass::Close() {
     if (fd_ >= 0) {
+        if (readAhead_) {
+            buffer_.Reader().Drain();  // a read ahead may still use the file
+        }
         ::close(fd_);
         fd_ = -1;
     }
@@ -91,8 +171,8 @@ FileDigests FileHashPass::Finish() {
     return out;
 }
 
-PassOutcome HashFile(const std::filesystem::path& path, ChunkBuffer& buffer,
-                     const PassHooks& hooks, FileDigests& out) {
+PassOutcome HashFile(const std::filesystem::path& path, ChunkBuffer& buffer, const PassHooks& hooks,
+                     FileDigests& out) {
     FileHashPass pass(buffer);
     if (!pass.Open(path)) {
         return PassOutcome::OpenFailed;

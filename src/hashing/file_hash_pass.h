@@ -19,15 +19,39 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// Memory for one chunk, kept for a whole run of the worker and reused for
-// every chunk of every file.
+class LaneThread;
+
+// The working memory of the hasher, kept for a whole run of the worker and
+// reused for every chunk of every file: two chunk buffers (one being hashed
+// while the next is read) and, where more than one core is available, the
+// threads that share the work. Construct it on the thread that will run the
+// passes; the helper threads start there and inherit its priority.
 class ChunkBuffer {
 public:
-    std::uint8_t* Reserve(std::size_t bytes);
+    // threads: 1 hashes everything on the calling thread; 0 chooses two
+    // lanes when the machine has at least two cores.
+    explicit ChunkBuffer(unsigned threads = 0);
+    ~ChunkBuffer();
+    ChunkBuffer(const ChunkBuffer&) = delete;
+    ChunkBuffer& operator=(const ChunkBuffer&) = delete;
+
+    bool Parallel() const { return parallel_; }
+
+    // Runs on the helper threads before each piece of work they do, e.g. to
+    // follow a change of the worker's priority.
+    void SetHelperHook(std::function<void()> hook);
 
 private:
-    std::unique_ptr<std::uint8_t[]> data_;
-    std::size_t capacity_ = 0;
+    friend class FileHashPass;
+    std::uint8_t* Slot(std::uint32_t chunkIndex);
+    LaneThread& Reader();
+    LaneThread& Lane();
+
+    bool parallel_;
+    std::unique_ptr<std::uint8_t[]> slots_[2];
+    std::unique_ptr<LaneThread> reader_;
+    std::unique_ptr<LaneThread> lane_;
+    std::function<void()> hook_;
 };
 
 // One pass over one file, step by step, so that the caller can check for a
@@ -42,6 +66,10 @@ private:
 // The file is opened read-only without any lock, so other programs may read
 // and write it meanwhile. Its size is taken once, at Open; a file that grows
 // afterwards is hashed over that many bytes.
+//
+// With a parallel ChunkBuffer the next chunk is read in the background while
+// the current one is hashed, and the two digest lanes run side by side; each
+// HashNextChunk still returns only when its chunk is completely done.
 class FileHashPass {
 public:
     explicit FileHashPass(ChunkBuffer& buffer) : buffer_(buffer) {}
@@ -67,12 +95,16 @@ public:
     FileDigests Finish();
 
 private:
+    std::size_t ChunkBytes(std::uint32_t chunkIndex) const;
+    void ReadChunk(std::uint32_t chunkIndex);
+    void StartReading(std::uint32_t chunkIndex);
     void ReadExactly(std::uint8_t* into, std::size_t bytes);
+    void FeedLanes(std::span<const std::uint8_t> chunk);
 
     ChunkBuffer& buffer_;
+    bool readAhead_ = false;  // chunks are read on the reader thread
     int fd_ = -1;
     std::uint64_t size_ = 0;
-    std::uint64_t bytesLeft_ = 0;
     std::uint32_t chunkCount_ = 0;
     std::uint32_t chunksDone_ = 0;
     Md5CrcLane md5Crc_;
@@ -90,7 +122,7 @@ struct PassHooks {
 };
 
 // Runs a whole pass with the hooks in their places. Throws ReadError.
-PassOutcome HashFile(const std::filesystem::path& path, ChunkBuffer& buffer,
-                     const PassHooks& hooks, FileDigests& out);
+PassOutcome HashFile(const std::filesystem::path& path, ChunkBuffer& buffer, const PassHooks& hooks,
+                     FileDigests& out);
 
 }  // namespace lm

@@ -1,0 +1,134 @@
+// linkmint-cli's output, byte for byte, and its errors and exit statuses.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "cli_app.h"
+#include "name_encoding.h"
+#include "temp_dir.h"
+
+namespace lm::cli {
+namespace {
+
+struct CliRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+CliRun RunWith(const std::vector<std::string>& args) {
+    std::ostringstream out, err;
+    int status = RunCli(args, out, err, false);
+    return {status, out.str(), err.str()};
+}
+
+class CliTest : public ::testing::Test {
+protected:
+    std::string Write(const std::string& name, const std::string& bytes) {
+        const auto path = dir_.Path() / name;
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path.string();
+    }
+    TempDir dir_;
+};
+
+TEST_F(CliTest, LinksInArgumentOrder) {
+    const std::string abc = Write("abc.txt", "abc");
+    const std::string empty = Write("empty [00000000].bin", "");
+    const CliRun run = RunWith({abc, empty});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    // An empty file is an exact multiple of the chunk size: it gets its
+    // second link on the next line.
+    EXPECT_EQ(run.out, "ed2k://|file|" + abc + "|3|A448017AAF21D8525FC10AE87AA6729D|/\n" +
+                           "ed2k://|file|" + empty + "|0|31D6CFE0D16AE931B73C59D7E0C089C0|/\n" +
+                           "ed2k://|file|" + empty + "|0|BE6BC64C94BBC062BCEBFB40B4F93304|/\n");
+}
+
+TEST_F(CliTest, OptionsShapeTheLink) {
+    const std::string abc = Write("abc.txt", "abc");
+    const CliRun run = RunWith({"--strip-path", "--lowercase", "--no-trailing-slash", abc});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "ed2k://|file|abc.txt|3|a448017aaf21d8525fc10ae87aa6729d|\n");
+}
+
+TEST_F(CliTest, InfoBlocks) {
+    const std::string abc = Write("abc.txt", "abc");
+    const std::string empty = Write("empty", "");
+    const CliRun run = RunWith({"--info", "--strip-path", abc, empty});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out,
+              "ed2k://|file|abc.txt|3|A448017AAF21D8525FC10AE87AA6729D|/\n"
+              "CRC32: 352441C2\n"
+              "MD5: 900150983CD24FB0D6963F7D28E17F72\n"
+              "SHA1: A9993E364706816ABA3E25717850C26C9CD0D89D\n"
+              "\n"
+              "ed2k://|file|empty|0|31D6CFE0D16AE931B73C59D7E0C089C0|/\n"
+              "CRC32: 00000000\n"
+              "MD5: D41D8CD98F00B204E9800998ECF8427E\n"
+              "SHA1: DA39A3EE5E6B4B0D3255BFEF95601890AFD80709\n"
+              "\n"
+              "ed2k://|file|empty|0|BE6BC64C94BBC062BCEBFB40B4F93304|/\n"
+              "CRC32: 00000000\n"
+              "MD5: D41D8CD98F00B204E9800998ECF8427E\n"
+              "SHA1: DA39A3EE5E6B4B0D3255BFEF95601890AFD80709\n");
+}
+
+TEST_F(CliTest, MissingFileIsReportedAndTheRestStillHashed) {
+    const std::string abc = Write("abc.txt", "abc");
+    const std::string missing = (dir_.Path() / "missing.avi").string();
+    const CliRun run = RunWith({missing, "--strip-path", abc, dir_.Path().string()});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "ed2k://|file|abc.txt|3|A448017AAF21D8525FC10AE87AA6729D|/\n");
+    EXPECT_EQ(run.err, "Error: Unable to open file \"" + missing + "\".\n" +
+                           "Error: Unable to open file \"" + dir_.Path().string() + "\".\n");
+}
+
+TEST_F(CliTest, UsageAndBadOptions) {
+    CliRun run = RunWith({});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.out.find("Usage: linkmint-cli"), std::string::npos);
+
+    run = RunWith({"--frobnicate", "x"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_NE(run.err.find("unknown option '--frobnicate'"), std::string::npos);
+    EXPECT_NE(run.err.find("Usage: linkmint-cli"), std::string::npos);
+
+    // After "--" everything is a path, even what looks like an option.
+    const std::string odd = Write("--info", "abc");
+    run = RunWith({"--strip-path", "--", "--info"});
+    EXPECT_EQ(run.status, 1);  // "--info" relative to the working directory
+    run = RunWith({"--strip-path", "--", odd});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "ed2k://|file|--info|3|A448017AAF21D8525FC10AE87AA6729D|/\n");
+}
+
+TEST_F(CliTest, NamesThatAreNotUtf8SurviveUnchanged) {
+    const std::string latin1 = "caf\xE9 \xFF.txt";  // not valid UTF-8
+    const std::string path = Write(latin1, "abc");
+    const CliRun run = RunWith({"--strip-path", path});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "ed2k://|file|" + latin1 + "|3|A448017AAF21D8525FC10AE87AA6729D|/\n");
+}
+
+TEST(NameEncoding, RoundTripsAnyBytes) {
+    const std::string samples[] = {"",
+                                   "plain",
+                                   "caf\xC3\xA9",
+                                   "\xF0\x9F\x98\x80",
+                                   "\xE9\xFF\xC3",
+                                   "\xED\xA0\x80",  // surrogate
+                                   "\xC0\xAF",      // overlong
+                                   "\xF4\x90\x80\x80",
+                                   std::string("a\0b", 3)};
+    for (const std::string& s : samples) {
+        EXPECT_EQ(Utf16ToBytes(BytesToUtf16(s)), s);
+    }
+    EXPECT_EQ(BytesToUtf16("caf\xC3\xA9"), u"café");
+    EXPECT_EQ(BytesToUtf16("\xF0\x9F\x98\x80"), u"\U0001F600");
+}
+
+}  // namespace
+}  // namespace lm::cli

@@ -1,0 +1,90 @@
+// Hash texts, ed2k links and the CRC-in-name verdicts.
+#include <gtest/gtest.h>
+
+#include "crc_in_name.h"
+#include "ed2k_link.h"
+#include "hash_text.h"
+
+namespace lm {
+namespace {
+
+const Digest16 kHash = {0x00, 0x01, 0x0A, 0x1F, 0xA0, 0xFF, 0x12, 0x34,
+                        0x56, 0x78, 0x9A, 0xBC, 0xDE, 0xF0, 0x0F, 0xED};
+
+TEST(HashText, DigitsAndCase) {
+    EXPECT_EQ(HexText(kHash), "00010A1FA0FF123456789ABCDEF00FED");
+    EXPECT_EQ(HexText(kHash, true), "00010a1fa0ff123456789abcdef00fed");
+    EXPECT_EQ(HexText({}), "");
+    EXPECT_EQ(CrcText(0), "00000000");
+    EXPECT_EQ(CrcText(0x00ABCDEF), "00ABCDEF");
+    EXPECT_EQ(CrcText(0xCBF43926, true), "cbf43926");
+}
+
+TEST(Ed2kLink, PiecesAndOptions) {
+    const std::u16string path = u"/home/ann/Videos/clip.avi";
+    LinkOptions strip;
+    strip.stripPath = true;
+    EXPECT_EQ(Ed2kLink(path, 1'000'000, kHash, strip),
+              u"ed2k://|file|clip.avi|1000000|00010A1FA0FF123456789ABCDEF00FED|/");
+
+    LinkOptions full;
+    EXPECT_EQ(Ed2kLink(path, 1'000'000, kHash, full),
+              u"ed2k://|file|/home/ann/Videos/clip.avi|1000000|00010A1FA0FF123456789ABCDEF00FED|/");
+    full.trailingSlash = false;
+    EXPECT_EQ(Ed2kLink(path, 0, kHash, full),
+              u"ed2k://|file|/home/ann/Videos/clip.avi|0|00010A1FA0FF123456789ABCDEF00FED|");
+
+    // Lower case touches the hash only, not the name or the literal parts.
+    LinkOptions lower;
+    lower.stripPath = true;
+    lower.lowercaseHashes = true;
+    EXPECT_EQ(Ed2kLink(u"/x/ABC DEF.AVI", 4'500'000'000ull, kHash, lower),
+              u"ed2k://|file|ABC DEF.AVI|4500000000|00010a1fa0ff123456789abcdef00fed|/");
+}
+
+TEST(Ed2kLink, NamesAreCopiedUnescaped) {
+    LinkOptions strip;
+    strip.stripPath = true;
+    const std::u16string name = u"Ünïcödé %20 & | [x] \U0001F600 日本.mkv";
+    EXPECT_EQ(Ed2kLink(u"/d/" + name, 7, kHash, strip),
+              u"ed2k://|file|" + name + u"|7|00010A1FA0FF123456789ABCDEF00FED|/");
+}
+
+TEST(Ed2kLink, NameWithoutPath) {
+    EXPECT_EQ(NameWithoutPath(u"/a/b/c.txt"), u"c.txt");
+    EXPECT_EQ(NameWithoutPath(u"c.txt"), u"c.txt");
+    EXPECT_EQ(NameWithoutPath(u"/a/b/"), u"");
+    // Backslashes and colons are ordinary name characters here.
+    EXPECT_EQ(NameWithoutPath(u"/a/C:\\x\\y.avi"), u"C:\\x\\y.avi");
+}
+
+TEST(CrcInName, FindsOnlyDelimitedRunsOfEight) {
+    EXPECT_EQ(FindCRCInName(u"[ABCDEF01]"), 2);
+    EXPECT_EQ(FindCRCInName(u"show_01_[abcdef01].mkv"), 10);  // lower case counts
+    EXPECT_EQ(FindCRCInName(u"ABCDEF01.avi"), 0);             // no character before the run
+    EXPECT_EQ(FindCRCInName(u"x_ABCDEF01"), 0);               // no character after the run
+    EXPECT_EQ(FindCRCInName(u"x ABCDEF0 y"), 0);              // seven digits
+    EXPECT_EQ(FindCRCInName(u"x ABCDEF012 y"), 0);            // nine digits
+    EXPECT_EQ(FindCRCInName(u"x ABCDEFG1 y"), 0);
+    EXPECT_EQ(FindCRCInName(u"x 12345678 y 9ABCDEF0 z"), 3);
+    EXPECT_EQ(FindCRCInName(u""), 0);
+    EXPECT_EQ(FindCRCInName(u"[1234567]"), 0);
+}
+
+TEST(CrcInName, Verdicts) {
+    EXPECT_EQ(CheckCrcInName(u"/v/Show - 01 [1A2B3C4D].mkv", "1A2B3C4D"), crcMatches);
+    EXPECT_EQ(CheckCrcInName(u"/v/Show - 01 [1a2b3c4d].mkv", "1A2B3C4D"), crcMatches);
+    EXPECT_EQ(CheckCrcInName(u"/v/Show - 01 [1A2B3C4D].mkv", "1a2b3c4d"), crcMatches);
+    // A plain substring test: inside a longer run of digits still matches.
+    EXPECT_EQ(CheckCrcInName(u"/v/FF1A2B3C4DFF.mkv", "1A2B3C4D"), crcMatches);
+    EXPECT_EQ(CheckCrcInName(u"/v/Show - 01 [DEADBEEF].mkv", "1A2B3C4D"), crcMismatch);
+    EXPECT_EQ(CheckCrcInName(u"/v/DEADBEEF.avi", "1A2B3C4D"), crcNotFound);
+    EXPECT_EQ(CheckCrcInName(u"/v/holiday.avi", "1A2B3C4D"), crcNotFound);
+    EXPECT_EQ(CheckCrcInName(u"/v/empty 00000000.txt", "00000000"), crcMatches);
+    // Only the name is looked at, not the directories.
+    EXPECT_EQ(CheckCrcInName(u"/v [DEADBEEF]/holiday.avi", "1A2B3C4D"), crcNotFound);
+    EXPECT_EQ(CheckCrcInName(u"/v [1A2B3C4D]/holiday.avi", "1A2B3C4D"), crcNotFound);
+}
+
+}  // namespace
+}  // namespace lm
