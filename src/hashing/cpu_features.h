@@ -6,6 +6,9 @@ namespace lm {
 struct CpuFeatures {
     bool shaNi = false;   // SHA1RNDS4 and friends, with SSSE3 and SSE4.1
     bool pclmul = false;  // PCLMULQDQ with SSE4.1
+    // VPCLMULQDQ on 256-bit registers, with AVX2 and the operating system
+    // saving those registers
+    bool vpclmul = false;
 };
 
 // Asks the processor itself, ignoring the environment.

@@ -34,9 +34,16 @@ struct CrcChoice {
 };
 
 const CrcChoice& ChosenCrc() {
-    static const CrcChoice choice = ActiveCpuFeatures().pclmul
-                                        ? CrcChoice{"pclmul", CrcUpdatePclmul}
-                                        : CrcChoice{"slicing8", CrcUpdateSlicing8};
+    static const CrcChoice choice = [] {
+        const CpuFeatures& cpu = ActiveCpuFeatures();
+        if (cpu.vpclmul) {
+            return CrcChoice{"vpclmul", CrcUpdateVpclmul};
+        }
+        if (cpu.pclmul) {
+            return CrcChoice{"pclmul", CrcUpdatePclmul};
+        }
+        return CrcChoice{"slicing8", CrcUpdateSlicing8};
+    }();
     return choice;
 }
 

@@ -23,7 +23,8 @@ std::vector<HashVariant<CrcUpdateFn>> CrcVariants() {
     const CpuFeatures hardware = DetectCpuFeatures();
     return {{"bytewise", CrcUpdateBytewise, true},
             {"slicing8", CrcUpdateSlicing8, true},
-            {"pclmul", CrcUpdatePclmul, hardware.pclmul}};
+            {"pclmul", CrcUpdatePclmul, hardware.pclmul},
+            {"vpclmul", CrcUpdateVpclmul, hardware.vpclmul}};
 }
 
 }  // namespace lm

@@ -30,6 +30,8 @@ void Sha1CompressShaNi(std::uint32_t* state, const std::uint8_t* blocks, std::si
 std::uint32_t CrcUpdateBytewise(const void* buffer, std::size_t length, std::uint32_t reg);
 std::uint32_t CrcUpdateSlicing8(const void* buffer, std::size_t length, std::uint32_t reg);
 std::uint32_t CrcUpdatePclmul(const void* buffer, std::size_t length, std::uint32_t reg);
+// The same folding on 256-bit registers; needs DetectCpuFeatures().vpclmul.
+std::uint32_t CrcUpdateVpclmul(const void* buffer, std::size_t length, std::uint32_t reg);
 
 template <typename Fn>
 struct HashVariant {

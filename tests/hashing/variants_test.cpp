@@ -251,18 +251,19 @@ TEST(HashVariantDispatch, DispatchersMatchTheirVariants) {
 
     const CpuFeatures& active = ActiveCpuFeatures();
     EXPECT_STREQ(Sha1ActiveVariant(), active.shaNi ? "shani" : "portable");
-    EXPECT_STREQ(CrcActiveVariant(), active.pclmul ? "pclmul" : "slicing8");
+    EXPECT_STREQ(CrcActiveVariant(),
+                 active.vpclmul ? "vpclmul" : (active.pclmul ? "pclmul" : "slicing8"));
 }
 
 TEST(HashVariantDispatch, PortableOverrideSwitchesExtensionsOff) {
-    const CpuFeatures all{true, true};
+    const CpuFeatures all{true, true, true};
     for (const char* keep : {static_cast<const char*>(nullptr), "", "0"}) {
         const CpuFeatures got = ApplyPortableOverride(all, keep);
-        EXPECT_TRUE(got.shaNi && got.pclmul) << (keep ? keep : "(unset)");
+        EXPECT_TRUE(got.shaNi && got.pclmul && got.vpclmul) << (keep ? keep : "(unset)");
     }
     for (const char* drop : {"1", "yes", "00"}) {
         const CpuFeatures got = ApplyPortableOverride(all, drop);
-        EXPECT_FALSE(got.shaNi || got.pclmul) << drop;
+        EXPECT_FALSE(got.shaNi || got.pclmul || got.vpclmul) << drop;
     }
 }
 
