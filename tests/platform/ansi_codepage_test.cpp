@@ -1,0 +1,57 @@
+#include <gtest/gtest.h>
+
+#include "ansi_codepage.h"
+
+namespace lm {
+namespace {
+
+TEST(AnsiCodePage, HighControlRangeFollowsWindows1252) {
+    const std::pair<unsigned char, char16_t> samples[] = {
+        {0x80, 0x20AC}, {0x82, 0x201A}, {0x83, 0x0192}, {0x85, 0x2026}, {0x88, 0x02C6},
+        {0x8A, 0x0160}, {0x8C, 0x0152}, {0x8E, 0x017D}, {0x91, 0x2018}, {0x94, 0x201D},
+        {0x96, 0x2013}, {0x97, 0x2014}, {0x99, 0x2122}, {0x9C, 0x0153}, {0x9F, 0x0178},
+    };
+    for (const auto& [byte, unicode] : samples) {
+        EXPECT_EQ(AnsiToUnicode(byte), unicode) << int(byte);
+        EXPECT_EQ(static_cast<unsigned char>(UnicodeToAnsi(unicode)), byte) << int(byte);
+    }
+    // Outside 80-9F the code page is Latin-1.
+    for (int b : {0x00, 0x41, 0x7F, 0xA0, 0xE9, 0xFF}) {
+        EXPECT_EQ(AnsiToUnicode(static_cast<unsigned char>(b)), char16_t(b));
+    }
+}
+
+TEST(AnsiCodePage, EveryByteSurvivesTheRoundTrip) {
+    QByteArray all;
+    for (int b = 0; b < 256; ++b) {
+        all.append(static_cast<char>(b));
+    }
+    const QString text = FromAnsi(all);
+    ASSERT_EQ(text.size(), 256);
+    EXPECT_EQ(ToAnsi(text), all);
+    EXPECT_FALSE(NeedsWideChars(text));
+}
+
+TEST(AnsiCodePage, UndefinedBytesMapToTheirControlCharacters) {
+    for (int b : {0x81, 0x8D, 0x8F, 0x90, 0x9D}) {
+        EXPECT_EQ(AnsiToUnicode(static_cast<unsigned char>(b)), char16_t(b));
+        EXPECT_EQ(static_cast<unsigned char>(UnicodeToAnsi(char16_t(b))), b);
+    }
+    // The other C1 controls have no byte: 80 stands for the euro sign.
+    EXPECT_EQ(UnicodeToAnsi(0x0080), '?');
+    EXPECT_EQ(UnicodeToAnsi(0x009F), '?');
+}
+
+TEST(AnsiCodePage, UnmappableCharactersBecomeQuestionMarks) {
+    // Cyrillic, CJK, a lone surrogate, and an emoji (one "?" for the pair).
+    const QString text = QString::fromUtf8("a\u0416b\u4E2D") + QChar(0xD800) + u'c' +
+                         QString::fromUtf8("\U0001F600") + u'd';
+    EXPECT_EQ(ToAnsi(text), QByteArray("a?b??c?d"));
+    EXPECT_TRUE(NeedsWideChars(text));
+    EXPECT_TRUE(NeedsWideChars(QString::fromUtf8("\u0101")));  // no best-fit to "a"
+    EXPECT_FALSE(NeedsWideChars(QString::fromUtf8("caf\u00E9 \u20AC? \u0152uvre")));
+    EXPECT_FALSE(NeedsWideChars(QString()));
+}
+
+}  // namespace
+}  // namespace lm
