@@ -1,0 +1,150 @@
+#include "dir_listing.h"
+
+#include <QFile>
+
+#include <dirent.h>
+#include <sys/stat.h>
+
+#include <cstring>
+#include <memory>
+#include <optional>
+#include <set>
+#include <utility>
+
+#include "mask.h"
+
+namespace lm {
+
+std::atomic<bool> CancelListing{false};
+
+namespace {
+
+struct DirCloser {
+    void operator()(DIR* d) const { closedir(d); }
+};
+using DirHandle = std::unique_ptr<DIR, DirCloser>;
+
+using DirId = std::pair<dev_t, ino_t>;
+
+// Compiles each mask once, on its first use, so that an invalid mask is only
+// reported when a file is tested against it, as if it were compiled per test.
+class MaskList {
+public:
+    explicit MaskList(const QString& masks) {
+        for (const QString& text : SplitMasks(masks)) {
+            entries_.push_back({text, std::nullopt});
+        }
+    }
+
+    bool AnyMatches(const QString& name) {
+        for (Entry& entry : entries_) {
+            if (!entry.mask) {
+                entry.mask.emplace(entry.text);  // throws for an invalid mask
+            }
+            if (entry.mask->Matches(name)) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    bool Empty() const { return entries_.empty(); }
+
+private:
+    struct Entry {
+        QString text;
+        std::optional<TMask> mask;
+    };
+    std::vector<Entry> entries_;
+};
+
+class Lister {
+public:
+    Lister(MaskList& masks, QStringList& list, bool recurse, bool fullPath,
+           const ListingEventHook& afterMatch)
+        : masks_(masks),
+          list_(list),
+          recurse_(recurse),
+          fullPath_(fullPath),
+          afterMatch_(afterMatch) {}
+
+    // `dir` ends in "/"; `encoded` is the same path as the file system has
+    // it (names are carried as found, not re-encoded). `top` is the directory the user asked for,
+    // the only one that looks at CancelListing.
+    void Walk(const QString& dir, const QByteArray& encoded, bool top) {
+        DirHandle handle(opendir(encoded.constData()));
+        if (!handle) {
+            return;
+        }
+        struct stat self {};
+        if (fstat(dirfd(handle.get()), &self) != 0 ||
+            !visited_.insert({self.st_dev, self.st_ino}).second) {
+            return;
+        }
+        while (dirent* entry = readdir(handle.get())) {
+            const char* raw = entry->d_name;
+            if (std::strcmp(raw, ".") == 0 || std::strcmp(raw, "..") == 0) {
+                continue;
+            }
+            HandleEntry(dir, encoded, raw, entry->d_type);
+            if (top && CancelListing.load()) {
+                return;
+            }
+        }
+    }
+
+private:
+    void HandleEntry(const QString& dir, const QByteArray& encodedDir, const char* raw,
+                     unsigned char type) {
+        bool isDir = type == DT_DIR;
+        bool isFile = type == DT_REG;
+        if (type == DT_LNK || type == DT_UNKNOWN) {
+            // Follow links: whatever they point at decides.
+            struct stat st {};
+            if (stat((encodedDir + raw).constData(), &st) != 0) {
+                return;  // a dangling link or a vanished entry
+            }
+            isDir = S_ISDIR(st.st_mode);
+            isFile = S_ISREG(st.st_mode);
+        }
+        const QString name = QFile::decodeName(raw);
+        if (isDir) {
+            if (recurse_) {
+                Walk(dir + name + u'/', encodedDir + raw + '/', false);
+            }
+            return;
+        }
+        if (!isFile || !masks_.AnyMatches(name)) {
+            return;
+        }
+        list_.append(fullPath_ ? dir + name : name);
+        if (afterMatch_) {
+            afterMatch_();
+        }
+    }
+
+    MaskList& masks_;
+    QStringList& list_;
+    bool recurse_;
+    bool fullPath_;
+    const ListingEventHook& afterMatch_;
+    std::set<DirId> visited_;
+};
+
+}  // namespace
+
+void ListDirFiles(const QString& dir, const QString& masks, QStringList& list, bool recurse,
+                  bool fullPath, const ListingEventHook& afterMatch) {
+    CancelListing = false;
+    if (dir.isEmpty()) {
+        return;
+    }
+    const QString top = dir.endsWith(u'/') ? dir : dir + u'/';
+    MaskList maskList(masks);
+    if (maskList.Empty()) {
+        return;  // nothing can match
+    }
+    Lister(maskList, list, recurse, fullPath, afterMatch).Walk(top, QFile::encodeName(top), true);
+}
+
+}  // namespace lm

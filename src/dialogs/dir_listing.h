@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <atomic>
+#include <functional>
+
+namespace lm {
+
+// Set to stop a running listing: the select-directory dialog sets it from the
+// events that a listing lets through. Every ListDirFiles clears it first.
+extern std::atomic<bool> CancelListing;
+
+// Called after each file that a listing appends, so that the window can
+// process pending events (and a Cancel click can set CancelListing).
+using ListingEventHook = std::function<void()>;
+
+// Lists `dir` (with or without its trailing "/"; empty lists nothing) and
+// appends to `list` every file whose name matches one of `masks` (split by
+// SplitMasks, tested in order, each file taken once): its full path when
+// `fullPath`, else its bare name. The order is the file system's own,
+// depth-first and pre-order when `recurse`: a subdirectory's files come where
+// the subdirectory stands in its parent's listing.
+//
+// Hidden files are listed like any others. Only regular files are taken;
+// fifos, sockets and devices are skipped (reading one could block forever).
+// A directory that cannot be read contributes nothing, silently. Symbolic
+// links are followed, but each directory (by device and inode) is walked at
+// most once, so link cycles end.
+//
+// CancelListing is looked at after each entry of the top directory only; a
+// subdirectory being walked is finished first.
+//
+// Throws EMaskException when a file is tested against an invalid mask; what
+// was appended until then stays in `list`.
+void ListDirFiles(const QString& dir, const QString& masks, QStringList& list, bool recurse,
+                  bool fullPath, const ListingEventHook& afterMatch = {});
+
+}  // namespace lm
