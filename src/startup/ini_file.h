@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QList>
+#include <QSize>
+#include <QString>
+
+#include <functional>
+
+#include "file_data.h"
+#include "settings.h"
+
+namespace lm {
+
+inline constexpr char kIniFileName[] = "Linkmint.ini";
+inline constexpr char kIniTempFileName[] = "Linkmint.ini.tmp";
+
+// What the load needs from the desktop.
+struct IniLoadContext {
+    // The desktop minus its panels; an unreadable window width or height
+    // falls back to this plus 8, placing the frame just outside it.
+    QSize workArea{1024, 768};
+    // Whether the file-manager integration is installed; sets
+    // `runFromExplorer`. Unset means no.
+    std::function<bool()> isContextMenuRegistered;
+};
+
+// Reads Linkmint.ini from `programDir` into `settings`, one value at a time
+// through Settings::Set, so that every change has the same effect as a
+// user's click. Returns the kept file entries of [Hashed Files], in file
+// order and whatever their fields hold (the caller decides what to queue).
+//
+// A missing file is the first run: only the file-type table is set up.
+// Unreadable values take each key's fallback; nothing is ever reported.
+// After the load, a `defaultType` outside 1..fileTypes.size() means that no
+// row is the default (the file named row 0 or one beyond the table).
+QList<TFileData> LoadIniFile(Settings& settings, const QString& programDir,
+                             const IniLoadContext& context = {});
+
+// Writes the whole of Linkmint.ini to `programDir` from `values` and, when
+// `keepFilesOnExit` is on, `files` (a consistent copy of the file table).
+// The file is written as Linkmint.ini.tmp, flushed to disk and closed, and
+// only then renamed over Linkmint.ini; on any failure the old file stays as
+// it was and false is returned. The program itself reports nothing.
+bool SaveIniFile(const SettingsValues& values, const QList<TFileData>& files,
+                 const QString& programDir);
+
+// The file's bytes, as SaveIniFile writes them.
+QByteArray IniFileContents(const SettingsValues& values, const QList<TFileData>& files);
+
+}  // namespace lm
