@@ -1,0 +1,440 @@
+#include "hashing_worker.h"
+
+#include <QFile>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "crc_in_name.h"
+#include "debug_sink.h"
+#include "ed2k_link.h"
+#include "file_hash_pass.h"
+#include "file_table.h"
+#include "hash_text.h"
+#include "quick_thread.h"
+#include "row_sink.h"
+#include "worker_host.h"
+
+namespace lm {
+
+namespace {
+
+constexpr int kEventDelayMs = 100;
+constexpr int kPicturePause = 15;
+constexpr int kPictureResume = 16;
+
+std::u16string ToU16(const QString& text) {
+    return std::u16string(reinterpret_cast<const char16_t*>(text.utf16()),
+                          static_cast<std::size_t>(text.size()));
+}
+
+QString FromU16(std::u16string_view text) {
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::filesystem::path PathFor(const QString& fileName) {
+    return std::filesystem::path(QFile::encodeName(fileName).toStdString());
+}
+
+// done / total * 100 to the nearest integer, halves to the even neighbour.
+int Percent(std::uint64_t done, std::uint64_t total) {
+    const std::uint64_t scaled = done * 100;
+    std::uint64_t quotient = scaled / total;
+    const std::uint64_t twice = (scaled % total) * 2;
+    if (twice > total || (twice == total && quotient % 2 == 1)) {
+        ++quotient;
+    }
+    return static_cast<int>(quotient);
+}
+
+QString ToGoTitle(int percent, int remaining) {
+    return QStringLiteral("%1%; %2 to go - Linkmint").arg(percent).arg(remaining);
+}
+
+}  // namespace
+
+HashingWorker::HashingWorker(FileTable& table, const Settings& settings, WorkerHost& host,
+                             DebugSink* debug, QObject* parent)
+    : QObject(parent), table_(table), settings_(settings), host_(host), debug_(debug) {
+    eventTimer_.setSingleShot(true);
+    eventTimer_.setInterval(kEventDelayMs);
+    connect(&eventTimer_, &QTimer::timeout, this, &HashingWorker::EventTimerTimer);
+}
+
+HashingWorker::~HashingWorker() {
+    Paused = true;
+    if (workerThread_) {
+        workerThread_->wait();
+        delete workerThread_.data();
+    }
+}
+
+QString HashingWorker::RemainingText(const char* activity, int remaining) {
+    if (remaining == 1) {
+        return QStringLiteral("%1: 1 file remaining").arg(QLatin1StringView(activity));
+    }
+    return QStringLiteral("%1: %2 files remaining").arg(QLatin1StringView(activity)).arg(remaining);
+}
+
+QString HashingWorker::FileCountText(int count) {
+    return count == 1 ? QStringLiteral("1 file") : QStringLiteral("%1 files").arg(count);
+}
+
+void HashingWorker::Debug(const QString& message) const {
+    if (debug_ != nullptr && debug_->Enabled()) {
+        debug_->WriteDebugLog(message);
+    }
+}
+
+void HashingWorker::Post(HostCall call) {
+    {
+        std::lock_guard lock(queueMutex_);
+        queue_.push_back(std::move(call));
+    }
+    QMetaObject::invokeMethod(this, "DrainHostQueue", Qt::QueuedConnection);
+}
+
+void HashingWorker::DrainHostQueue() {
+    for (;;) {
+        HostCall call;
+        {
+            std::lock_guard lock(queueMutex_);
+            if (queue_.empty()) {
+                return;
+            }
+            call = std::move(queue_.front());
+            queue_.pop_front();
+        }
+        call(host_);
+    }
+}
+
+ProgressState HashingWorker::Progress() const {
+    std::lock_guard lock(progressMutex_);
+    return progress_;
+}
+
+QString HashingWorker::PendingError() const {
+    std::lock_guard lock(progressMutex_);
+    return pendingError_;
+}
+
+void HashingWorker::SetProgress(int done, int total, const QString& fileName) {
+    std::lock_guard lock(progressMutex_);
+    progress_ = {done, total, fileName};
+}
+
+void HashingWorker::SetChunksDone(int done) {
+    std::lock_guard lock(progressMutex_);
+    progress_.chunksDone = done;
+}
+
+void HashingWorker::ClearProgress(const char* repaintMessage) {
+    {
+        std::lock_guard lock(progressMutex_);
+        progress_.chunksDone = 0;
+        progress_.fileName.clear();
+    }
+    Debug(QLatin1StringView(repaintMessage));
+    Post([](WorkerHost& host) { host.RepaintStatusBar(); });
+}
+
+void HashingWorker::SetTitle(const QString& title, const char* setMessage, const char* tipMessage) {
+    Debug(QLatin1StringView(setMessage));
+    Post([title](WorkerHost& host) { host.SetApplicationTitle(title); });
+    Debug(QLatin1StringView(tipMessage));
+    Post([title](WorkerHost& host) { host.SetTrayTip(title); });
+}
+
+void HashingWorker::RefreshList() {
+    if (table_.RefreshList(host_.Rows())) {
+        host_.EnableRemoveAllAndSort();
+    }
+}
+
+void HashingWorker::StartHashing() {
+    RefreshList();
+    const int remaining = table_.FilesRemaining();
+    if (Paused) {
+        host_.SetStatusText(1, RemainingText("Paused", remaining));
+        return;
+    }
+    host_.SetStatusText(1, RemainingText("Working", remaining));
+    if (WorkerActive) {
+        return;  // the running worker picks up the new entries itself
+    }
+    // Marked active before the thread exists, so that a pause or a wait for
+    // the worker made right now is not missed.
+    WorkerActive = true;
+    auto* thread = new TQuickThread(
+        static_cast<int>(settings_.Snapshot().threadPriority),
+        [this](std::uint64_t identity, bool died, const QString& why) {
+            Post([this, identity, died, why](WorkerHost&) { OnThreadEnded(identity, died, why); });
+        },
+        [this](std::uint64_t identity) { AddFiles(identity); });
+    activeIdentity_ = thread->Identity();
+    workerThread_ = thread;
+    thread->start();
+}
+
+void HashingWorker::PauseAndWait(const std::function<void()>& processEvents) {
+    Paused = true;
+    while (WorkerActive) {
+        processEvents();
+    }
+}
+
+void HashingWorker::SetWorkerPriority(ThreadPriority priority) {
+    if (WorkerActive && workerThread_) {
+        workerThread_->SetPriorityLevel(static_cast<int>(priority));
+    }
+}
+
+void HashingWorker::ArmEvent(int code) {
+    eventCode_ = code;
+    if (!eventTimer_.isActive()) {
+        eventTimer_.start();
+    }
+}
+
+void HashingWorker::DisableEventTimer() {
+    eventTimer_.stop();
+}
+
+void HashingWorker::EventTimerTimer() {
+    eventTimer_.stop();
+    switch (eventCode_) {
+        case evRefreshInfo:
+            host_.RefreshInfo();
+            break;
+        case evShowError: {
+            QString text;
+            {
+                std::lock_guard lock(progressMutex_);
+                text.swap(pendingError_);
+            }
+            if (!text.isEmpty()) {
+                host_.ShowError(text);
+            }
+            break;
+        }
+        case evCloseProgram:
+            host_.CloseProgram();
+            break;
+        case evHideToTray:
+            if (host_.StartupInProgress()) {
+                ArmEvent(evHideToTray);
+            } else {
+                host_.HideToTray();
+            }
+            break;
+        default:
+            break;
+    }
+}
+
+void HashingWorker::AddFiles(std::uint64_t identity) {
+    Debug(QStringLiteral("Entering AddFiles thread."));
+    if (activeIdentity_ != identity) {
+        Debug(QStringLiteral("Duplicate AddFiles thread exiting."));
+        return;
+    }
+    // The cursor is set only past the check, so a duplicate cannot leave it
+    // busy after the real worker has restored it.
+    Post([](WorkerHost& host) {
+        host.SetBusyCursor(true);
+        host.SetPauseControls(kPicturePause, QStringLiteral("Pause (F12)"),
+                              QStringLiteral("Pause"));
+        host.EnableRemoveAllAndSort();
+    });
+    Debug(QStringLiteral("Creating memory stream."));
+    auto buffer = std::make_unique<ChunkBuffer>();
+    Debug(QStringLiteral("Enabling abort button."));
+    Post([](WorkerHost& host) { host.SetPauseEnabled(true); });
+
+    for (;;) {
+        const std::optional<WorkClaim> claim = table_.ClaimNextQueued();
+        if (!claim) {
+            break;
+        }
+        const QString& fileName = claim->fileName;
+        Debug(QStringLiteral("Start of file reading loop."));
+        Debug(QStringLiteral("Setting file state to \"working\"."));
+        Debug(QStringLiteral("Opening file \"%1\".").arg(fileName));
+        FileHashPass pass(*buffer);
+        if (!pass.Open(PathFor(fileName))) {
+            Debug(QStringLiteral("Opening file failed."));
+            {
+                std::lock_guard lock(progressMutex_);
+                pendingError_ = QStringLiteral("Error: Unable to open file \"%1\".").arg(fileName);
+            }
+            Post([this](WorkerHost&) { ArmEvent(evShowError); });
+            table_.ReleaseUnopened(*claim);
+            continue;
+        }
+        Debug(QStringLiteral("Opening file worked."));
+        const std::uint32_t chunkCount = pass.ChunkCount();
+
+        Debug(QStringLiteral("Setting status bar text (1)."));
+        const QString working = RemainingText("Working", table_.FilesRemaining());
+        Post([working](WorkerHost& host) { host.SetStatusText(1, working); });
+        SetTitle(ToGoTitle(0, table_.FilesRemaining()), "Setting application title (1).",
+                 "Setting system tray icon hint (1).");
+        const std::u16string name16 = ToU16(fileName);
+        SetProgress(0, static_cast<int>(chunkCount), FromU16(NameWithoutPath(name16)));
+        Debug(QStringLiteral("Refreshing status bar (1)."));
+        Post([](WorkerHost& host) { host.RepaintStatusBar(); });
+
+        for (std::uint32_t i = 0; pass.HasNextChunk(); ++i) {
+            if (Paused) {
+                ClearProgress("Refreshing status bar (2).");
+                Debug(QStringLiteral("Pausing file list (1)."));
+                table_.PauseUnfinished();
+                break;
+            }
+            pass.HashNextChunk();
+            SetChunksDone(static_cast<int>(i + 1));
+            Debug(QStringLiteral("Refreshing status bar (3)."));
+            Post([](WorkerHost& host) { host.RepaintStatusBar(); });
+            SetTitle(ToGoTitle(Percent(i + 1, chunkCount), table_.FilesRemaining()),
+                     "Setting application title (2).", "Setting system tray icon hint (2).");
+        }
+
+        Debug(QStringLiteral("Closing file stream."));
+        pass.Close();
+        if (Paused) {
+            ClearProgress("Refreshing status bar (4).");
+            Debug(QStringLiteral("Pausing file list (2)."));
+            table_.PauseUnfinished();
+            break;
+        }
+
+        const FileDigests digests = pass.Finish();
+        const SettingsValues settings = settings_.Snapshot();
+        const LinkOptions options{settings.stripPath, settings.lowercaseHashes,
+                                  settings.trailingSlash};
+        const bool lower = settings.lowercaseHashes;
+        HashResults results;
+        results.link = FromU16(Ed2kLink(name16, digests.size, digests.ed2k, options));
+        const std::string crcText = CrcText(digests.crc32, lower);
+        results.crc32 = QByteArray::fromStdString(crcText);
+        results.md5 = QByteArray::fromStdString(HexText(digests.md5, lower));
+        results.sha1 = QByteArray::fromStdString(HexText(digests.sha1, lower));
+        results.crcStatus = CheckCrcInName(name16, crcText);
+        if (digests.hasSecondEd2k) {
+            results.hasSecondLink = true;
+            results.secondLink =
+                FromU16(Ed2kLink(name16, digests.size, digests.ed2kSecond, options));
+            results.secondFileSize = FileTable::SizeForEntry(fileName);
+        }
+
+        Debug(QStringLiteral("Adding eD2K link to ED2KLinkLst."));
+        // Everything lands at once, on the entry wherever it now stands; an
+        // entry removed meanwhile gets nothing.
+        const bool stored = table_.StoreResults(*claim, results);
+        if (stored) {
+            Debug(QStringLiteral("Locking DatLst canvas."));
+            Debug(QStringLiteral("Getting eD2K text width."));
+            Debug(QStringLiteral("Unlocking DatLst canvas."));
+            Debug(QStringLiteral("Checking DatLst scroll width."));
+            Post([this, link = results.link](WorkerHost& host) {
+                const int width = host.LinkTextWidth(link) + 8;
+                if (width > host.ScrollExtent()) {
+                    Debug(QStringLiteral("Fixing DatLst scroll width."));
+                    host.SetScrollExtent(width);
+                }
+            });
+            Debug(QStringLiteral("Adding remaining hashes to lists."));
+        }
+
+        Debug(QStringLiteral("Updating DatLst."));
+        Post([this](WorkerHost&) { RefreshList(); });
+        Debug(QStringLiteral("Setting status bar text (2)."));
+        const QString count = FileCountText(table_.FileCount());
+        Post([count](WorkerHost& host) { host.SetStatusText(0, count); });
+        ClearProgress("Refreshing status bar (5).");
+        Debug(QStringLiteral("Trigger InfoWin update."));
+        Post([this](WorkerHost&) { ArmEvent(evRefreshInfo); });
+    }
+
+    Debug(QStringLiteral("Exited file reading loop."));
+    buffer.reset();
+    SetTitle(QStringLiteral("Linkmint (idle)"), "Setting application title (3).",
+             "Setting system tray icon hint (3).");
+    Debug(QStringLiteral("Disabling abort button."));
+    Post([](WorkerHost& host) { host.SetBusyCursor(false); });
+    if (!Paused) {
+        Post([](WorkerHost& host) { host.SetPauseEnabled(false); });
+        Debug(QStringLiteral("Playing notify sound."));
+        Post([](WorkerHost& host) { host.PlayNotifySound(); });
+    }
+
+    Debug(QStringLiteral("Setting status bar text (3)."));
+    const SettingsValues settings = settings_.Snapshot();
+    if (!Paused) {
+        Post([](WorkerHost& host) {
+            host.SetStatusText(1, QStringLiteral("Idle: click here to add files"));
+        });
+        switch (settings.onCompletion) {
+            case OnCompletion::CopyToClipboard:
+            case OnCompletion::CopyToClipAndExit:
+                Debug(QStringLiteral("Copying all links to clipboard."));
+                Post([](WorkerHost& host) { host.CopyAllLinks(); });
+                break;
+            case OnCompletion::CopySelectedToClipboard:
+                Debug(QStringLiteral("Copying selected links to clipboard."));
+                Post([](WorkerHost& host) { host.CopySelectedLinks(); });
+                break;
+            case OnCompletion::GoIdle:
+                break;
+        }
+    } else {
+        const QString paused = RemainingText("Paused", table_.FilesRemaining());
+        Post([paused](WorkerHost& host) { host.SetStatusText(1, paused); });
+    }
+
+    activeIdentity_ = 0;
+    WorkerActive = false;
+
+    const bool exitBoxApplies = settings.onCompletion == OnCompletion::CopyToClipboard ||
+                                settings.onCompletion == OnCompletion::CopySelectedToClipboard;
+    if (!Paused && (settings.onCompletion == OnCompletion::CopyToClipAndExit ||
+                    (exitBoxApplies && settings.exitWhenDone))) {
+        Debug(QStringLiteral("Trigger program closing."));
+        Post([this](WorkerHost&) { ArmEvent(evCloseProgram); });
+    }
+    Debug(QStringLiteral("Exiting AddFile thread."));
+}
+
+void HashingWorker::OnThreadEnded(std::uint64_t identity, bool died, const QString& why) {
+    // A worker that left its loop normally has already given up its
+    // identity; the end of an earlier worker is therefore never taken for
+    // the death of the one running now.
+    if (!died || identity != activeIdentity_) {
+        emit threadEnded();
+        return;
+    }
+    activeIdentity_ = 0;
+    Debug(QStringLiteral("Thread died; clearing status bar."));
+    Debug(QStringLiteral("Thread error: %1").arg(why));
+    SetProgress(0, 0, QString());
+    host_.RepaintStatusBar();
+    table_.PauseUnfinished();
+    Paused = true;
+    WorkerActive = false;
+    host_.SetPauseControls(kPictureResume, QStringLiteral("Resume (F12)"),
+                           QStringLiteral("Resume"));
+    host_.SetBusyCursor(false);
+    host_.SetStatusText(1, RemainingText("Paused", table_.FilesRemaining()));
+    QMetaObject::invokeMethod(this, "ShowThreadDiedBox", Qt::QueuedConnection);
+    emit threadEnded();
+}
+
+void HashingWorker::ShowThreadDiedBox() {
+    host_.ShowError(
+        QStringLiteral("Error: File processing thread died.  Click the Resume button to try "
+                       "continuing."));
+}
+
+}  // namespace lm
