@@ -26,6 +26,9 @@ constexpr std::array<std::uint32_t, 256> MakeCrcTable() {
 
 inline constexpr std::array<std::uint32_t, 256> kCrcTable = MakeCrcTable();
 
+// Folds long buffers by carry-less multiplication when the processor can
+// (and LINKMINT_PORTABLE does not forbid it), otherwise and for short ones
+// uses the slicing tables; every variant is in hash_variants.h.
 std::uint32_t CrcUpdateBuffer(const void* buffer, std::size_t length, std::uint32_t reg);
 
 // Reads the stream in pieces of 2,048 bytes until a read comes back short.

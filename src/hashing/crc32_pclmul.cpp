@@ -11,11 +11,13 @@
 // unfolded tail go through the table.
 //
 // A second version does the same with VPCLMULQDQ on 256-bit registers,
-// which holds two lanes each.
-
-#include <immintrin.h>
+// each holding two lanes.
 
 #include "hash_variants.h"
+
+#if defined(__x86_64__) || defined(__i386__)
+
+#include <immintrin.h>
 
 namespace lm {
 
@@ -196,3 +198,19 @@ LM_VPCLMUL_TARGET std::uint32_t CrcUpdateVpclmul(const void* buffer, std::size_t
 #undef LM_VPCLMUL_TARGET
 
 }  // namespace lm
+
+#else  // no such instructions: the detection never reports them
+
+namespace lm {
+
+std::uint32_t CrcUpdatePclmul(const void* buffer, std::size_t length, std::uint32_t reg) {
+    return CrcUpdateSlicing8(buffer, length, reg);
+}
+
+std::uint32_t CrcUpdateVpclmul(const void* buffer, std::size_t length, std::uint32_t reg) {
+    return CrcUpdateSlicing8(buffer, length, reg);
+}
+
+}  // namespace lm
+
+#endif

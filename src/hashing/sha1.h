@@ -8,6 +8,8 @@
 namespace lm {
 
 // Folds `blockCount` 64-byte blocks into the five-word SHA-1 state (FIPS 180-1).
+// Runs the SHA-extension code when the processor has it and LINKMINT_PORTABLE
+// does not forbid it; every variant is in hash_variants.h.
 void Sha1Compress(std::uint32_t* state, const std::uint8_t* blocks, std::size_t blockCount);
 
 class TDCP_sha1 final : public TDCP_blockhash<5, true> {

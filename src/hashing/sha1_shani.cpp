@@ -2,9 +2,11 @@
 // extensions through the target attribute only, so no code from this file
 // runs unless the dispatcher has seen the extensions on the processor.
 
-#include <immintrin.h>
-
 #include "hash_variants.h"
+
+#if defined(__x86_64__) || defined(__i386__)
+
+#include <immintrin.h>
 
 namespace lm {
 
@@ -101,3 +103,15 @@ LM_SHANI_TARGET void Sha1CompressShaNi(std::uint32_t* state, const std::uint8_t*
 #undef LM_SHANI_TARGET
 
 }  // namespace lm
+
+#else  // no such instructions: the detection never reports them
+
+namespace lm {
+
+void Sha1CompressShaNi(std::uint32_t* state, const std::uint8_t* blocks, std::size_t blockCount) {
+    Sha1CompressPortable(state, blocks, blockCount);
+}
+
+}  // namespace lm
+
+#endif
