@@ -21,6 +21,10 @@ namespace lm {
 namespace {
 
 constexpr int kEventDelayMs = 100;
+// How often the GUI thread takes over what the worker handed it. The worker
+// only fills a queue under a mutex and never posts Qt events itself, so the
+// hand-over stays visible to ThreadSanitizer.
+constexpr int kDrainIntervalMs = 10;
 constexpr int kPicturePause = 15;
 constexpr int kPictureResume = 16;
 
@@ -60,14 +64,13 @@ HashingWorker::HashingWorker(FileTable& table, const Settings& settings, WorkerH
     eventTimer_.setSingleShot(true);
     eventTimer_.setInterval(kEventDelayMs);
     connect(&eventTimer_, &QTimer::timeout, this, &HashingWorker::EventTimerTimer);
+    drainTimer_.setInterval(kDrainIntervalMs);
+    connect(&drainTimer_, &QTimer::timeout, this, &HashingWorker::DrainHostQueue);
 }
 
 HashingWorker::~HashingWorker() {
     Paused = true;
-    if (workerThread_) {
-        workerThread_->wait();
-        delete workerThread_.data();
-    }
+    threads_.clear();  // joins them
 }
 
 QString HashingWorker::RemainingText(const char* activity, int remaining) {
@@ -88,11 +91,8 @@ void HashingWorker::Debug(const QString& message) const {
 }
 
 void HashingWorker::Post(HostCall call) {
-    {
-        std::lock_guard lock(queueMutex_);
-        queue_.push_back(std::move(call));
-    }
-    QMetaObject::invokeMethod(this, "DrainHostQueue", Qt::QueuedConnection);
+    std::lock_guard lock(queueMutex_);
+    queue_.push_back(std::move(call));
 }
 
 void HashingWorker::DrainHostQueue() {
@@ -101,12 +101,17 @@ void HashingWorker::DrainHostQueue() {
         {
             std::lock_guard lock(queueMutex_);
             if (queue_.empty()) {
-                return;
+                break;
             }
             call = std::move(queue_.front());
             queue_.pop_front();
         }
         call(host_);
+    }
+    // Only worker threads fill the queue, and each one's last call is its
+    // end report.
+    if (threads_.empty()) {
+        drainTimer_.stop();
     }
 }
 
@@ -167,15 +172,18 @@ void HashingWorker::StartHashing() {
     // Marked active before the thread exists, so that a pause or a wait for
     // the worker made right now is not missed.
     WorkerActive = true;
-    auto* thread = new TQuickThread(
+    auto thread = std::make_unique<TQuickThread>(
         static_cast<int>(settings_.Snapshot().threadPriority),
         [this](std::uint64_t identity, bool died, const QString& why) {
             Post([this, identity, died, why](WorkerHost&) { OnThreadEnded(identity, died, why); });
         },
         [this](std::uint64_t identity) { AddFiles(identity); });
-    activeIdentity_ = thread->Identity();
-    workerThread_ = thread;
-    thread->start();
+    TQuickThread& started = *thread;
+    latestIdentity_ = started.Identity();
+    activeIdentity_ = latestIdentity_;
+    threads_.emplace(latestIdentity_, std::move(thread));
+    drainTimer_.start();
+    started.Start();
 }
 
 void HashingWorker::PauseAndWait(const std::function<void()>& processEvents) {
@@ -186,8 +194,9 @@ void HashingWorker::PauseAndWait(const std::function<void()>& processEvents) {
 }
 
 void HashingWorker::SetWorkerPriority(ThreadPriority priority) {
-    if (WorkerActive && workerThread_) {
-        workerThread_->SetPriorityLevel(static_cast<int>(priority));
+    const auto found = threads_.find(latestIdentity_);
+    if (WorkerActive && found != threads_.end()) {
+        found->second->SetPriorityLevel(static_cast<int>(priority));
     }
 }
 
@@ -408,6 +417,8 @@ void HashingWorker::AddFiles(std::uint64_t identity) {
 }
 
 void HashingWorker::OnThreadEnded(std::uint64_t identity, bool died, const QString& why) {
+    // The thread reported its end as its last action: this join is short.
+    threads_.erase(identity);
     // A worker that left its loop normally has already given up its
     // identity; the end of an earlier worker is therefore never taken for
     // the death of the one running now.

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QObject>
-#include <QPointer>
 #include <QString>
 #include <QTimer>
 
@@ -9,6 +8,8 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <map>
+#include <memory>
 #include <mutex>
 
 #include "settings.h"
@@ -109,9 +110,13 @@ private:
     DebugSink* debug_;
 
     QTimer eventTimer_;
+    // Drains the calls the worker hands over, while a worker thread exists.
+    QTimer drainTimer_;
     int eventCode_ = evRefreshInfo;
 
-    QPointer<TQuickThread> workerThread_;
+    // Threads started and not yet seen ending, by identity; GUI thread only.
+    std::map<std::uint64_t, std::unique_ptr<TQuickThread>> threads_;
+    std::uint64_t latestIdentity_ = 0;  // the last one StartHashing made
     // The worker that holds WorkerActive; 0 once it has left its loop.
     std::atomic<std::uint64_t> activeIdentity_{0};
 

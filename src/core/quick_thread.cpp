@@ -17,18 +17,20 @@ std::uint64_t NextIdentity() {
 
 }  // namespace
 
-TQuickThread::TQuickThread(int priority, Ended ended, std::function<void(std::uint64_t)> method,
-                           QObject* parent)
-    : QThread(parent),
-      identity_(NextIdentity()),
+TQuickThread::TQuickThread(int priority, Ended ended, std::function<void(std::uint64_t)> method)
+    : identity_(NextIdentity()),
       ended_(std::move(ended)),
       method_(std::move(method)),
-      priority_(priority) {
-    connect(this, &QThread::finished, this, &QObject::deleteLater);
-}
+      priority_(priority) {}
 
 TQuickThread::~TQuickThread() {
-    wait();
+    if (thread_.joinable()) {
+        thread_.join();
+    }
+}
+
+void TQuickThread::Start() {
+    thread_ = std::thread(&TQuickThread::Run, this);
 }
 
 void TQuickThread::SetPriorityLevel(int priority) {
@@ -39,7 +41,7 @@ void TQuickThread::SetPriorityLevel(int priority) {
     }
 }
 
-void TQuickThread::run() {
+void TQuickThread::Run() {
     {
         std::lock_guard lock(priorityMutex_);
         nativeId_ = CurrentNativeThreadId();
@@ -60,7 +62,7 @@ void TQuickThread::run() {
         why = QStringLiteral("unknown error");
     }
     {
-        // The id may be reused by another thread once this one is gone.
+        // Once the thread is gone its id may be given to another one.
         std::lock_guard lock(priorityMutex_);
         nativeId_ = 0;
     }
