@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QByteArray>
-#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -15,24 +13,21 @@
 #include "row_sink.h"
 #include "worker_host.h"
 
-// Readable values in failure messages.
 inline void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';
 }
 inline void PrintTo(const QByteArray& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
+    *out << text.toStdString();
 }
 
 namespace lm::test {
 
-// List rows kept in memory.
 class RecordingRows : public RowSink {
 public:
     QStringList rows;
     QList<bool> selected;
     int current = -1;
-    int batches = 0;
-    int rewrites = 0;  // SetRowText calls
+    int rewrites = 0;
 
     int RowCount() const override { return static_cast<int>(rows.size()); }
     QString RowText(int row) const override { return rows.at(row); }
@@ -41,8 +36,8 @@ public:
         ++rewrites;
     }
     void AppendRow(const QString& text) override {
-        rows.append(text);
-        selected.append(false);
+        rows << text;
+        selected << false;
     }
     void DeleteLastRow() override {
         rows.removeLast();
@@ -52,108 +47,126 @@ public:
     int CurrentItem() const override { return current; }
     void SetCurrentItem(int row) override { current = row; }
     void BeginBatch() override {}
-    void EndBatch() override { ++batches; }
+    void EndBatch() override {}
 };
 
-// Writes every host call as one line into `calls`, except the deferred
-// events' actions, which go to `events` (they fire on a timer).
+// Every call as one line in `calls`; the deferred events' actions, which
+// come from a timer, in `events`.
 class RecordingHost : public WorkerHost {
 public:
-    QStringList calls;
-    QStringList events;
+    QStringList calls, events;
     RecordingRows rows;
     int extent = 0;
-    bool startupInProgress = false;
+    bool startup = false;
 
-    void SetStatusText(int panel, const QString& text) override {
-        calls << QStringLiteral("status%1:%2").arg(panel).arg(text);
+    void SetStatusText(int panel, const QString& t) override {
+        Add(QString("status%1:").arg(panel) + t);
     }
-    void RepaintStatusBar() override { calls << QStringLiteral("repaint"); }
-    void SetApplicationTitle(const QString& title) override { calls << "title:" + title; }
-    void SetTrayTip(const QString& tip) override { calls << "tip:" + tip; }
-    void SetPauseControls(int picture, const QString& tooltip, const QString& caption) override {
-        calls << QStringLiteral("pause:%1|%2|%3").arg(picture).arg(tooltip, caption);
+    void RepaintStatusBar() override { Add("repaint"); }
+    void SetApplicationTitle(const QString& t) override { Add("title:" + t); }
+    void SetTrayTip(const QString& t) override { Add("tip:" + t); }
+    void SetPauseControls(int picture, const QString& tip, const QString& caption) override {
+        Add(QString("pause:%1|%2|%3").arg(picture).arg(tip, caption));
     }
-    void SetPauseEnabled(bool enabled) override {
-        calls << QStringLiteral("pauseEnabled:%1").arg(enabled ? 1 : 0);
-    }
-    void EnableRemoveAllAndSort() override { calls << QStringLiteral("enableRemoveSort"); }
-    void SetBusyCursor(bool busy) override {
-        calls << QStringLiteral("cursor:%1").arg(busy ? 1 : 0);
-    }
+    void SetPauseEnabled(bool on) override { Add(QString("pauseEnabled:%1").arg(on)); }
+    void EnableRemoveAllAndSort() override { Add("enableRemoveSort"); }
+    void SetBusyCursor(bool busy) override { Add(QString("cursor:%1").arg(busy)); }
     RowSink& Rows() override {
-        calls << QStringLiteral("rows");
+        Add("rows");
         return rows;
     }
     int LinkTextWidth(const QString& link) override { return static_cast<int>(link.size()) * 6; }
     int ScrollExtent() override { return extent; }
     void SetScrollExtent(int width) override {
         extent = width;
-        calls << QStringLiteral("scroll:%1").arg(width);
+        Add(QString("scroll:%1").arg(width));
     }
-    void CopyAllLinks() override { calls << QStringLiteral("copyAll"); }
-    void CopySelectedLinks() override { calls << QStringLiteral("copySelected"); }
-    void PlayNotifySound() override { calls << QStringLiteral("sound"); }
-    void RefreshInfo() override { events << QStringLiteral("info"); }
+    void CopyAllLinks() override { Add("copyAll"); }
+    void CopySelectedLinks() override { Add("copySelected"); }
+    void PlayNotifySound() override { Add("sound"); }
+    void RefreshInfo() override { events << "info"; }
     void ShowError(const QString& text) override { events << "error:" + text; }
-    void CloseProgram() override { events << QStringLiteral("close"); }
+    void CloseProgram() override { events << "close"; }
     bool StartupInProgress() override {
-        events << QStringLiteral("startup?");
-        return startupInProgress;
+        events << "startup?";
+        return startup;
     }
-    void HideToTray() override { events << QStringLiteral("hide"); }
+    void HideToTray() override { events << "hide"; }
 
-    // Only the calls whose text starts with `prefix`, without it.
-    QStringList Calls(const QString& prefix) const;
+    // The calls that start with `prefix`, without it.
+    QStringList Calls(const QString& prefix) const {
+        QStringList out;
+        for (const QString& call : calls) {
+            if (call.startsWith(prefix)) {
+                out << call.mid(prefix.size());
+            }
+        }
+        return out;
+    }
+
+private:
+    void Add(const QString& call) { calls << call; }
 };
 
-// Collects the worker's debug messages. A hook may be set for one message:
-// when the worker writes it for the `occurrence`-th time, `action` runs on
-// the worker thread, and with `block` the worker then waits there until the
-// test calls Release().
+// Collects the debug messages. HookAt runs `action` on the worker thread
+// when `message` is written the first time, and with `block` keeps the
+// worker there until Release().
 class RecordingDebug : public DebugSink {
 public:
     bool Enabled() const override { return true; }
-    void WriteDebugLog(const QString& message) override;
-
-    QStringList Messages() const;
-    void HookAt(const QString& message, int occurrence, std::function<void()> action, bool block);
-    bool Reached() const;
-    void Release();
+    void WriteDebugLog(const QString& message) override {
+        std::unique_lock lock(mutex_);
+        messages_ << message;
+        if (message != hookMessage_ || reached_) {
+            return;
+        }
+        lock.unlock();
+        action_();
+        lock.lock();
+        reached_ = true;
+        released_.wait(lock, [this] { return release_; });
+    }
+    void HookAt(const QString& message, std::function<void()> action, bool block) {
+        std::lock_guard lock(mutex_);
+        hookMessage_ = message;
+        action_ = action ? std::move(action) : [] {};
+        reached_ = false;
+        release_ = !block;
+    }
+    QStringList Messages() const {
+        std::lock_guard lock(mutex_);
+        return messages_;
+    }
+    bool Reached() const {
+        std::lock_guard lock(mutex_);
+        return reached_;
+    }
+    void Release() {
+        std::lock_guard lock(mutex_);
+        release_ = true;
+        released_.notify_all();
+    }
 
 private:
     mutable std::mutex mutex_;
     std::condition_variable released_;
     QStringList messages_;
     QString hookMessage_;
-    int hookOccurrence_ = 0;
-    int seen_ = 0;
     std::function<void()> action_;
-    bool block_ = false;
     bool reached_ = false;
-    bool release_ = false;
+    bool release_ = true;
 };
 
-// Runs the event loop until `done` holds; false after a generous limit
-// (the test then fails instead of hanging).
+// Runs the event loop until `done` holds; false after two minutes.
 bool ProcessUntil(const std::function<bool()>& done);
-// Runs the event loop for the posted events that are already waiting.
-void ProcessPending();
-
-// A file of `size` bytes of varied content (seeded), made in one go.
 void WriteFile(const QString& path, std::int64_t size, std::uint32_t seed = 1);
 
-// What the file should give, computed here with Qt's hashes and a plain
-// bitwise CRC-32, independent of the hashing library.
+// What a file should give.
 struct Reference {
-    QByteArray ed2k;        // upper-case hexadecimal
-    QByteArray ed2kSecond;  // empty unless the size is a multiple of the chunk size
-    QByteArray crc32;
-    QByteArray md5;
-    QByteArray sha1;
+    QByteArray ed2k, ed2kSecond, crc32, md5, sha1;  // upper-case hexadecimal
     std::int64_t size = 0;
 };
 Reference ReferenceFor(const QString& path);
-QString LinkFor(const QString& path, std::int64_t size, const QByteArray& hash);
+QString LinkFor(const QString& name, std::int64_t size, const QByteArray& hash);
 
 }  // namespace lm::test
