@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <memory>
+
+#include "handover_block.h"
+#include "instance_lock.h"
+
+namespace lm {
+
+// Which of a user's starts runs the window. The first start makes the
+// hand-over block and serves; a later one brings the running window forward,
+// hands its paths over and ends.
+class SingleInstance {
+public:
+    enum class Role { First, HandedOver };
+
+    // Call before anything else of the program. Holds the start lock from
+    // here until Publish, so that a start at the same moment waits for this
+    // one to be ready to receive.
+    //
+    // A block left behind by an instance that died (nobody answers on its
+    // socket) is removed and this start becomes the first instance. When no
+    // block can be made this start still becomes the first instance, then
+    // without receiving hand-overs.
+    Role Start(const QStringList& arguments);
+
+    // The first instance's block; null when it could not be made.
+    HandoverBlock* Block() { return block_.IsOpen() ? &block_ : nullptr; }
+
+    // The first instance is ready: writes its handles to the block and lets
+    // waiting starts go on.
+    void Publish(std::uint32_t appHandle, std::uint32_t mainHandle);
+
+    // The hand-over of a second start, exposed for the tests: sends the
+    // restore message and then `arguments` in as many messages as they need.
+    // Each text is written under the lock and stays until its message was
+    // handled. False when no instance answered.
+    static bool HandOver(HandoverBlock& block, const QString& socketPath,
+                         const QStringList& arguments);
+
+private:
+    std::unique_ptr<InstanceLock> lock_;
+    HandoverBlock block_;
+};
+
+}  // namespace lm
