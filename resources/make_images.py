@@ -1,0 +1,244 @@
+#!/usr/bin/env python3
+"""Draws the 17 pictures of the main window's image list as 16x16 PNG files.
+
+Run from this folder: python3 make_images.py. Standard library only.
+"""
+import struct
+import zlib
+
+W = H = 16
+CLEAR = (0, 0, 0, 0)
+
+
+def rgb(hex_text, alpha=255):
+    v = int(hex_text, 16)
+    return ((v >> 16) & 255, (v >> 8) & 255, v & 255, alpha)
+
+
+BLACK = rgb("000000")
+WHITE = rgb("ffffff")
+GREY = rgb("808080")
+LIGHT = rgb("c8c8c8")
+DARK = rgb("404040")
+RED = rgb("e01818")
+DARKRED = rgb("901010")
+YELLOW = rgb("f8d030")
+DARKYELLOW = rgb("b08810")
+GREEN = rgb("20b020")
+DARKGREEN = rgb("107010")
+BLUE = rgb("2050d0")
+BROWN = rgb("8a5a2a")
+HASH_BRIGHT = rgb("30a0ff")
+HASH_DARK = rgb("203070")
+
+
+class Picture:
+    def __init__(self):
+        self.px = [[CLEAR] * W for _ in range(H)]
+
+    def dot(self, x, y, c):
+        if 0 <= x < W and 0 <= y < H:
+            self.px[y][x] = c
+
+    def rect(self, x0, y0, x1, y1, fill=None, edge=None):
+        for y in range(y0, y1 + 1):
+            for x in range(x0, x1 + 1):
+                border = x in (x0, x1) or y in (y0, y1)
+                if border and edge is not None:
+                    self.dot(x, y, edge)
+                elif fill is not None:
+                    self.dot(x, y, fill)
+
+    def hline(self, x0, x1, y, c):
+        for x in range(x0, x1 + 1):
+            self.dot(x, y, c)
+
+    def vline(self, x, y0, y1, c):
+        for y in range(y0, y1 + 1):
+            self.dot(x, y, c)
+
+    def disc(self, cx, cy, r, fill, edge):
+        for y in range(H):
+            for x in range(W):
+                d = (x + 0.5 - cx) ** 2 + (y + 0.5 - cy) ** 2
+                if d <= (r - 1) ** 2:
+                    self.dot(x, y, fill)
+                elif d <= r * r:
+                    self.dot(x, y, edge)
+
+    def hash_sign(self, x, y, c):
+        # a 6x6 "#"
+        self.vline(x + 1, y, y + 5, c)
+        self.vline(x + 4, y, y + 5, c)
+        self.hline(x, x + 5, y + 1, c)
+        self.hline(x, x + 5, y + 4, c)
+
+    def arrow_down(self, x, y, length, c):
+        # shaft 2 px wide, head 6 px wide
+        for yy in range(y, y + length):
+            self.dot(x, yy, c)
+            self.dot(x + 1, yy, c)
+        for i in range(3):
+            self.hline(x - 2 + i, x + 3 - i, y + length + i, c)
+
+    def png(self):
+        raw = b""
+        for row in self.px:
+            raw += b"\x00" + b"".join(struct.pack("BBBB", *p) for p in row)
+
+        def chunk(kind, data):
+            body = kind + data
+            return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body))
+
+        header = struct.pack(">IIBBBBB", W, H, 8, 6, 0, 0, 0)
+        return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) +
+                chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
+
+
+def sheet():
+    p = Picture()
+    p.rect(2, 0, 12, 15, WHITE, GREY)
+    p.hline(10, 12, 0, CLEAR)
+    p.dot(10, 0, GREY); p.dot(11, 1, GREY); p.dot(12, 2, GREY)
+    p.hash_sign(4, 6, HASH_BRIGHT)
+    return p
+
+
+def folder():
+    p = Picture()
+    p.rect(0, 2, 6, 4, YELLOW, DARKYELLOW)
+    p.rect(0, 4, 15, 14, YELLOW, DARKYELLOW)
+    p.hash_sign(5, 6, HASH_DARK)
+    return p
+
+
+def floppy():
+    p = Picture()
+    p.rect(1, 5, 15, 15, BLUE, DARK)
+    p.rect(4, 5, 11, 9, WHITE, LIGHT)
+    p.rect(5, 12, 11, 15, LIGHT, DARK)
+    p.hash_sign(0, 0, HASH_BRIGHT)
+    p.arrow_down(12, 0, 3, RED)
+    return p
+
+
+def clipboard(hash_colour):
+    p = Picture()
+    p.rect(2, 4, 13, 15, BROWN, DARK)
+    p.rect(4, 6, 11, 14, WHITE, WHITE)
+    p.rect(6, 3, 9, 5, LIGHT, DARK)
+    p.hash_sign(0, 0, hash_colour)
+    p.arrow_down(12, 0, 3, RED)
+    return p
+
+
+def basket(hash_colour):
+    p = Picture()
+    p.rect(3, 7, 12, 15, LIGHT, DARK)
+    for x in (5, 7, 9, 11):
+        p.vline(x, 9, 14, GREY)
+    p.hline(2, 13, 7, DARK)
+    p.hash_sign(0, 0, hash_colour)
+    p.arrow_down(9, 0, 3, RED)
+    return p
+
+
+DIGITS = {
+    "1": ["010", "110", "010", "010", "111"],
+    "2": ["110", "001", "010", "100", "111"],
+    "3": ["110", "001", "010", "001", "110"],
+}
+
+
+def sort():
+    p = Picture()
+    for i, d in enumerate("123"):
+        for yy, line in enumerate(DIGITS[d]):
+            for xx, bit in enumerate(line):
+                if bit == "1":
+                    p.dot(1 + xx, i * 5 + yy + 1 - (1 if i else 0), BLACK)
+    p.arrow_down(9, 1, 9, BLUE)
+    return p
+
+
+def stop():
+    p = Picture()
+    p.disc(8, 8, 8, RED, DARKRED)
+    p.rect(3, 7, 12, 8, WHITE, WHITE)
+    return p
+
+
+def door():
+    p = Picture()
+    p.rect(3, 0, 12, 15, BROWN, DARK)
+    p.rect(5, 2, 10, 6, rgb("a06a3a"), DARK)
+    p.rect(5, 9, 10, 13, rgb("a06a3a"), DARK)
+    p.dot(11, 8, YELLOW)
+    return p
+
+
+def vehicle():
+    p = Picture()
+    p.rect(0, 10, 15, 14, DARK, BLACK)
+    for x in (2, 5, 8, 11, 14):
+        p.dot(x, 12, GREY)
+    p.rect(2, 5, 13, 9, YELLOW, DARKYELLOW)
+    p.rect(4, 2, 9, 5, YELLOW, DARKYELLOW)
+    p.rect(5, 3, 7, 4, rgb("80c0ff"), rgb("80c0ff"))
+    p.hline(10, 15, 3, DARKYELLOW)
+    return p
+
+
+def lamp(fill, edge):
+    p = Picture()
+    p.disc(8, 8, 6, fill, edge)
+    p.dot(6, 6, WHITE)
+    p.dot(7, 5, WHITE)
+    return p
+
+
+def pause():
+    p = Picture()
+    p.rect(3, 2, 6, 13, RED, DARKRED)
+    p.rect(9, 2, 12, 13, RED, DARKRED)
+    return p
+
+
+def play():
+    p = Picture()
+    for x in range(4, 14):
+        half = (x - 4) * 6 // 10
+        p.vline(x, 8 - (6 - half), 7 + (6 - half), GREEN)
+    p.vline(4, 2, 13, DARKGREEN)
+    return p
+
+
+PICTURES = [
+    ("00_add_files", sheet()),
+    ("01_add_directory", folder()),
+    ("02_save_links", floppy()),
+    ("03_copy_all", clipboard(HASH_BRIGHT)),
+    ("04_copy_selected", clipboard(HASH_DARK)),
+    ("05_remove_all", basket(HASH_BRIGHT)),
+    ("06_remove_selected", basket(HASH_DARK)),
+    ("07_sort", sort()),
+    ("08_stop", stop()),
+    ("09_exit", door()),
+    ("10_emblem", vehicle()),
+    ("11_lamp_grey", lamp(rgb("a0a0a0"), GREY)),
+    ("12_lamp_green", lamp(rgb("30d030"), DARKGREEN)),
+    ("13_lamp_yellow", lamp(YELLOW, DARKYELLOW)),
+    ("14_lamp_red", lamp(RED, DARKRED)),
+    ("15_pause", pause()),
+    ("16_resume", play()),
+]
+
+if __name__ == "__main__":
+    for name, picture in PICTURES:
+        with open("images/%s.png" % name, "wb") as f:
+            f.write(picture.png())
+    with open("images.qrc", "w") as f:
+        f.write("<RCC>\n  <qresource prefix=\"/images\">\n")
+        for name, _ in PICTURES:
+            f.write("    <file alias=\"%s.png\">images/%s.png</file>\n" % (name[:2], name))
+        f.write("  </qresource>\n</RCC>\n")

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+class QWidget;
+
+namespace lm {
+
+// The pop-up that explains a list lamp: shown just above and right of the
+// cursor, hidden again by HintTimer 2,500 ms later or as soon as the cursor
+// leaves the lamps. A plain tool-tip window for now.
+class TCursorHint : public QObject {
+    Q_OBJECT
+
+public:
+    static constexpr int kHideAfterMs = 2500;
+
+    explicit TCursorHint(QWidget* owner);
+
+    void ShowCursorHint(const QString& text);
+    void HideCursorHint();
+    // What is shown; empty when hidden.
+    const QString& HintText() const { return hintText_; }
+
+private:
+    void HintTimerTimer();
+
+    QWidget* owner_;
+    QTimer hintTimer_;
+    QString hintText_;
+};
+
+}  // namespace lm

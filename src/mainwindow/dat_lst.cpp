@@ -1,0 +1,138 @@
+#include "dat_lst.h"
+
+#include <QMouseEvent>
+#include <QScrollBar>
+
+#include "ansi_codepage.h"
+#include "dat_lst_delegate.h"
+
+namespace lm {
+
+TDatLst::TDatLst(QWidget* parent) : QListWidget(parent) {
+    setObjectName(QStringLiteral("DatLst"));
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setUniformItemSizes(true);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setTextElideMode(Qt::ElideNone);
+    setMouseTracking(true);
+    setItemDelegate(new TDatLstDelegate(this));
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        if (programmatic_ == 0) {
+            emit selectionClicked();
+        }
+    });
+}
+
+void TDatLst::SetHorizontalExtent(int width) {
+    if (width == extent_) {
+        return;
+    }
+    extent_ = width;
+    doItemsLayout();
+}
+
+int TDatLst::TextWidth(const QString& text) const {
+    return fontMetrics().horizontalAdvance(FromAnsi(ToAnsi(text)));
+}
+
+int TDatLst::WidestRowExtent() const {
+    int widest = -1;
+    for (int i = 0; i < count(); ++i) {
+        widest = std::max(widest, TextWidth(item(i)->text()));
+    }
+    return widest < 0 ? 0 : widest + 8;
+}
+
+int TDatLst::TopRow() const {
+    return verticalScrollBar()->value();
+}
+
+QList<int> TDatLst::SelectedRows() const {
+    QList<int> rows;
+    for (int i = 0; i < count(); ++i) {
+        if (item(i)->isSelected()) {
+            rows.append(i);
+        }
+    }
+    return rows;
+}
+
+int TDatLst::SelectedCount() const {
+    return static_cast<int>(selectionModel()->selectedRows().size());
+}
+
+QString TDatLst::RowText(int row) const {
+    const QListWidgetItem* it = item(row);
+    return it != nullptr ? it->text() : QString();
+}
+
+void TDatLst::SetRowText(int row, const QString& text) {
+    if (QListWidgetItem* it = item(row)) {
+        ++programmatic_;
+        it->setText(text);
+        --programmatic_;
+    }
+}
+
+void TDatLst::AppendRow(const QString& text) {
+    ++programmatic_;
+    addItem(text);
+    --programmatic_;
+}
+
+void TDatLst::DeleteLastRow() {
+    if (count() > 0) {
+        ++programmatic_;
+        delete takeItem(count() - 1);
+        --programmatic_;
+    }
+}
+
+void TDatLst::SetRowSelected(int row, bool selected) {
+    QListWidgetItem* it = item(row);
+    if (it != nullptr && it->isSelected() != selected) {
+        ++programmatic_;
+        it->setSelected(selected);
+        --programmatic_;
+    }
+}
+
+void TDatLst::SetCurrentItem(int row) {
+    ++programmatic_;
+    // Moves the focus only: the selection is the entries' business.
+    selectionModel()->setCurrentIndex(model()->index(row, 0), QItemSelectionModel::NoUpdate);
+    --programmatic_;
+}
+
+void TDatLst::BeginBatch() {
+    ++programmatic_;
+    setUpdatesEnabled(false);
+}
+
+void TDatLst::EndBatch() {
+    setUpdatesEnabled(true);
+    viewport()->update();
+    --programmatic_;
+}
+
+void TDatLst::mouseMoveEvent(QMouseEvent* event) {
+    QListWidget::mouseMoveEvent(event);
+    emit mouseMoved(event->position().toPoint());
+}
+
+void TDatLst::mouseReleaseEvent(QMouseEvent* event) {
+    QListWidget::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton) {
+        emit leftButtonReleased(event->position().toPoint());
+    }
+}
+
+void TDatLst::leaveEvent(QEvent* event) {
+    QListWidget::leaveEvent(event);
+    // Off the list: no lamp under the cursor any more.
+    emit mouseMoved(QPoint(-1, -1));
+}
+
+}  // namespace lm

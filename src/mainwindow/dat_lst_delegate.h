@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QStyledItemDelegate>
+
+namespace lm {
+
+class TDatLst;
+
+// Paints one row of the file list (DatLstDrawItem): the background as the
+// list prepared it, the text 18 px right and 1 px down, the lamp at the
+// row's top-left corner.
+class TDatLstDelegate : public QStyledItemDelegate {
+    Q_OBJECT
+
+public:
+    explicit TDatLstDelegate(TDatLst* list);
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
+private:
+    TDatLst* list_;
+};
+
+}  // namespace lm

@@ -1,0 +1,35 @@
+#include "info_win.h"
+
+namespace lm {
+
+namespace {
+
+// The height a horizontal scroll bar takes from the pane.
+constexpr int kScrollBarRoom = 21;
+
+}  // namespace
+
+TInfoWin::TInfoWin(QWidget* parent) : QPlainTextEdit(parent) {
+    setObjectName(QStringLiteral("InfoWin"));
+    setLineWrapMode(QPlainTextEdit::NoWrap);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
+
+TInfoWin::ScrollBars TInfoWin::ScrollBarsFor(QSize pane, QSize extent) {
+    if (pane.width() >= extent.width()) {
+        return pane.height() >= extent.height() ? ScrollBars::None : ScrollBars::Vertical;
+    }
+    return extent.height() + kScrollBarRoom <= pane.height() ? ScrollBars::Horizontal
+                                                             : ScrollBars::Both;
+}
+
+void TInfoWin::UpdateInfoScrollBars() {
+    current_ = ScrollBarsFor(size(), extent_);
+    const bool horizontal = current_ == ScrollBars::Horizontal || current_ == ScrollBars::Both;
+    const bool vertical = current_ == ScrollBars::Vertical || current_ == ScrollBars::Both;
+    setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+}
+
+}  // namespace lm

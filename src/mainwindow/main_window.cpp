@@ -1,0 +1,266 @@
+#include "main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QSplitter>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "cursor_hint.h"
+#include "dat_lst.h"
+#include "image_list.h"
+#include "info_win.h"
+#include "ini_file.h"
+#include "stat_bar.h"
+
+namespace lm {
+
+namespace {
+
+constexpr int kDesignWidth = 521;
+constexpr int kDesignHeight = 340;
+
+}  // namespace
+
+TeD2KfrmMain::TeD2KfrmMain(QStringList arguments, QString programDir, HandoverBlock* block,
+                           QWidget* parent)
+    : QMainWindow(parent),
+      arguments_(std::move(arguments)),
+      programDir_(std::move(programDir)),
+      block_(block),
+      debugLog_(programDir_),
+      table_(&settings_) {
+    setObjectName(QStringLiteral("TeD2KfrmMain"));
+    setWindowTitle(QStringLiteral("Linkmint"));
+    setWindowIcon(TImageList1::Icon(TImageList1::Emblem));
+    applicationTitle_ = QStringLiteral("Linkmint (idle)");
+    worker_ = std::make_unique<HashingWorker>(table_, settings_, *this, &debugLog_);
+
+    BuildActions();
+    BuildMenus();
+    BuildToolBar();
+    BuildClientArea();
+    cursorHint_ = new TCursorHint(this);
+    resize(kDesignWidth, kDesignHeight);
+
+    connect(&settings_, &Settings::changed, this, &TeD2KfrmMain::ApplySettings);
+    ApplySettings();
+}
+
+TeD2KfrmMain::~TeD2KfrmMain() {
+    // The worker must be gone before the widgets it reports to.
+    worker_.reset();
+}
+
+void TeD2KfrmMain::BuildClientArea() {
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    HSplit = new QSplitter(Qt::Vertical, central);
+    HSplit->setObjectName(QStringLiteral("HSplit"));
+    HSplit->setHandleWidth(4);
+    HSplit->setChildrenCollapsible(false);
+    DatLst = new TDatLst(HSplit);
+    DatLst->SetLampSource([this](int row) {
+        const std::optional<TFileData> entry = table_.Entry(row);
+        return entry ? entry->CRCStatus : -1;
+    });
+    InfoWin = new TInfoWin(HSplit);
+    HSplit->addWidget(DatLst);
+    HSplit->addWidget(InfoWin);
+    HSplit->setStretchFactor(0, 1);
+    HSplit->setStretchFactor(1, 0);
+    HSplit->setSizes({kDesignHeight - TInfoWin::kDesignHeight, TInfoWin::kDesignHeight});
+    layout->addWidget(HSplit, 1);
+
+    StatBar = new TStatBar(central);
+    StatBar->SetProgressSource([this] { return worker_->Progress(); });
+    layout->addWidget(StatBar);
+    setCentralWidget(central);
+
+    connect(DatLst, &TDatLst::selectionClicked, this, &TeD2KfrmMain::DatLstClick);
+    connect(DatLst, &TDatLst::mouseMoved, this, &TeD2KfrmMain::DatLstMouseMove);
+    connect(DatLst, &TDatLst::leftButtonReleased, this, &TeD2KfrmMain::DatLstMouseUp);
+    connect(HSplit, &QSplitter::splitterMoved, this, &TeD2KfrmMain::HSplitMoved);
+    connect(StatBar, &TStatBar::clicked, this, &TeD2KfrmMain::StatBarClick);
+}
+
+void TeD2KfrmMain::ApplySettings() {
+    const SettingsValues values = settings_.Snapshot();
+    InfoWin->setVisible(values.showInfoWin);
+    const bool exitBox = values.onCompletion == OnCompletion::CopyToClipboard ||
+                         values.onCompletion == OnCompletion::CopySelectedToClipboard;
+    xitOnDoneAction_->setVisible(exitBox);
+    if (XitOnDone->isChecked() != values.exitWhenDone) {
+        XitOnDone->setChecked(values.exitWhenDone);
+    }
+    // The Add Files dialog offers the file types in the table's order.
+    QStringList pieces;
+    for (const FileType& type : values.fileTypes) {
+        pieces << type.name << type.masks;
+    }
+    addFilesFilter_ = pieces.join(u'|');
+    addFilesFilterIndex_ = values.defaultType;
+}
+
+void TeD2KfrmMain::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    // FormResize: XitOnDone sits in the toolbar right of tbSep10 by layout.
+    InfoWin->UpdateInfoScrollBars();
+}
+
+void TeD2KfrmMain::closeEvent(QCloseEvent* event) {
+    if (!closing_) {
+        closing_ = true;
+        worker_->DisableEventTimer();
+        cursorHint_->HideCursorHint();
+        WaitForWorker();
+        DatLst->SetPaintingStopped(true);
+        StatBar->SetPaintingStopped(true);
+        // The window's place and size go into the settings file.
+        const QRect frame = normalGeometry();
+        settings_.Set(&SettingsValues::mainWinLeft, frame.left());
+        settings_.Set(&SettingsValues::mainWinTop, frame.top());
+        settings_.Set(&SettingsValues::mainWinWidth, frame.width());
+        settings_.Set(&SettingsValues::mainWinHeight, frame.height());
+        SaveIniFile(settings_.Snapshot(), table_.Entries(), programDir_);
+    }
+    event->accept();
+}
+
+void TeD2KfrmMain::WaitForWorker() {
+    if (worker_->WorkerActive) {
+        // The worker posts its last calls and its end as events, so waiting
+        // for events never sleeps past its end.
+        worker_->PauseAndWait(
+            [] { QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents); });
+    }
+}
+
+void TeD2KfrmMain::ShowMessage(const QString& text) {
+    if (messageBoxHook) {
+        messageBoxHook(text);
+        return;
+    }
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Linkmint"), text, QMessageBox::Ok, this);
+    if (text.startsWith(u"Error: ")) {
+        box.setIcon(QMessageBox::Critical);
+    }
+    box.exec();
+}
+
+QString TeD2KfrmMain::LampHint(int crcStatus) {
+    switch (crcStatus) {
+        case crcNotFound:
+            return QStringLiteral("No CRC found in filename.");
+        case crcMatches:
+            return QStringLiteral("Found correct CRC in filename.");
+        case crcNoHash:
+            return QStringLiteral("No hash generated for this file yet.");
+        case crcMismatch:
+            return QStringLiteral("Found possible CRC in filename but it doesn't match.");
+        default:
+            return {};
+    }
+}
+
+// WorkerHost ------------------------------------------------------------
+
+void TeD2KfrmMain::SetStatusText(int panel, const QString& text) {
+    StatBar->SetPanelText(panel, text);
+}
+
+void TeD2KfrmMain::RepaintStatusBar() {
+    StatBar->update();
+}
+
+void TeD2KfrmMain::SetApplicationTitle(const QString& title) {
+    applicationTitle_ = title;
+}
+
+void TeD2KfrmMain::SetTrayTip(const QString& tip) {
+    trayTip_ = tip;
+}
+
+void TeD2KfrmMain::SetPauseControls(int picture, const QString& tooltip, const QString& caption) {
+    pause_.btn->setIcon(TImageList1::Icon(picture));
+    pause_.btn->setToolTip(tooltip);
+    pause_.mnu->setText(caption);
+}
+
+void TeD2KfrmMain::SetPauseEnabled(bool enabled) {
+    SetCommandEnabled(pause_, enabled);
+}
+
+void TeD2KfrmMain::EnableRemoveAllAndSort() {
+    SetCommandEnabled(rmvAll_, true);
+    SetCommandEnabled(sortList_, true);
+}
+
+void TeD2KfrmMain::SetBusyCursor(bool busy) {
+    if (busy) {
+        setCursor(Qt::BusyCursor);
+    } else {
+        unsetCursor();
+    }
+}
+
+RowSink& TeD2KfrmMain::Rows() {
+    return *DatLst;
+}
+
+int TeD2KfrmMain::LinkTextWidth(const QString& link) {
+    return DatLst->TextWidth(link);
+}
+
+int TeD2KfrmMain::ScrollExtent() {
+    return DatLst->HorizontalExtent();
+}
+
+void TeD2KfrmMain::SetScrollExtent(int width) {
+    DatLst->SetHorizontalExtent(width);
+}
+
+void TeD2KfrmMain::CopyAllLinks() {
+    mnuCpyAll2ClipClick();
+}
+
+void TeD2KfrmMain::CopySelectedLinks() {
+    mnuCpySel2ClipClick();
+}
+
+void TeD2KfrmMain::PlayNotifySound() {
+    // The completion sound comes with the tray and sound support.
+}
+
+void TeD2KfrmMain::RefreshInfo() {
+    UpdateInfoWin();
+}
+
+void TeD2KfrmMain::ShowError(const QString& text) {
+    ShowMessage(text);
+}
+
+void TeD2KfrmMain::CloseProgram() {
+    close();
+}
+
+bool TeD2KfrmMain::StartupInProgress() {
+    return startupPhase_ != 0;
+}
+
+void TeD2KfrmMain::HideToTray() {
+    // Until the tray icon exists, going to the tray is minimizing.
+    showMinimized();
+}
+
+}  // namespace lm

@@ -1,0 +1,193 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+#include "debug_log.h"
+#include "file_table.h"
+#include "hashing_worker.h"
+#include "settings.h"
+#include "worker_host.h"
+
+class QAction;
+class QCheckBox;
+class QSplitter;
+class QToolBar;
+
+namespace lm {
+
+class HandoverBlock;
+class TCursorHint;
+class TDatLst;
+class TInfoWin;
+class TStatBar;
+
+// The program's main window: toolbar, file list, info pane and status bar,
+// the commands that act on the list as a whole, and the start-up of the
+// first instance (settings, command line, hand-overs from later starts).
+//
+// The implementation is spread over several files by concern:
+//   main_window.cpp           layout, the worker's host, closing
+//   main_window_commands.cpp  menu and toolbar commands, enable rules
+//   main_window_list.cpp      list events and the info pane
+//   main_window_status.cpp    status bar
+//   main_window_startup.cpp   first activation and hand-over receiver
+class TeD2KfrmMain : public QMainWindow, public WorkerHost {
+    Q_OBJECT
+
+public:
+    // `arguments`: the command line without the program itself.
+    // `programDir`: where Linkmint.ini and the debug log live, with a
+    // trailing "/". `block`: the hand-over block of this (first) instance,
+    // or null when there is none.
+    TeD2KfrmMain(QStringList arguments, QString programDir, HandoverBlock* block = nullptr,
+                 QWidget* parent = nullptr);
+    ~TeD2KfrmMain() override;
+
+    // Test seams: what the program's modal boxes and file dialogs would do.
+    // Unset, the real ones are shown.
+    std::function<void(const QString& text)> messageBoxHook;
+    std::function<QStringList()> addFilesDialogHook;
+
+    Settings& settings() { return settings_; }
+    FileTable& fileTable() { return table_; }
+    HashingWorker& worker() { return *worker_; }
+    TDatLst* datLst() const { return DatLst; }
+    TInfoWin* infoWin() const { return InfoWin; }
+    TStatBar* statBar() const { return StatBar; }
+    const TCursorHint& cursorHint() const { return *cursorHint_; }
+    int StartupPhase() const { return startupPhase_; }
+    const QString& ApplicationTitle() const { return applicationTitle_; }
+    const QString& TrayTip() const { return trayTip_; }
+    bool DebugLogging() const { return debugLog_.Enabled(); }
+
+    // A message of a later start (its WM_TRAYCALLBACK or WM_HANDOVER),
+    // handled on the GUI thread before the sender is answered.
+    void HandoverMessage(std::uint32_t message, std::uint32_t wParam, std::uint32_t lParam);
+
+    // Rebuilds the info pane and applies the enable rules of the commands.
+    void UpdateInfoWin();
+
+    // Hint text for a CRC status; empty for an unknown one.
+    static QString LampHint(int crcStatus);
+
+    // How long the toolbar's tips stay up.
+    static constexpr int kHintHidePauseMs = 7000;
+
+    // WorkerHost
+    void SetStatusText(int panel, const QString& text) override;
+    void RepaintStatusBar() override;
+    void SetApplicationTitle(const QString& title) override;
+    void SetTrayTip(const QString& tip) override;
+    void SetPauseControls(int picture, const QString& tooltip, const QString& caption) override;
+    void SetPauseEnabled(bool enabled) override;
+    void EnableRemoveAllAndSort() override;
+    void SetBusyCursor(bool busy) override;
+    RowSink& Rows() override;
+    int LinkTextWidth(const QString& link) override;
+    int ScrollExtent() override;
+    void SetScrollExtent(int width) override;
+    void CopyAllLinks() override;
+    void CopySelectedLinks() override;
+    void PlayNotifySound() override;
+    void RefreshInfo() override;
+    void ShowError(const QString& text) override;
+    void CloseProgram() override;
+    bool StartupInProgress() override;
+    void HideToTray() override;
+
+public slots:
+    void mnuAddFilesClick();
+    void mnuAddDirClick();
+    void mnuSaveED2KClick();
+    void mnuSaveAllClick();
+    void mnuExitClick();
+    void mnuCpyAll2ClipClick();
+    void mnuCpySel2ClipClick();
+    void mnuRmvAllClick();
+    void mnuRmvSelClick();
+    void mnuSortListClick();
+    void mnuPrefsClick();
+    void mnuPauseClick();
+    void mnuAboutClick();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // A menu item and its toolbar button (null when it has none), enabled
+    // and disabled together.
+    struct Command {
+        QAction* mnu = nullptr;
+        QAction* btn = nullptr;
+    };
+
+    void BuildActions();
+    void BuildMenus();
+    void BuildToolBar();
+    void BuildClientArea();
+    void ApplySettings();
+
+    static void SetCommandEnabled(const Command& command, bool enabled);
+    void DisableListCommands();
+
+    // List events.
+    void DatLstClick();
+    void DatLstMouseMove(QPoint position);
+    void DatLstMouseUp(QPoint position);
+    void HSplitMoved();
+    // The entries' Selected flags from the rows' selection.
+    void SelectionToEntries();
+    QString CountText() const;
+
+    // Status bar.
+    void StatBarClick();
+
+    // Start-up.
+    void FirstActivation();
+    void AddPath(const QString& path, bool reportMissing);
+    void AddDirectory(const QString& dir);
+    void HandoverReceived(int count, bool continues);
+    void BringForward();
+    void ShowMessage(const QString& text);
+    void WaitForWorker();
+
+    QStringList arguments_;
+    QString programDir_;
+    HandoverBlock* block_;
+
+    Settings settings_;
+    DebugLog debugLog_;
+    FileTable table_;
+    std::unique_ptr<HashingWorker> worker_;
+
+    QToolBar* ToolBar1 = nullptr;
+    TDatLst* DatLst = nullptr;
+    QSplitter* HSplit = nullptr;
+    TInfoWin* InfoWin = nullptr;
+    TStatBar* StatBar = nullptr;
+    QCheckBox* XitOnDone = nullptr;
+    QAction* xitOnDoneAction_ = nullptr;
+    TCursorHint* cursorHint_ = nullptr;
+
+    Command addFiles_, addDir_, saveED2K_, saveAll_, exit_, cpyAll_, cpySel_, rmvAll_, rmvSel_,
+        sortList_, prefs_, pause_, about_;
+
+    int startupPhase_ = 2;
+    bool closing_ = false;
+    QString applicationTitle_;
+    QString trayTip_;
+    QString pendingHandoverPiece_;  // a path that goes on in the next message
+    QString addFilesFilter_;
+    int addFilesFilterIndex_ = 1;
+};
+
+}  // namespace lm

@@ -1,0 +1,441 @@
+// The menu and toolbar commands of the main window and their enable rules.
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHelpEvent>
+#include <QLayout>
+#include <QMenuBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <QToolTip>
+
+#include <algorithm>
+
+#include "dat_lst.h"
+#include "dir_listing.h"
+#include "ed2k_link.h"
+#include "image_list.h"
+#include "info_win.h"
+#include "main_window.h"
+#include "mask.h"
+#include "placeholder_dialog.h"
+#include "stat_bar.h"
+
+namespace lm {
+
+namespace {
+
+QAction* MakeAction(QObject* parent, const char* name, const QString& text,
+                    const QKeySequence& key = {}) {
+    auto* action = new QAction(text, parent);
+    action->setObjectName(QLatin1StringView(name));
+    if (!key.isEmpty()) {
+        action->setShortcut(key);
+        action->setShortcutContext(Qt::WindowShortcut);
+    }
+    return action;
+}
+
+// The sort key of a path: lower-cased character by character, and only the
+// name without its directory when `stripPath` is on.
+QString SortKey(const QString& fileName, bool stripPath) {
+    QString key = fileName;
+    if (stripPath) {
+        const std::u16string_view path(reinterpret_cast<const char16_t*>(fileName.utf16()),
+                                       static_cast<std::size_t>(fileName.size()));
+        const std::u16string_view name = NameWithoutPath(path);
+        key = QString::fromUtf16(name.data(), static_cast<qsizetype>(name.size()));
+    }
+    return key.toLower();
+}
+
+}  // namespace
+
+void TeD2KfrmMain::BuildActions() {
+    auto command = [this](Command& c, const char* mnuName, const QString& caption,
+                          const QKeySequence& key, const char* btnName, int picture,
+                          const QString& tooltip, void (TeD2KfrmMain::*handler)()) {
+        c.mnu = MakeAction(this, mnuName, caption, key);
+        connect(c.mnu, &QAction::triggered, this, handler);
+        addAction(c.mnu);
+        if (btnName != nullptr) {
+            c.btn = MakeAction(this, btnName, caption);
+            c.btn->setIcon(TImageList1::Icon(picture));
+            c.btn->setToolTip(tooltip);
+            connect(c.btn, &QAction::triggered, this, handler);
+        }
+    };
+    command(addFiles_, "mnuAddFiles", QStringLiteral("Add Files"), Qt::Key_F2, "btnAddFiles",
+            TImageList1::AddFiles, QStringLiteral("Add Files (F2)"),
+            &TeD2KfrmMain::mnuAddFilesClick);
+    command(addDir_, "mnuAddDir", QStringLiteral("Add Directory"), Qt::Key_F3, "btnAddDir",
+            TImageList1::AddDirectory, QStringLiteral("Add Directory (F3)"),
+            &TeD2KfrmMain::mnuAddDirClick);
+    command(saveED2K_, "mnuSaveED2K", QStringLiteral("Save ED2K Link File"), Qt::Key_F4,
+            "btnSaveHashes", TImageList1::SaveLinks, QStringLiteral("Save Links (F4)"),
+            &TeD2KfrmMain::mnuSaveED2KClick);
+    command(saveAll_, "mnuSaveAll", QStringLiteral("Save All Information"), Qt::Key_F5, nullptr, 0,
+            {}, &TeD2KfrmMain::mnuSaveAllClick);
+    command(exit_, "mnuExit", QStringLiteral("Exit"), QKeySequence(Qt::CTRL | Qt::Key_Q), "btnExit",
+            TImageList1::Exit, QStringLiteral("Exit (Ctrl+Q)"), &TeD2KfrmMain::mnuExitClick);
+    command(cpyAll_, "mnuCpyAll2Clip", QStringLiteral("Copy All to Clipboard"), Qt::Key_F6,
+            "btnCopyAll", TImageList1::CopyAll, QStringLiteral("Copy All to Clipboard (F6)"),
+            &TeD2KfrmMain::mnuCpyAll2ClipClick);
+    command(cpySel_, "mnuCpySel2Clip", QStringLiteral("Copy Selected to Clipboard"), Qt::Key_F7,
+            "btnCopySel", TImageList1::CopySelected,
+            QStringLiteral("Copy Selected to Clipboard (F7)"), &TeD2KfrmMain::mnuCpySel2ClipClick);
+    command(rmvAll_, "mnuRmvAll", QStringLiteral("Remove All from List"), Qt::Key_F8,
+            "btnRemoveAll", TImageList1::RemoveAll, QStringLiteral("Remove All (F8)"),
+            &TeD2KfrmMain::mnuRmvAllClick);
+    command(rmvSel_, "mnuRmvSel", QStringLiteral("Remove Selected from List"), Qt::Key_F9,
+            "btnRemoveSel", TImageList1::RemoveSelected, QStringLiteral("Remove Selected (F9)"),
+            &TeD2KfrmMain::mnuRmvSelClick);
+    command(sortList_, "mnuSortList", QStringLiteral("Sort List"), Qt::Key_F10, "btnSort",
+            TImageList1::Sort, QStringLiteral("Sort (F10)"), &TeD2KfrmMain::mnuSortListClick);
+    command(prefs_, "mnuPrefs", QStringLiteral("Preferences"), Qt::Key_F11, nullptr, 0, {},
+            &TeD2KfrmMain::mnuPrefsClick);
+    command(pause_, "mnuPause", QStringLiteral("Pause"), Qt::Key_F12, "btnPause",
+            TImageList1::Pause, QStringLiteral("Pause (F12)"), &TeD2KfrmMain::mnuPauseClick);
+    command(about_, "mnuAbout", QStringLiteral("About"), Qt::Key_F1, nullptr, 0, {},
+            &TeD2KfrmMain::mnuAboutClick);
+    // Nothing to act on at start.
+    for (const Command* c :
+         {&saveED2K_, &saveAll_, &cpyAll_, &cpySel_, &rmvAll_, &rmvSel_, &sortList_, &pause_}) {
+        SetCommandEnabled(*c, false);
+    }
+}
+
+void TeD2KfrmMain::BuildMenus() {
+    QMenuBar* bar = menuBar();
+    QMenu* file = bar->addMenu(QStringLiteral("File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    file->addAction(addFiles_.mnu);
+    file->addAction(addDir_.mnu);
+    file->addSeparator();
+    file->addAction(saveED2K_.mnu);
+    file->addAction(saveAll_.mnu);
+    file->addSeparator();
+    file->addAction(exit_.mnu);
+    QMenu* edit = bar->addMenu(QStringLiteral("Edit"));
+    edit->setObjectName(QStringLiteral("mnuEdit"));
+    edit->addAction(cpyAll_.mnu);
+    edit->addAction(cpySel_.mnu);
+    edit->addSeparator();
+    edit->addAction(rmvAll_.mnu);
+    edit->addAction(rmvSel_.mnu);
+    edit->addSeparator();
+    edit->addAction(sortList_.mnu);
+    bar->addAction(prefs_.mnu);
+    bar->addAction(pause_.mnu);
+    bar->addAction(about_.mnu);
+}
+
+void TeD2KfrmMain::BuildToolBar() {
+    ToolBar1 = addToolBar(QStringLiteral("ToolBar1"));
+    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
+    ToolBar1->setMovable(false);
+    ToolBar1->setFloatable(false);
+    ToolBar1->setIconSize(QSize(TImageList1::kSize, TImageList1::kSize));
+    ToolBar1->setContentsMargins(2, 0, 0, 0);
+    ToolBar1->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    ToolBar1->toggleViewAction()->setVisible(false);
+    // The gaps between the buttons are the separators' widths alone.
+    ToolBar1->layout()->setSpacing(0);
+    setContextMenuPolicy(Qt::NoContextMenu);
+
+    int separators = 0;
+    auto gap = [this, &separators](int width) {
+        auto* spacer = new QWidget(ToolBar1);
+        spacer->setObjectName(QStringLiteral("tbSep%1").arg(++separators));
+        spacer->setFixedWidth(width);
+        ToolBar1->addWidget(spacer);
+    };
+    auto button = [this](const Command& c) {
+        ToolBar1->addAction(c.btn);
+        QWidget* widget = ToolBar1->widgetForAction(c.btn);
+        widget->setObjectName(c.btn->objectName());
+        widget->setMinimumHeight(23);
+        widget->installEventFilter(this);
+    };
+    button(addFiles_);
+    gap(8);
+    button(addDir_);
+    gap(8);
+    button(saveED2K_);
+    gap(21);
+    button(cpyAll_);
+    gap(8);
+    button(cpySel_);
+    gap(21);
+    button(rmvAll_);
+    gap(8);
+    button(rmvSel_);
+    gap(8);
+    button(sortList_);
+    gap(21);
+    button(pause_);
+    gap(21);
+    button(exit_);
+    gap(21);  // tbSep10
+
+    XitOnDone = new QCheckBox(QStringLiteral("Exit when done"), ToolBar1);
+    XitOnDone->setObjectName(QStringLiteral("XitOnDone"));
+    XitOnDone->setFixedWidth(104);
+    xitOnDoneAction_ = ToolBar1->addWidget(XitOnDone);
+    xitOnDoneAction_->setVisible(false);
+    connect(XitOnDone, &QCheckBox::toggled, this,
+            [this](bool on) { settings_.Set(&SettingsValues::exitWhenDone, on); });
+}
+
+bool TeD2KfrmMain::eventFilter(QObject* watched, QEvent* event) {
+    // Toolbar tips stay up for 7 seconds.
+    if (event->type() == QEvent::ToolTip) {
+        if (auto* button = qobject_cast<QToolButton*>(watched)) {
+            const auto* help = static_cast<QHelpEvent*>(event);
+            QToolTip::showText(help->globalPos(), button->toolTip(), button, QRect(),
+                               kHintHidePauseMs);
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TeD2KfrmMain::SetCommandEnabled(const Command& command, bool enabled) {
+    if (command.mnu != nullptr && command.mnu->isEnabled() != enabled) {
+        command.mnu->setEnabled(enabled);
+    }
+    if (command.btn != nullptr && command.btn->isEnabled() != enabled) {
+        command.btn->setEnabled(enabled);
+    }
+}
+
+void TeD2KfrmMain::DisableListCommands() {
+    for (const Command* c :
+         {&saveED2K_, &saveAll_, &cpyAll_, &cpySel_, &rmvAll_, &rmvSel_, &sortList_}) {
+        SetCommandEnabled(*c, false);
+    }
+}
+
+// Adding files ------------------------------------------------------------
+
+void TeD2KfrmMain::mnuAddFilesClick() {
+    if (!worker_->WorkerActive) {
+        SetStatusText(1, QStringLiteral("Please wait..."));
+    }
+    QStringList files;
+    if (addFilesDialogHook) {
+        files = addFilesDialogHook();
+    } else {
+        const SettingsValues values = settings_.Snapshot();
+        const QStringList filters = addFilesFilter_.split(u'|');
+        QStringList named;
+        for (qsizetype i = 0; i + 1 < filters.size(); i += 2) {
+            named << QStringLiteral("%1 (%2)").arg(filters[i],
+                                                   QString(filters[i + 1]).replace(u';', u' '));
+        }
+        QString chosen = named.value(addFilesFilterIndex_ - 1);
+        files =
+            QFileDialog::getOpenFileNames(this, QStringLiteral("Add Files"), values.lastFilePath,
+                                          named.join(QStringLiteral(";;")), &chosen);
+        if (!files.isEmpty()) {
+            settings_.Set(&SettingsValues::lastFilePath, QFileInfo(files.first()).absolutePath());
+        }
+    }
+    if (files.isEmpty()) {
+        if (!worker_->WorkerActive) {
+            SetStatusText(1, QStringLiteral("Idle: click here to add files"));
+        }
+        return;
+    }
+    for (const QString& file : files) {
+        table_.AddEntry(file);
+    }
+    if (settings_.Snapshot().presortFiles && table_.FileCount() >= 2) {
+        table_.SortEntries();
+    }
+    worker_->StartHashing();
+}
+
+void TeD2KfrmMain::mnuAddDirClick() {
+    // Until the select-directory dialog exists: a plain folder choice, listed
+    // with the default file type's masks.
+    if (!worker_->WorkerActive) {
+        SetStatusText(1, QStringLiteral("Please wait..."));
+    }
+    const QString dir = QFileDialog::getExistingDirectory(this, QStringLiteral("Add Directory"));
+    if (dir.isEmpty()) {
+        if (table_.FilesRemaining() == 0) {
+            SetStatusText(1, QStringLiteral("Idle: click here to add files"));
+        }
+        return;
+    }
+    const int before = table_.FileCount();
+    AddDirectory(dir);
+    if (table_.FileCount() == before) {
+        if (!worker_->WorkerActive) {
+            SetStatusText(1, QStringLiteral("Idle: click here to add files"));
+        }
+        return;
+    }
+    if (settings_.Snapshot().presortFiles && table_.FileCount() >= 2) {
+        table_.SortEntries();
+    }
+    worker_->StartHashing();
+}
+
+// Saving and copying --------------------------------------------------------
+
+void TeD2KfrmMain::mnuSaveED2KClick() {
+    // Saving the link file comes with the saving and copying commands.
+}
+
+void TeD2KfrmMain::mnuSaveAllClick() {
+    // Saving the information file comes with the saving and copying commands.
+}
+
+void TeD2KfrmMain::mnuCpyAll2ClipClick() {
+    if (DatLst->RowCount() == 0) {
+        return;
+    }
+    QString text;
+    for (int i = 0; i < DatLst->RowCount(); ++i) {
+        text += DatLst->RowText(i) + QStringLiteral("\r\n");
+    }
+    QGuiApplication::clipboard()->setText(text);
+}
+
+void TeD2KfrmMain::mnuCpySel2ClipClick() {
+    const QList<int> rows = DatLst->SelectedRows();
+    QString text;
+    for (int row : rows) {
+        text += DatLst->RowText(row) + QStringLiteral("\r\n");
+    }
+    if (rows.size() == 1) {
+        text.chop(2);
+    }
+    if (!text.isEmpty()) {
+        QGuiApplication::clipboard()->setText(text);
+    }
+}
+
+// The list as a whole ------------------------------------------------------
+
+void TeD2KfrmMain::mnuPauseClick() {
+    if (!worker_->Paused) {
+        worker_->Paused = true;
+        SetPauseControls(TImageList1::Resume, QStringLiteral("Resume (F12)"),
+                         QStringLiteral("Resume"));
+        return;
+    }
+    // A worker still finishing its last chunk would, on seeing the flag,
+    // set back to idle what is queued here; let it end first.
+    WaitForWorker();
+    worker_->Paused = false;
+    SetPauseControls(TImageList1::Pause, QStringLiteral("Pause (F12)"), QStringLiteral("Pause"));
+    table_.QueueUnfinished();
+    worker_->StartHashing();
+}
+
+void TeD2KfrmMain::mnuRmvAllClick() {
+    if (worker_->WorkerActive && !worker_->Paused) {
+        mnuPauseClick();
+    }
+    table_.RemoveAll();
+    table_.RefreshList(*DatLst);
+    DatLst->SetHorizontalExtent(0);
+    SetStatusText(0, QStringLiteral("0 files"));
+    UpdateInfoWin();
+    WaitForWorker();
+    if (worker_->Paused) {
+        mnuPauseClick();
+    }
+}
+
+void TeD2KfrmMain::mnuRmvSelClick() {
+    SelectionToEntries();
+    const bool currentRemoved = table_.Read([](const QList<TFileData>& entries) {
+        return std::any_of(entries.begin(), entries.end(), [](const TFileData& entry) {
+            return entry.Selected && entry.State == fsWorking;
+        });
+    });
+    table_.RemoveSelected();
+    table_.RefreshList(*DatLst);
+    DatLst->SetHorizontalExtent(DatLst->WidestRowExtent());
+    SetStatusText(0, HashingWorker::FileCountText(DatLst->RowCount()));
+    UpdateInfoWin();
+    if (currentRemoved) {
+        // The worker gives up the removed file after its current chunk;
+        // then everything not hashed yet is queued again.
+        WaitForWorker();
+        mnuPauseClick();
+    }
+}
+
+void TeD2KfrmMain::mnuSortListClick() {
+    SelectionToEntries();
+    const bool stripPath = settings_.Snapshot().stripPath;
+    // Passes in both directions until one exchanges nothing. Equal keys are
+    // never exchanged, so their rows keep their order. Should the worker add
+    // a row meanwhile (a file's second link), the indexes no longer fit the
+    // keys and the sort runs again.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        QStringList keys = table_.Read([stripPath](const QList<TFileData>& entries) {
+            QStringList list;
+            for (const TFileData& entry : entries) {
+                list.append(SortKey(entry.FileName, stripPath));
+            }
+            return list;
+        });
+        const int n = static_cast<int>(keys.size());
+        if (n < 2) {
+            break;
+        }
+        auto order = [this, &keys](int a, int b) {
+            if (QString::compare(keys[a], keys[b], Qt::CaseSensitive) > 0) {
+                keys.swapItemsAt(a, b);
+                table_.SwapEntries(a, b);
+                return true;
+            }
+            return false;
+        };
+        bool exchanged = true;
+        while (exchanged) {
+            exchanged = false;
+            for (int k = 0; k <= n - 2; ++k) {
+                exchanged |= order(k, k + 1);
+                exchanged |= order(n - 2 - k, n - 1 - k);
+            }
+        }
+        if (table_.FileCount() == n) {
+            break;
+        }
+    }
+    table_.RefreshList(*DatLst);
+    DatLst->SetHorizontalExtent(DatLst->WidestRowExtent());
+    UpdateInfoWin();
+}
+
+void TeD2KfrmMain::mnuPrefsClick() {
+    TPlaceholderDialog dialog(QStringLiteral("Preferences"),
+                              QStringLiteral("The preferences are not available yet."), this);
+    dialog.setObjectName(QStringLiteral("frmPrefs"));
+    dialog.exec();
+    ApplySettings();
+}
+
+void TeD2KfrmMain::mnuAboutClick() {
+    TPlaceholderDialog dialog(QStringLiteral("About Linkmint"),
+                              QStringLiteral("Linkmint turns files into ed2k links."), this);
+    dialog.setObjectName(QStringLiteral("frmAbout"));
+    dialog.exec();
+}
+
+void TeD2KfrmMain::mnuExitClick() {
+    close();
+}
+
+}  // namespace lm

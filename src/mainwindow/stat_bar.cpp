@@ -1,0 +1,141 @@
+#include "stat_bar.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace lm {
+
+namespace {
+
+constexpr int kBevel = 1;  // the sunken line around each panel
+constexpr int kGap = 2;    // between two panels' bevels
+constexpr int kTextPad = 2;
+
+}  // namespace
+
+TStatBar::TStatBar(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("StatBar"));
+    setFixedHeight(kHeight);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    texts_[0] = QStringLiteral("0 files");
+    texts_[1] = QStringLiteral("Idle: click here to add files");
+    MeasurePanels();
+}
+
+void TStatBar::MeasurePanels() {
+    const QFontMetrics metrics = fontMetrics();
+    const int room = 2 * kTextPad + 2;
+    widths_[0] =
+        std::max(kPanelWidths[0], metrics.horizontalAdvance(QStringLiteral("999 files")) + room);
+    widths_[1] =
+        std::max(kPanelWidths[1],
+                 metrics.horizontalAdvance(QStringLiteral("Working: 999 files remaining")) + room);
+    widths_[2] = kPanelWidths[2];
+}
+
+int TStatBar::PanelWidth(int panel) const {
+    return panel >= 0 && panel < 3 ? widths_[static_cast<std::size_t>(panel)] : 0;
+}
+
+void TStatBar::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        MeasurePanels();
+        update();
+    }
+}
+
+QSize TStatBar::sizeHint() const {
+    return {PanelRect(2).right() + kBevel + 1, kHeight};
+}
+
+QString TStatBar::PanelText(int panel) const {
+    return panel >= 0 && panel < 3 ? texts_[static_cast<std::size_t>(panel)] : QString();
+}
+
+void TStatBar::SetPanelText(int panel, const QString& text) {
+    if (panel < 0 || panel >= 3 || texts_[static_cast<std::size_t>(panel)] == text) {
+        return;
+    }
+    texts_[static_cast<std::size_t>(panel)] = text;
+    update();
+}
+
+QRect TStatBar::PanelRect(int panel) const {
+    int left = kBevel;
+    for (int i = 0; i < panel; ++i) {
+        left += PanelWidth(i) + 2 * kBevel + kGap;
+    }
+    return {left, 2 + kBevel, PanelWidth(panel), kHeight - 4 - 2 * kBevel};
+}
+
+int TStatBar::BarRight(int left, int width, int done, int total) {
+    if (total <= 0) {
+        return left;
+    }
+    const double fraction = std::min(1.0, static_cast<double>(done) / total);
+    return left + static_cast<int>(std::lround(fraction * width));
+}
+
+void TStatBar::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().window());
+    for (int panel = 0; panel < 3; ++panel) {
+        const QRect inner = PanelRect(panel);
+        const QRect bevel = inner.adjusted(-kBevel, -kBevel, kBevel - 1, kBevel - 1);
+        painter.setPen(palette().color(QPalette::Dark));
+        painter.drawLine(bevel.topLeft(), bevel.topRight());
+        painter.drawLine(bevel.topLeft(), bevel.bottomLeft());
+        painter.setPen(palette().color(QPalette::Light));
+        painter.drawLine(bevel.bottomLeft(), bevel.bottomRight());
+        painter.drawLine(bevel.topRight(), bevel.bottomRight());
+        if (panel == 2) {
+            StatBarDrawPanel(painter, inner);
+        } else {
+            painter.setPen(palette().color(QPalette::WindowText));
+            painter.setClipRect(inner);
+            painter.drawText(inner.adjusted(kTextPad, 0, 0, 0),
+                             Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                             texts_[static_cast<std::size_t>(panel)]);
+            painter.setClipping(false);
+        }
+    }
+}
+
+void TStatBar::StatBarDrawPanel(QPainter& painter, const QRect& rect) {
+    if (paintingStopped_ || !progress_) {
+        return;
+    }
+    // One consistent copy: the worker replaces the values whole.
+    const ProgressState progress = progress_();
+    if (progress.chunksDone > 0) {
+        QRect bar = rect;
+        bar.setRight(
+            BarRight(rect.left(), rect.width(), progress.chunksDone, progress.chunksTotal) - 1);
+        painter.fillRect(bar, QColor(0, 0, 255));
+    }
+    if (progress.fileName.isEmpty()) {
+        return;
+    }
+    painter.setClipRect(rect);
+    painter.setPen(palette().color(QPalette::WindowText));
+    const int width = fontMetrics().horizontalAdvance(progress.fileName);
+    // Centred when it fits, else from the left edge and cut at the right.
+    // No mnemonic processing: "&" shows as "&".
+    const Qt::Alignment align = width <= rect.width() ? Qt::AlignHCenter : Qt::AlignLeft;
+    painter.drawText(rect, static_cast<int>(align | Qt::AlignTop) | Qt::TextSingleLine,
+                     progress.fileName);
+    painter.setClipping(false);
+}
+
+void TStatBar::mouseReleaseEvent(QMouseEvent* event) {
+    QWidget::mouseReleaseEvent(event);
+    if (rect().contains(event->position().toPoint())) {
+        emit clicked();
+    }
+}
+
+}  // namespace lm

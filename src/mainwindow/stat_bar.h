@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QRect>
+#include <QString>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+
+#include "hashing_worker.h"
+
+namespace lm {
+
+// The status bar: panel 0 the file count (38 px), panel 1 the activity
+// (142 px), panel 2 the owner-drawn progress of the current file (200 px).
+// A click anywhere on it is reported as `clicked`.
+class TStatBar : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int kHeight = 21;
+    static constexpr std::array<int, 3> kPanelWidths{38, 142, 200};
+
+    // The width panel `panel` gets: its design width, or for the two text
+    // panels more when the bar's font needs it for their usual texts (the
+    // design widths were made for a smaller font than most desktops use).
+    int PanelWidth(int panel) const;
+
+    explicit TStatBar(QWidget* parent = nullptr);
+
+    QString PanelText(int panel) const;
+    // Repaints only when the text changes.
+    void SetPanelText(int panel, const QString& text);
+    // Where the panel is drawn, its bevel outside.
+    QRect PanelRect(int panel) const;
+
+    // Panel 2 reads the progress here whenever it paints.
+    void SetProgressSource(std::function<ProgressState()> source) { progress_ = std::move(source); }
+    // No progress painting once the window is closing.
+    void SetPaintingStopped(bool stopped) { paintingStopped_ = stopped; }
+
+    // The right edge of the blue bar for `done` of `total` chunks on a panel
+    // from `left`, `width` px wide.
+    static int BarRight(int left, int width, int done, int total);
+
+    QSize sizeHint() const override;
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void StatBarDrawPanel(QPainter& painter, const QRect& rect);
+
+    void MeasurePanels();
+
+    std::array<QString, 3> texts_;
+    std::array<int, 3> widths_ = kPanelWidths;
+    std::function<ProgressState()> progress_;
+    bool paintingStopped_ = false;
+};
+
+}  // namespace lm

@@ -1,0 +1,403 @@
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolButton>
+
+#include <memory>
+
+#include "cursor_hint.h"
+#include "dat_lst.h"
+#include "gui_test_support.h"
+#include "info_win.h"
+#include "stat_bar.h"
+
+using namespace lm;
+using namespace lm::test;
+
+namespace {
+
+constexpr int kHashTimeoutMs = 60000;
+const QString kIdle = QStringLiteral("Idle: click here to add files");
+
+QString Block(const TFileData& entry) {
+    return entry.Link + QStringLiteral("\nCRC32: ") + QString::fromLatin1(entry.CRC32) +
+           QStringLiteral("\nMD5: ") + QString::fromLatin1(entry.MD5) + QStringLiteral("\nSHA1: ") +
+           QString::fromLatin1(entry.SHA1);
+}
+
+void SendMove(QWidget* viewport, QPoint at) {
+    QMouseEvent move(QEvent::MouseMove, at, viewport->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(viewport, &move);
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir dir_;
+    std::unique_ptr<RecordingWindow> window_;
+
+    QString Path(const QString& name) const { return dir_.filePath(name); }
+
+    RecordingWindow* Start(const QStringList& arguments) {
+        window_ = std::make_unique<RecordingWindow>(arguments, dir_.path() + u'/');
+        window_->messageBoxHook = [this](const QString& text) { window_->boxes << text; };
+        window_->show();
+        return window_.get();
+    }
+    bool Started() const { return window_->StartupPhase() == 0; }
+    QAction* Action(const char* name) const {
+        return window_->findChild<QAction*>(QLatin1StringView(name));
+    }
+    bool Enabled(const char* mnu, const char* btn = nullptr) const {
+        const bool menu = Action(mnu)->isEnabled();
+        if (btn != nullptr && Action(btn)->isEnabled() != menu) {
+            qWarning("%s and %s differ", mnu, btn);
+        }
+        return menu;
+    }
+    QString Panel(int panel) const { return window_->statBar()->PanelText(panel); }
+    bool Idle() const {
+        return !window_->worker().WorkerActive && Panel(1) == kIdle &&
+               window_->fileTable().FilesRemaining() == 0;
+    }
+    QString PaneText() const { return window_->infoWin()->toPlainText(); }
+    QList<TFileData> Entries() const { return window_->fileTable().Entries(); }
+    QStringList RowTexts() const {
+        QStringList rows;
+        for (int i = 0; i < window_->datLst()->RowCount(); ++i) {
+            rows << window_->datLst()->RowText(i);
+        }
+        return rows;
+    }
+    void Select(const QList<int>& rows) {
+        TDatLst* list = window_->datLst();
+        list->clearSelection();
+        for (int row : rows) {
+            list->item(row)->setSelected(true);
+        }
+    }
+    // Hashes `names` (small files made here) through the command line.
+    void HashThree() {
+        const QStringList files = {
+            WriteFile(Path("one [1234ABCD].txt"), "one"),
+            WriteFile(Path("two.txt"), QByteArray(5000, 'b')),
+            WriteFile(Path("three.bin"), QByteArray()),
+        };
+        Start(files);
+        QTRY_VERIFY_WITH_TIMEOUT(Started() && Idle() && Entries().size() == 4, kHashTimeoutMs);
+    }
+
+private slots:
+    void init() {
+        QVERIFY(dir_.isValid());
+        QGuiApplication::clipboard()->clear();
+    }
+    void cleanup() { window_.reset(); }
+
+    void LayoutAndStateAtStart() {
+        Start({});
+        QTRY_VERIFY(Started());
+        QCOMPARE(window_->windowTitle(), QStringLiteral("Linkmint"));
+        QCOMPARE(window_->ApplicationTitle(), QStringLiteral("Linkmint (idle)"));
+        QStringList bar;
+        for (QAction* item : window_->menuBar()->actions()) {
+            bar << item->text();
+        }
+        QCOMPARE(bar, QStringList({"File", "Edit", "Preferences", "Pause", "About"}));
+        QCOMPARE(Panel(0), QStringLiteral("0 files"));
+        QCOMPARE(Panel(1), kIdle);
+        QVERIFY(Enabled("mnuAddFiles", "btnAddFiles") && Enabled("mnuAddDir", "btnAddDir"));
+        QVERIFY(Enabled("mnuPrefs") && Enabled("mnuAbout") && Enabled("mnuExit", "btnExit"));
+        QVERIFY(!Enabled("mnuSaveED2K", "btnSaveHashes") && !Enabled("mnuSaveAll"));
+        QVERIFY(!Enabled("mnuCpyAll2Clip", "btnCopyAll") &&
+                !Enabled("mnuCpySel2Clip", "btnCopySel"));
+        QVERIFY(!Enabled("mnuRmvAll", "btnRemoveAll") && !Enabled("mnuRmvSel", "btnRemoveSel"));
+        QVERIFY(!Enabled("mnuSortList", "btnSort") && !Enabled("mnuPause", "btnPause"));
+        QCOMPARE(Action("mnuPause")->shortcut(), QKeySequence(Qt::Key_F12));
+        QCOMPARE(Action("mnuExit")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+        QCOMPARE(window_->findChild<QToolButton*>("btnSort")->toolTip(),
+                 QStringLiteral("Sort (F10)"));
+        QCOMPARE(Action("btnPause")->toolTip(), QStringLiteral("Pause (F12)"));
+        // The exit box only shows with a copying completion action.
+        auto* exitBox = window_->findChild<QCheckBox*>("XitOnDone");
+        QVERIFY(!exitBox->isVisible());
+        window_->settings().Set(&SettingsValues::onCompletion, OnCompletion::CopyToClipboard);
+        QTRY_VERIFY(exitBox->isVisible());
+        QWidget* sep = window_->findChild<QWidget*>("tbSep10");
+        QCOMPARE(exitBox->geometry().left(), sep->geometry().right() + 1);
+        // F12 with nothing hashing does nothing.
+        QTest::keyClick(window_.get(), Qt::Key_F12);
+        QCOMPARE(Action("mnuPause")->text(), QStringLiteral("Pause"));
+        QVERIFY(!window_->worker().Paused);
+    }
+
+    void CommandLineFilesAreHashedAndShown() {
+        const QString missing = Path("not there.avi");
+        const QStringList files = {
+            WriteFile(Path("one [1234ABCD].txt"), "one"),
+            WriteFile(Path("clip [3610A686].txt"), "hello"),
+            WriteFile(Path("two.txt"), QByteArray(5000, 'b')),
+        };
+        Start(QStringList(files) << missing);
+        QTRY_VERIFY_WITH_TIMEOUT(Started() && Idle() && Entries().size() == 3, kHashTimeoutMs);
+        QCOMPARE(window_->boxes,
+                 QStringList{QStringLiteral("Error: Could not find file \"%1\"").arg(missing)});
+        QCOMPARE(window_->panel1.first(), QStringLiteral("Working: 3 files remaining"));
+        QVERIFY(window_->panel1.contains(QStringLiteral("Working: 2 files remaining")));
+        QVERIFY(window_->panel1.contains(QStringLiteral("Working: 1 file remaining")));
+        QCOMPARE(window_->panel1.last(), kIdle);
+        QCOMPARE(Panel(0), QStringLiteral("3 files"));
+        const QList<TFileData> entries = Entries();
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(entries[i].FileName, files[i]);
+            QCOMPARE(entries[i].State, int(fsHashed));
+            QCOMPARE(window_->datLst()->RowText(i), entries[i].Link);
+            QVERIFY(entries[i].Link.startsWith(QStringLiteral("ed2k://|file|")));
+        }
+        QCOMPARE(entries[0].CRCStatus, int(crcMismatch));
+        QCOMPARE(entries[1].CRCStatus, int(crcMatches));
+        QCOMPARE(entries[2].CRCStatus, int(crcNotFound));
+        QCOMPARE(window_->ApplicationTitle(), QStringLiteral("Linkmint (idle)"));
+        // Hashed, nothing selected.
+        QVERIFY(Enabled("mnuSaveED2K", "btnSaveHashes") && Enabled("mnuSaveAll"));
+        QVERIFY(Enabled("mnuCpyAll2Clip", "btnCopyAll") && Enabled("mnuRmvAll", "btnRemoveAll"));
+        QVERIFY(Enabled("mnuSortList", "btnSort"));
+        QVERIFY(!Enabled("mnuCpySel2Clip", "btnCopySel") && !Enabled("mnuRmvSel", "btnRemoveSel"));
+        QVERIFY(!Enabled("mnuPause", "btnPause"));
+        // Copy All: every row with its CR LF.
+        Action("mnuCpyAll2Clip")->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 entries[0].Link + "\r\n" + entries[1].Link + "\r\n" + entries[2].Link + "\r\n");
+
+        // The window with three hashed files, kept beside the test.
+        Select({1});
+        QTest::qWait(50);
+        const QImage shot = window_->grab().toImage();
+        QVERIFY(shot.save(QStringLiteral(LM_SCREENSHOT_DIR "/main_window.png")));
+    }
+
+    void DebugSwitchAndSecondActivation() {
+        Start({QStringLiteral("/DEBUG"), QStringLiteral("-debug")});
+        QTRY_VERIFY(Started());
+        QCOMPARE(window_->boxes,
+                 QStringList{QStringLiteral("Error: Could not find file \"-debug\"")});
+        QVERIFY(window_->DebugLogging());
+        QCOMPARE(window_->fileTable().FileCount(), 0);
+        // Shown again later: the first activation does not run twice.
+        window_->hide();
+        window_->show();
+        QTest::qWait(20);
+        QCOMPARE(window_->boxes.size(), 1);
+    }
+
+    void InfoPaneFollowsTheSelection() {
+        HashThree();
+        // Four rows: the empty file has a second link.
+        QList<TFileData> entries = Entries();
+        window_->fileTable().AddEntry(Path("never added.txt"));
+        window_->worker().RefreshList();
+        window_->UpdateInfoWin();
+        entries = Entries();
+        QCOMPARE(entries.size(), 5);
+        QCOMPARE(PaneText(), Block(entries[0]) + "\n\n" + Block(entries[1]) + "\n\n" +
+                                 Block(entries[2]) + "\n\n" + Block(entries[3]) + "\n");
+        QCOMPARE(Panel(0), QStringLiteral("5 files"));
+
+        Select({0, 2});
+        QCOMPARE(PaneText(), Block(entries[0]) + "\n\n" + Block(entries[2]));
+        QCOMPARE(Panel(0), QStringLiteral("2 files"));
+        QVERIFY(Enabled("mnuCpySel2Clip", "btnCopySel") && Enabled("mnuRmvSel", "btnRemoveSel"));
+        QVERIFY(Entries()[2].Selected && !Entries()[1].Selected);
+        Action("mnuCpySel2Clip")->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 entries[0].Link + "\r\n" + entries[2].Link + "\r\n");
+
+        Select({4});  // only the row that is not hashed
+        QCOMPARE(PaneText(), QString());
+        QCOMPARE(Panel(0), QStringLiteral("1 file"));
+        QVERIFY(Enabled("mnuCpySel2Clip") && Enabled("mnuRmvSel"));
+        Action("mnuCpySel2Clip")->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text(), Path("never added.txt"));
+
+        // A click below the last row clears the selection.
+        QWidget* viewport = window_->datLst()->viewport();
+        const QPoint below(40, 5 * TDatLst::kRowHeight + 6);
+        QVERIFY(below.y() < viewport->height());
+        QTest::mouseClick(viewport, Qt::LeftButton, Qt::NoModifier, below);
+        QCOMPARE(window_->datLst()->SelectedCount(), 0);
+        QCOMPARE(Panel(0), QStringLiteral("5 files"));
+        QVERIFY(!Enabled("mnuCpySel2Clip"));
+        QVERIFY(PaneText().startsWith(Block(entries[0])));
+    }
+
+    void LampHintsExplainTheRowUnderTheCursor() {
+        HashThree();
+        window_->fileTable().AddEntry(Path("later.txt"));
+        window_->worker().RefreshList();
+        QWidget* viewport = window_->datLst()->viewport();
+        SendMove(viewport, QPoint(5, 4 * TDatLst::kRowHeight + 3));
+        QCOMPARE(window_->cursorHint().HintText(),
+                 QStringLiteral("No hash generated for this file yet."));
+        SendMove(viewport, QPoint(5, 3));
+        QCOMPARE(window_->cursorHint().HintText(),
+                 QStringLiteral("Found possible CRC in filename but it doesn't match."));
+        SendMove(viewport, QPoint(40, 3));  // the text part
+        QCOMPARE(window_->cursorHint().HintText(), QString());
+        SendMove(viewport, QPoint(5, 5 * TDatLst::kRowHeight + 3));  // below the rows
+        QCOMPARE(window_->cursorHint().HintText(), QString());
+        QCOMPARE(Panel(0), QStringLiteral("5 files"));
+    }
+
+    void SortOrdersByKeyInBothModes() {
+        Start({});
+        QTRY_VERIFY(Started());
+        window_->worker().Paused = true;  // nothing is hashed here
+        const QStringList paths = {Path("b/a.txt"), Path("a/b.txt"), Path("c/A.TXT"),
+                                   Path("d/_x.avi")};
+        for (const QString& path : paths) {
+            window_->fileTable().AddEntry(path);
+        }
+        window_->worker().RefreshList();
+        Select({0});
+        Action("mnuSortList")->trigger();
+        QCOMPARE(RowTexts(), QStringList({paths[1], paths[0], paths[2], paths[3]}));
+        // Rows and entries stay parallel, the selection goes with its entry.
+        QCOMPARE(Entries()[1].FileName, paths[0]);
+        QVERIFY(Entries()[1].Selected && window_->datLst()->item(1)->isSelected());
+
+        window_->settings().Set(&SettingsValues::stripPath, true);
+        Action("mnuSortList")->trigger();
+        // a.txt and A.TXT have equal keys and keep their order.
+        QCOMPARE(RowTexts(), QStringList({paths[3], paths[0], paths[2], paths[1]}));
+        QCOMPARE(Entries()[0].FileName, paths[3]);
+    }
+
+    void PauseResumeAndRemoveWhileHashing() {
+        const QString big = SparseFile(Path("big.bin"), qint64(4) << 30);
+        const QString small = WriteFile(Path("small.txt"), "small");
+        Start({big, small});
+        QTRY_VERIFY_WITH_TIMEOUT(window_->worker().ChunksDone() > 0, kHashTimeoutMs);
+        QVERIFY(Enabled("mnuPause", "btnPause"));
+
+        Action("btnPause")->trigger();
+        QCOMPARE(Action("mnuPause")->text(), QStringLiteral("Resume"));
+        QCOMPARE(Action("btnPause")->toolTip(), QStringLiteral("Resume (F12)"));
+        QTRY_VERIFY_WITH_TIMEOUT(!window_->worker().WorkerActive, kHashTimeoutMs);
+        QCOMPARE(Panel(1), QStringLiteral("Paused: 2 files remaining"));
+        QVERIFY(Enabled("mnuPause"));
+        QCOMPARE(Entries()[0].State, int(fsIdle));
+
+        Action("mnuPause")->trigger();
+        QCOMPARE(Action("mnuPause")->text(), QStringLiteral("Pause"));
+        QCOMPARE(Panel(1), QStringLiteral("Working: 2 files remaining"));
+        QTRY_VERIFY_WITH_TIMEOUT(window_->worker().ChunksDone() > 0, kHashTimeoutMs);
+
+        // Removing the file in progress: the worker moves on to the next.
+        Select({0});
+        Action("mnuRmvSel")->trigger();
+        QCOMPARE(RowTexts(), QStringList{small});
+        QTRY_VERIFY_WITH_TIMEOUT(Idle(), kHashTimeoutMs);
+        QCOMPARE(Entries().size(), 1);
+        QCOMPARE(Entries()[0].FileName, small);
+        QCOMPARE(Entries()[0].State, int(fsHashed));
+        QVERIFY(!window_->worker().Paused);
+        QCOMPARE(Action("mnuPause")->text(), QStringLiteral("Pause"));
+
+        // Removing the last row leaves nothing to act on.
+        Select({0});
+        Action("mnuRmvSel")->trigger();
+        QCOMPARE(Panel(0), QStringLiteral("0 files"));
+        QVERIFY(!Enabled("mnuRmvAll") && !Enabled("mnuSortList") && !Enabled("mnuCpyAll2Clip"));
+        QVERIFY(!Enabled("mnuSaveED2K") && !Enabled("mnuRmvSel"));
+        QCOMPARE(PaneText(), QString());
+    }
+
+    void RemoveAllWhileHashing() {
+        const QString big = SparseFile(Path("big.bin"), qint64(4) << 30);
+        Start({big, WriteFile(Path("small.txt"), "x")});
+        QTRY_VERIFY_WITH_TIMEOUT(window_->worker().ChunksDone() > 0, kHashTimeoutMs);
+        Action("mnuRmvAll")->trigger();
+        QCOMPARE(window_->datLst()->RowCount(), 0);
+        QCOMPARE(window_->datLst()->HorizontalExtent(), 0);
+        QCOMPARE(Panel(0), QStringLiteral("0 files"));
+        QTRY_VERIFY_WITH_TIMEOUT(Idle(), kHashTimeoutMs);
+        QVERIFY(!window_->worker().Paused);
+        QCOMPARE(Action("mnuPause")->text(), QStringLiteral("Pause"));
+    }
+
+    void ProgressPanelPaintsTheBarAndName() {
+        Start({});
+        QTRY_VERIFY(Started());
+        TStatBar* bar = window_->statBar();
+        ProgressState progress{5, 10, QString()};
+        bar->SetProgressSource([&progress] { return progress; });
+        auto bluePixels = [bar] {
+            const QImage image = bar->grab().toImage();
+            const QRect panel = bar->PanelRect(2);
+            int count = 0;
+            // The bottom row of the panel, below any text.
+            for (int x = 0; x < image.width(); ++x) {
+                count += image.pixelColor(x, panel.bottom()) == QColor(0, 0, 255);
+            }
+            return count;
+        };
+        QCOMPARE(bar->PanelRect(2).width(), 200);
+        QCOMPARE(bluePixels(), 100);
+        progress = {1, 3, QString()};
+        QCOMPARE(bluePixels(), 67);
+        progress = {0, 3, QStringLiteral("R&D notes.avi")};
+        QCOMPARE(bluePixels(), 0);
+        // A click anywhere on it runs Add Files.
+        int dialogs = 0;
+        window_->addFilesDialogHook = [&dialogs] {
+            ++dialogs;
+            return QStringList();
+        };
+        QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+        QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->PanelRect(1).center());
+        QCOMPARE(dialogs, 2);
+        QCOMPARE(Panel(1), kIdle);
+    }
+
+    void LaterDeferredEventReplacesThePendingOne() {
+        Start({});
+        QTRY_VERIFY(Started());
+        const int before = window_->refreshes;
+        window_->worker().ArmEvent(evCloseProgram);
+        window_->worker().ArmEvent(evRefreshInfo);
+        QTRY_COMPARE(window_->refreshes, before + 1);
+        QTest::qWait(150);
+        QCOMPARE(window_->closeRequests, 0);
+        QCOMPARE(window_->refreshes, before + 1);
+    }
+
+    void InfoScrollBarsFollowTheTextExtent() {
+        using SB = TInfoWin::ScrollBars;
+        QCOMPARE(TInfoWin::ScrollBarsFor({300, 139}, {425, 65}), SB::Horizontal);
+        QCOMPARE(TInfoWin::ScrollBarsFor({300, 80}, {425, 65}), SB::Both);
+        QCOMPARE(TInfoWin::ScrollBarsFor({300, 86}, {425, 65}), SB::Horizontal);
+        QCOMPARE(TInfoWin::ScrollBarsFor({425, 65}, {425, 65}), SB::None);
+        QCOMPARE(TInfoWin::ScrollBarsFor({500, 64}, {425, 65}), SB::Vertical);
+    }
+
+    void SettingsAreSavedOnClose() {
+        Start({WriteFile(Path("keep.txt"), "keep")});
+        QTRY_VERIFY_WITH_TIMEOUT(Started() && Idle(), kHashTimeoutMs);
+        window_->close();
+        QVERIFY(QFile::exists(Path("Linkmint.ini")));
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"
