@@ -71,6 +71,12 @@ int FileTable::FilesRemaining() const {
     return filesRemaining_;
 }
 
+int FileTable::QueuedCount() const {
+    std::lock_guard lock(mutex_);
+    return static_cast<int>(std::count_if(entries_.begin(), entries_.end(),
+                                          [](const TFileData& e) { return e.State == fsQueued; }));
+}
+
 std::optional<TFileData> FileTable::Entry(int index) const {
     std::lock_guard lock(mutex_);
     if (index < 0 || index >= entries_.size()) {

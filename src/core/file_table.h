@@ -47,6 +47,8 @@ public:
 
     int FileCount() const;
     int FilesRemaining() const;
+    // Entries waiting for the worker.
+    int QueuedCount() const;
     // A copy of entry `index`; std::nullopt when there is no such entry.
     std::optional<TFileData> Entry(int index) const;
     QList<TFileData> Entries() const;

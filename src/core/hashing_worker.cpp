@@ -423,6 +423,12 @@ void HashingWorker::OnThreadEnded(std::uint64_t identity, bool died, const QStri
     // identity; the end of an earlier worker is therefore never taken for
     // the death of the one running now.
     if (!died || identity != activeIdentity_) {
+        // Entries queued (or queued again by Resume) while the worker was
+        // already past its last look at the table would otherwise wait for
+        // the next start.
+        if (!Paused && !WorkerActive && table_.QueuedCount() > 0) {
+            StartHashing();
+        }
         emit threadEnded();
         return;
     }

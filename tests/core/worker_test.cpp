@@ -8,6 +8,7 @@
 #include <sys/resource.h>
 
 #include <atomic>
+#include <thread>
 
 #include "core_test_support.h"
 #include "file_table.h"
@@ -226,8 +227,6 @@ TEST_F(WorkerTest, FilesAddedWhileRunningAreHashedBySameWorkerAtItsPriority) {
         worker_.SetWorkerPriority(ThreadPriority::Lowest);
         EXPECT_EQ(NiceOf(tid), 10);
     }
-    worker_.SetWorkerPriority(ThreadPriority::Idle);
-    EXPECT_EQ(sched_getscheduler(static_cast<pid_t>(tid.load())), SCHED_IDLE);
     Add("added.bin", 50, 13);
     worker_.StartHashing();
     EXPECT_EQ(host_.calls.last(), "status1:Working: 2 files remaining");
@@ -238,6 +237,20 @@ TEST_F(WorkerTest, FilesAddedWhileRunningAreHashedBySameWorkerAtItsPriority) {
     EXPECT_TRUE(host_.Calls("title:").contains("100%; 2 to go - Linkmint"));
     ExpectHashed(0);
     ExpectHashed(1);
+}
+
+// A file added just as the worker finishes is hashed by a new worker.
+TEST_F(WorkerTest, AFileAddedAsTheWorkerLeavesIsNotForgotten) {
+    Add("first.bin", 10, 19);
+    debug_.HookAt("Exited file reading loop.", {}, true);
+    worker_.StartHashing();
+    ASSERT_TRUE(ProcessUntil([&] { return debug_.Reached(); }));
+    Add("late.bin", 20, 20);
+    worker_.StartHashing();  // the worker is still active
+    debug_.Release();
+    WaitForEnds(2);
+    ExpectHashed(1);
+    EXPECT_EQ(debug_.Messages().count("Entering AddFiles thread."), 2);
 }
 
 // Whether or not a chunk of it had been finished.
@@ -312,6 +325,13 @@ TEST_F(WorkerTest, DeferredEventsKeepOnlyTheLatestCode) {
     host_.startup = false;
     ASSERT_TRUE(ProcessUntil([&] { return host_.events.contains("hide"); }));
     EXPECT_EQ(host_.events, QStringList({"close", "startup?", "startup?", "startup?", "hide"}));
+}
+
+TEST(ThreadPriorityTest, IdleIsTheIdleSchedulingClass) {
+    std::thread([] {
+        EXPECT_TRUE(SetNativeThreadPriority(CurrentNativeThreadId(), 0));
+        EXPECT_EQ(sched_getscheduler(0), SCHED_IDLE);
+    }).join();
 }
 
 }  // namespace
