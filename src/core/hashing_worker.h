@@ -40,7 +40,9 @@ struct ProgressState {
 // thread at a time, and everything around it the window needs: the pause
 // and active flags, the progress values, the pending error and the deferred
 // events. Lives on the GUI thread; every public function except the flags
-// and the progress and error getters is called there.
+// and the progress and error getters is called there. The table, settings,
+// host and debug sink must outlive it. What the worker shows reaches the host
+// through a queue that a 10 ms timer drains while a worker thread exists.
 class HashingWorker : public QObject {
     Q_OBJECT
 
