@@ -14,6 +14,7 @@
 #include "hash_text.h"
 #include "quick_thread.h"
 #include "row_sink.h"
+#include "thread_priority.h"
 #include "worker_host.h"
 
 namespace lm {
@@ -172,8 +173,9 @@ void HashingWorker::StartHashing() {
     // Marked active before the thread exists, so that a pause or a wait for
     // the worker made right now is not missed.
     WorkerActive = true;
+    priorityLevel_ = static_cast<int>(settings_.Snapshot().threadPriority);
     auto thread = std::make_unique<TQuickThread>(
-        static_cast<int>(settings_.Snapshot().threadPriority),
+        priorityLevel_.load(),
         [this](std::uint64_t identity, bool died, const QString& why) {
             Post([this, identity, died, why](WorkerHost&) { OnThreadEnded(identity, died, why); });
         },
@@ -194,6 +196,7 @@ void HashingWorker::PauseAndWait(const std::function<void()>& processEvents) {
 }
 
 void HashingWorker::SetWorkerPriority(ThreadPriority priority) {
+    priorityLevel_ = static_cast<int>(priority);
     const auto found = threads_.find(latestIdentity_);
     if (WorkerActive && found != threads_.end()) {
         found->second->SetPriorityLevel(static_cast<int>(priority));
@@ -259,6 +262,16 @@ void HashingWorker::AddFiles(std::uint64_t identity) {
     });
     Debug(QStringLiteral("Creating memory stream."));
     auto buffer = std::make_unique<ChunkBuffer>();
+    // The hasher's helper threads start with this thread's priority; before
+    // each piece of work they take up a change made since.
+    buffer->SetHelperHook([this] {
+        thread_local int applied = -1;
+        const int wanted = priorityLevel_.load();
+        if (wanted != applied) {
+            SetNativeThreadPriority(CurrentNativeThreadId(), wanted);
+            applied = wanted;
+        }
+    });
     Debug(QStringLiteral("Enabling abort button."));
     Post([](WorkerHost& host) { host.SetPauseEnabled(true); });
 

@@ -121,6 +121,8 @@ private:
     std::uint64_t latestIdentity_ = 0;  // the last one StartHashing made
     // The worker that holds WorkerActive; 0 once it has left its loop.
     std::atomic<std::uint64_t> activeIdentity_{0};
+    // The worker's priority level, which the hasher's helper threads follow.
+    std::atomic<int> priorityLevel_{2};
 
     mutable std::mutex progressMutex_;
     ProgressState progress_;
