@@ -1,0 +1,141 @@
+#include "about_dialog.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+
+#include <cmath>
+
+#include "dialog_resources.h"
+
+namespace lm {
+
+TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent) {
+    InitDialogResources();
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("About Linkmint"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(345, 201);
+
+    OKBtn = new QPushButton(QStringLiteral("&OK"), this);
+    OKBtn->setObjectName(QStringLiteral("OKBtn"));
+    OKBtn->setGeometry(256, 160, 81, 33);
+    OKBtn->setDefault(true);
+    connect(OKBtn, &QPushButton::clicked, this, &TfrmAbout::OKBtnClick);
+
+    Icon = new QLabel(this);
+    Icon->setObjectName(QStringLiteral("Icon"));
+    Icon->setPixmap(QPixmap(QStringLiteral(":/dialogs/about_icon.png")));
+    Icon->resize(32, 32);
+    Picture = new QLabel(this);
+    Picture->setObjectName(QStringLiteral("Picture"));
+    Picture->setPixmap(QPixmap(QStringLiteral(":/dialogs/about_picture.png")));
+    Picture->resize(64, 64);
+
+    Credit = new QLabel(QStringLiteral("Minted with care by the Linkmint developers."), this);
+    Credit->setObjectName(QStringLiteral("Credit"));
+    Credit->setWordWrap(true);
+    Credit->setGeometry(8, 156, 240, 40);
+
+    BuildTitle();
+
+    draw_ = [this] { return random_() % 7 == 0; };
+    Timer1.setInterval(kTickMs);
+    connect(&Timer1, &QTimer::timeout, this, &TfrmAbout::Timer1Timer);
+}
+
+QString TfrmAbout::TitleText() {
+    return QStringLiteral("Linkmint v0.9.9.6b");
+}
+
+void TfrmAbout::BuildTitle() {
+    const QFontMetrics metrics(font());
+    int x = 0;
+    for (const QChar ch : TitleText()) {
+        if (ch == u' ') {
+            x += 4;
+            continue;
+        }
+        if (labels_.size() == kMaxLetters) {
+            break;
+        }
+        auto* label = new QLabel(QString(ch), this);
+        label->setObjectName(QStringLiteral("Letter%1").arg(labels_.size()));
+        label->setAttribute(Qt::WA_TranslucentBackground);
+        label->setMargin(0);
+        label->setContentsMargins(0, 0, 0, 0);
+        label->resize(metrics.horizontalAdvance(ch), metrics.height());
+        label->move(x, 0);
+        label->setMouseTracking(true);
+        label->installEventFilter(this);
+        x += label->width();
+        labels_.append(label);
+    }
+    if (labels_.isEmpty()) {
+        return;
+    }
+    const int shift = (width() - x) / 2 - 16;
+    const int top = (height() - labels_.front()->height()) / 2;
+    for (QLabel* label : labels_) {
+        label->move(label->x() + shift, top);
+        TLetter letter;
+        letter.hx = letter.x = label->x();
+        letter.hy = letter.y = top;
+        letter.w = label->width();
+        letter.h = label->height();
+        letters_.append(letter);
+    }
+    Icon->move(labels_.front()->x() - 12 - Icon->width(), (height() - Icon->height()) / 2);
+    Picture->move(labels_.back()->x() + labels_.back()->width() + 12,
+                  (height() - Picture->height()) / 2);
+    // The pictures lie under the letters that fly over them.
+    Icon->lower();
+    Picture->lower();
+}
+
+void TfrmAbout::Timer1Timer() {
+    const QSize client = size();
+    const QRect button = OKBtn->geometry();
+    for (int i = 0; i < letters_.size(); ++i) {
+        TLetter& l = letters_[i];
+        StepLetter(l, client, button, draw_);
+        labels_[i]->move(static_cast<int>(std::nearbyint(l.x)),
+                         static_cast<int>(std::nearbyint(l.y)));
+    }
+}
+
+void TfrmAbout::LtrMouseMove(int index, QPointF pos) {
+    if (index >= 0 && index < letters_.size()) {
+        PushLetter(letters_[index], pos.x(), pos.y());
+    }
+}
+
+void TfrmAbout::OKBtnClick() {
+    Timer1.stop();
+    accept();
+}
+
+void TfrmAbout::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    Timer1.start();
+}
+
+void TfrmAbout::hideEvent(QHideEvent* event) {
+    // Nothing moves while nobody can see it.
+    Timer1.stop();
+    QDialog::hideEvent(event);
+}
+
+bool TfrmAbout::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseMove) {
+        const int index = labels_.indexOf(qobject_cast<QLabel*>(watched));
+        if (index >= 0) {
+            LtrMouseMove(index, static_cast<QMouseEvent*>(event)->position());
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace lm

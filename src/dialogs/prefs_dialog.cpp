@@ -1,0 +1,674 @@
+#include "prefs_dialog.h"
+
+#include <QAbstractItemView>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QTableWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <utility>
+
+#include "dialog_host.h"
+#include "dialog_resources.h"
+#include "hint_window_ex.h"
+#include "recase_link.h"
+#include "sel_dir_dialog.h"
+#include "shell_integration.h"
+
+namespace lm {
+
+namespace {
+
+constexpr int kFixedSounds = 7;  // "none" to "Beep"; item 7 is the custom file
+
+QTableWidgetItem* MarkerItem(bool isDefault) {
+    auto* item = new QTableWidgetItem(isDefault ? QStringLiteral("*") : QString());
+    item->setFlags(Qt::ItemIsEnabled);
+    item->setTextAlignment(Qt::AlignCenter);
+    return item;
+}
+
+QString CellText(const QTableWidget* grid, int row, int column) {
+    const QTableWidgetItem* item = grid->item(row, column);
+    return item != nullptr ? item->text() : QString();
+}
+
+}  // namespace
+
+TfrmPrefs::TfrmPrefs(Settings& settings, DialogHost& host, TfrmSelDir* selDir,
+                     ShellIntegration* shell, QWidget* parent)
+    : QDialog(parent), settings_(settings), host_(host), selDir_(selDir), shell_(shell) {
+    InitDialogResources();
+    setObjectName(QStringLiteral("frmPrefs"));
+    setWindowTitle(QStringLiteral("Preferences"));
+    BuildControls();
+    applied_ = settings_.Snapshot();
+    ShowValues(applied_);
+    ConnectControls();
+
+    Timer1.setInterval(kCursorHintMs);
+    Timer1.setSingleShot(false);
+    connect(&Timer1, &QTimer::timeout, this, &TfrmPrefs::Timer1Timer);
+    connect(&settings_, &Settings::changed, this, &TfrmPrefs::SettingsChanged);
+
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+TfrmPrefs::~TfrmPrefs() = default;
+
+QString TfrmPrefs::DefaultDirError() {
+    return QStringLiteral(
+        "Error: Default Directory path does not exist.\r\n"
+        "Please choose a real directory or leave it blank.");
+}
+
+bool TfrmPrefs::IsContextMenuRegistered() const {
+    return shell_ != nullptr && shell_->IsRegistered();
+}
+
+void TfrmPrefs::BuildControls() {
+    auto named = [](auto* widget, const char* name) {
+        widget->setObjectName(QLatin1StringView(name));
+        return widget;
+    };
+
+    DefaultDir = named(new QLineEdit(this), "DefaultDir");
+    SelDefDir = named(new QToolButton(this), "SelDefDir");
+    SelDefDir->setText(QStringLiteral("..."));
+    SelDefDir->setToolTip(QStringLiteral("Select Directory"));
+
+    DefFilTyp = named(new QComboBox(this), "DefFilTyp");
+    DefFilTyp->setToolTip(
+        QStringLiteral("Default file types shown when selecting files or using drag and drop"));
+    DefFilTyp->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    DefFilTyp->setMinimumContentsLength(20);
+
+    BeepType = named(new QComboBox(this), "BeepType");
+    BeepType->setToolTip(
+        QStringLiteral("Note: Some system sounds may not be assigned on your computer"));
+    BeepType->addItems({QStringLiteral("none"), QStringLiteral("OK"), QStringLiteral("Hand"),
+                        QStringLiteral("Question"), QStringLiteral("Exclamation"),
+                        QStringLiteral("Asterisk"), QStringLiteral("Beep")});
+    BeepType->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    BeepType->setMinimumContentsLength(12);
+    BeepType->setMouseTracking(true);
+    BeepType->installEventFilter(this);
+    PlaySnd = named(new QToolButton(this), "PlaySnd");
+    PlaySnd->setIcon(QIcon(QStringLiteral(":/dialogs/play_sound.png")));
+    PlaySnd->setToolTip(QStringLiteral("Play Sound"));
+    AddSnd = named(new QToolButton(this), "AddSnd");
+    AddSnd->setText(QStringLiteral("..."));
+    AddSnd->setToolTip(QStringLiteral("Add Custom Sound"));
+
+    ThrdPri = named(new QComboBox(this), "ThrdPri");
+    ThrdPri->addItems({QStringLiteral("Idle"), QStringLiteral("Lowest"), QStringLiteral("Lower"),
+                       QStringLiteral("Normal"), QStringLiteral("Higher")});
+    ThrdPri->setToolTip(QStringLiteral("Hash thread priority (recommended: Lower or Normal)"));
+
+    FileTypesLst = named(new QTableWidget(0, 3, this), "FileTypesLst");
+    FileTypesLst->setHorizontalHeaderLabels(
+        {QString(), QStringLiteral("File type name"), QStringLiteral("File mask")});
+    FileTypesLst->verticalHeader()->hide();
+    FileTypesLst->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    FileTypesLst->verticalHeader()->setDefaultSectionSize(16);
+    FileTypesLst->verticalHeader()->setMinimumSectionSize(16);
+    FileTypesLst->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
+    FileTypesLst->horizontalHeader()->setMinimumSectionSize(10);
+    FileTypesLst->setColumnWidth(0, 10);
+    FileTypesLst->setColumnWidth(1, 120);
+    FileTypesLst->setColumnWidth(2, 120);
+    FileTypesLst->horizontalHeader()->setStretchLastSection(false);
+    FileTypesLst->setSelectionMode(QAbstractItemView::SingleSelection);
+    FileTypesLst->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    FileTypesLst->setFocusPolicy(Qt::ClickFocus);  // not in the Tab order
+    FileTypesLst->setMinimumSize(262, 130);
+    FileTypesLst->viewport()->installEventFilter(this);
+
+    AddFileType = named(new QPushButton(QStringLiteral("Add File Type"), this), "AddFileType");
+    AddFileType->setToolTip(QStringLiteral("Add new file type to file types list"));
+    DelFileType = named(new QPushButton(QStringLiteral("Del File Type"), this), "DelFileType");
+    DelFileType->setToolTip(QStringLiteral("Selete currently selected file type"));
+    DelFileType->setEnabled(false);
+
+    auto box = [&](const char* name, const char* caption, const char* hint) {
+        auto* check = named(new QCheckBox(QString::fromUtf8(caption), this), name);
+        if (hint[0] != '\0') {
+            check->setToolTip(QString::fromUtf8(hint));
+        }
+        return check;
+    };
+    StripPaths = box("StripPaths", "Strip File Paths", "Strip file path from ED2K links");
+    ShowInfoWin = box("ShowInfoWin", "Show File Info Window",
+                      "Show other hashes for files in separate window");
+    LowercaseHashes = box("LowercaseHashes", "Lowercase Hash Strings",
+                          "Controls if letters in hex strings are in upper or lower case");
+    MinToTray = box("MinToTray", "Minimize to System Tray",
+                    "Minimizing program sends it to the system tray");
+    TrailingSlash = box("TrailingSlash", "Include Trailing Slash",
+                        "Adds a trailing slash to ED2K links (not usually required)");
+    RunFromExplorer = box("RunFromExplorer", "Run From Explorer",
+                          "Adds Linkmint to pop-up when right-clicking on files");
+    // A single "&" would mark a shortcut; doubled it shows as itself.
+    DragDropAll = box("DragDropAll", "Use *.* For Drag && Drop",
+                      "Use *.* for directories dropped on form instead of Default File Type mask");
+    PresortFiles =
+        box("PresortFiles", "Sort Added Files", "Adds files to list in sorted positions");
+    PreselFiles = box("PreselFiles", "Preselect Added Files", "Adds new files as selected");
+    KeepOnXit = box("KeepOnXit", "Keep Files On Exit", "");
+
+    GoIdle = named(new QRadioButton(QStringLiteral("Go to Idle Mode (default)"), this), "GoIdle");
+    Copy2Clip = named(new QRadioButton(QStringLiteral("Copy to Clipboard"), this), "Copy2Clip");
+    CopySel2Clip =
+        named(new QRadioButton(QStringLiteral("Copy Selected to Clipboard"), this), "CopySel2Clip");
+    CopyNExit =
+        named(new QRadioButton(QStringLiteral("Copy to Clipboard && Exit"), this), "CopyNExit");
+
+    btnOK = named(new QPushButton(QStringLiteral("OK"), this), "btnOK");
+    btnOK->setDefault(true);
+    btnOK->setAutoDefault(true);
+
+    // --- layout: the directory across the top, the lists and the table on
+    // the left, the options on the right ---
+    auto* top = new QGridLayout(this);
+    top->setContentsMargins(8, 8, 8, 8);
+    top->setHorizontalSpacing(12);
+    top->setVerticalSpacing(4);
+
+    top->addWidget(
+        new QLabel(QStringLiteral("Default Directory: (leave blank to start on last used "
+                                  "directory)"),
+                   this),
+        0, 0, 1, 2);
+    auto* dirRow = new QHBoxLayout;
+    dirRow->addWidget(DefaultDir, 1);
+    dirRow->addWidget(SelDefDir);
+    top->addLayout(dirRow, 1, 0, 1, 2);
+
+    auto* left = new QVBoxLayout;
+    left->setSpacing(4);
+    left->addWidget(new QLabel(QStringLiteral("Default File Type:"), this));
+    left->addWidget(DefFilTyp);
+    left->addWidget(new QLabel(QStringLiteral("Completion Alert Sound:"), this));
+    auto* soundRow = new QHBoxLayout;
+    soundRow->addWidget(BeepType, 1);
+    soundRow->addWidget(PlaySnd);
+    soundRow->addWidget(AddSnd);
+    left->addLayout(soundRow);
+    left->addWidget(new QLabel(QStringLiteral("Thread Priority:"), this));
+    left->addWidget(ThrdPri);
+    left->addWidget(new QLabel(QStringLiteral("File Types:"), this));
+    left->addWidget(FileTypesLst, 1);
+    auto* typeButtons = new QHBoxLayout;
+    typeButtons->addWidget(AddFileType);
+    typeButtons->addWidget(DelFileType);
+    typeButtons->addStretch(1);
+    left->addLayout(typeButtons);
+    top->addLayout(left, 2, 0);
+
+    auto* right = new QVBoxLayout;
+    right->setSpacing(2);
+    right->addWidget(new QLabel(QStringLiteral("Other Options:"), this));
+    for (QCheckBox* check : {StripPaths, ShowInfoWin, LowercaseHashes, MinToTray, TrailingSlash,
+                             RunFromExplorer, DragDropAll, PresortFiles, PreselFiles, KeepOnXit}) {
+        right->addWidget(check);
+    }
+    auto* group = new QGroupBox(QStringLiteral("When All Files Are Read:"), this);
+    group->setObjectName(QStringLiteral("OnCompletionGroup"));
+    auto* radios = new QVBoxLayout(group);
+    radios->setSpacing(2);
+    for (QRadioButton* radio : {GoIdle, Copy2Clip, CopySel2Clip, CopyNExit}) {
+        radios->addWidget(radio);
+    }
+    right->addSpacing(4);
+    right->addWidget(group);
+    right->addStretch(1);
+    top->addLayout(right, 2, 1);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addStretch(1);
+    btnOK->setMinimumWidth(81);
+    bottom->addWidget(btnOK);
+    top->addLayout(bottom, 3, 0, 1, 2);
+}
+
+void TfrmPrefs::ConnectControls() {
+    const std::pair<QCheckBox*, bool SettingsValues::*> boxes[] = {
+        {StripPaths, &SettingsValues::stripPath},
+        {ShowInfoWin, &SettingsValues::showInfoWin},
+        {LowercaseHashes, &SettingsValues::lowercaseHashes},
+        {MinToTray, &SettingsValues::minimizeToTray},
+        {TrailingSlash, &SettingsValues::trailingSlash},
+        {RunFromExplorer, &SettingsValues::runFromExplorer},
+        {DragDropAll, &SettingsValues::dirDragDropAll},
+        {PresortFiles, &SettingsValues::presortFiles},
+        {PreselFiles, &SettingsValues::preselectFiles},
+        {KeepOnXit, &SettingsValues::keepFilesOnExit},
+    };
+    for (const auto& [check, field] : boxes) {
+        connect(check, &QCheckBox::toggled, this,
+                [this, field = field](bool on) { settings_.Set(field, on); });
+    }
+    const std::pair<QRadioButton*, OnCompletion> radios[] = {
+        {GoIdle, OnCompletion::GoIdle},
+        {Copy2Clip, OnCompletion::CopyToClipboard},
+        {CopySel2Clip, OnCompletion::CopySelectedToClipboard},
+        {CopyNExit, OnCompletion::CopyToClipAndExit},
+    };
+    for (const auto& [radio, action] : radios) {
+        connect(radio, &QRadioButton::toggled, this, [this, action = action](bool on) {
+            if (on) {
+                settings_.Set(&SettingsValues::onCompletion, action);
+            }
+        });
+    }
+
+    connect(DefaultDir, &QLineEdit::textChanged, this, [this](const QString& text) {
+        settings_.Set(&SettingsValues::defaultDirectory, text);
+    });
+    connect(SelDefDir, &QToolButton::clicked, this, &TfrmPrefs::SelDefDirClick);
+    connect(ThrdPri, &QComboBox::activated, this, [this](int index) {
+        settings_.Set(&SettingsValues::threadPriority, static_cast<ThreadPriority>(index));
+    });
+    connect(BeepType, &QComboBox::activated, this, [this](int index) {
+        HideCursorHint(SoundHintWin, Timer1);
+        settings_.Set(&SettingsValues::notifySound, index);
+    });
+    connect(PlaySnd, &QToolButton::clicked, this, [this] { host_.PlayNotifySound(); });
+    connect(AddSnd, &QToolButton::clicked, this, &TfrmPrefs::AddSndClick);
+
+    connect(DefFilTyp, &QComboBox::activated, this, &TfrmPrefs::DefFilTypChange);
+    connect(AddFileType, &QPushButton::clicked, this, &TfrmPrefs::AddFileTypeClick);
+    connect(DelFileType, &QPushButton::clicked, this, &TfrmPrefs::DelFileTypeClick);
+    connect(FileTypesLst, &QTableWidget::currentCellChanged, this,
+            [this](int row, int column) { FileTypesLstSelectCell(row, column); });
+    connect(FileTypesLst, &QTableWidget::cellPressed, this, &TfrmPrefs::FileTypesLstSelectCell);
+    connect(FileTypesLst, &QTableWidget::cellChanged, this, &TfrmPrefs::FileTypesLstSetEditText);
+    connect(btnOK, &QPushButton::clicked, this, &TfrmPrefs::btnOKClick);
+}
+
+// ---------------------------------------------------------------------------
+// Settings in, settings out
+
+void TfrmPrefs::SettingsChanged() {
+    const SettingsValues v = settings_.Snapshot();
+    const SettingsValues old = std::exchange(applied_, v);
+    ShowValues(v);
+
+    // The reactions of the controls, for whatever changed them.
+    if (v.showInfoWin != old.showInfoWin) {
+        host_.SetInfoWinVisible(v.showInfoWin);
+    }
+    if (v.lowercaseHashes != old.lowercaseHashes) {
+        RecaseAll(v.lowercaseHashes);
+    }
+    if (v.onCompletion != old.onCompletion) {
+        host_.SetExitWhenDoneVisible(v.onCompletion == OnCompletion::CopyToClipboard ||
+                                     v.onCompletion == OnCompletion::CopySelectedToClipboard);
+    }
+    if (v.threadPriority != old.threadPriority) {
+        host_.SetWorkerPriority(v.threadPriority);
+    }
+    if (v.defaultDirectory != old.defaultDirectory) {
+        ApplyDefaultDir(v.defaultDirectory);
+    }
+    if (v.runFromExplorer != old.runFromExplorer) {
+        RunFromExplorerChanged(v.runFromExplorer);
+    }
+}
+
+void TfrmPrefs::ShowValues(const SettingsValues& v) {
+    const std::pair<QCheckBox*, bool> boxes[] = {
+        {StripPaths, v.stripPath},
+        {ShowInfoWin, v.showInfoWin},
+        {LowercaseHashes, v.lowercaseHashes},
+        {MinToTray, v.minimizeToTray},
+        {TrailingSlash, v.trailingSlash},
+        {RunFromExplorer, v.runFromExplorer},
+        {DragDropAll, v.dirDragDropAll},
+        {PresortFiles, v.presortFiles},
+        {PreselFiles, v.preselectFiles},
+        {KeepOnXit, v.keepFilesOnExit},
+    };
+    for (const auto& [check, on] : boxes) {
+        const QSignalBlocker block(check);
+        check->setChecked(on);
+    }
+    QRadioButton* radio = GoIdle;
+    switch (v.onCompletion) {
+        case OnCompletion::GoIdle:
+            radio = GoIdle;
+            break;
+        case OnCompletion::CopyToClipboard:
+            radio = Copy2Clip;
+            break;
+        case OnCompletion::CopySelectedToClipboard:
+            radio = CopySel2Clip;
+            break;
+        case OnCompletion::CopyToClipAndExit:
+            radio = CopyNExit;
+            break;
+    }
+    for (QRadioButton* r : {GoIdle, Copy2Clip, CopySel2Clip, CopyNExit}) {
+        const QSignalBlocker block(r);
+        r->setChecked(r == radio);
+    }
+    if (DefaultDir->text() != v.defaultDirectory) {
+        const QSignalBlocker block(DefaultDir);
+        DefaultDir->setText(v.defaultDirectory);
+    }
+    {
+        const QSignalBlocker block(ThrdPri);
+        ThrdPri->setCurrentIndex(std::clamp(static_cast<int>(v.threadPriority), 0, 4));
+    }
+    {
+        const QSignalBlocker block(BeepType);
+        while (BeepType->count() > kFixedSounds) {
+            BeepType->removeItem(kFixedSounds);
+        }
+        if (!v.customSoundPath.isEmpty()) {
+            BeepType->addItem(v.customSoundPath);
+        }
+        const int sound = v.notifySound;
+        BeepType->setCurrentIndex(sound >= 0 && sound < BeepType->count() ? sound : 0);
+    }
+    ShowFileTypes(v);
+}
+
+void TfrmPrefs::ShowFileTypes(const SettingsValues& v) {
+    // Only when they differ from what the table shows: rebuilding under the
+    // user's cell editor would lose the edit.
+    QList<FileType> shown;
+    for (int row = 0; row < FileTypesLst->rowCount(); ++row) {
+        shown.append({CellText(FileTypesLst, row, 1), CellText(FileTypesLst, row, 2)});
+    }
+    const int chosen = v.defaultType - 1;
+    if (shown == v.fileTypes && DefFilTyp->currentIndex() == chosen) {
+        return;
+    }
+    const QSignalBlocker blockGrid(FileTypesLst);
+    const QSignalBlocker blockList(DefFilTyp);
+    FileTypesLst->setRowCount(static_cast<int>(v.fileTypes.size()));
+    DefFilTyp->clear();
+    for (int row = 0; row < v.fileTypes.size(); ++row) {
+        FileTypesLst->setItem(row, 0, MarkerItem(row == chosen));
+        FileTypesLst->setItem(row, 1, new QTableWidgetItem(v.fileTypes[row].name));
+        FileTypesLst->setItem(row, 2, new QTableWidgetItem(v.fileTypes[row].masks));
+        DefFilTyp->addItem(v.fileTypes[row].name);
+    }
+    DefFilTyp->setCurrentIndex(chosen >= 0 && chosen < DefFilTyp->count() ? chosen : -1);
+}
+
+void TfrmPrefs::StoreFileTypes() {
+    QList<FileType> types;
+    for (int row = 0; row < FileTypesLst->rowCount(); ++row) {
+        types.append({CellText(FileTypesLst, row, 1), CellText(FileTypesLst, row, 2)});
+    }
+    // Table and default in one change: a listener never sees one without
+    // the other.
+    SettingsValues v = settings_.Snapshot();
+    v.fileTypes = types;
+    v.defaultType = DefFilTyp->currentIndex() + 1;
+    settings_.Replace(v);
+}
+
+// ---------------------------------------------------------------------------
+// File types
+
+void TfrmPrefs::AddFileTypeClick() {
+    const int row = FileTypesLst->rowCount();
+    {
+        const QSignalBlocker block(FileTypesLst);
+        FileTypesLst->insertRow(row);
+        FileTypesLst->setItem(row, 0, MarkerItem(false));
+        FileTypesLst->setItem(row, 1, new QTableWidgetItem);
+        FileTypesLst->setItem(row, 2, new QTableWidgetItem);
+    }
+    {
+        const QSignalBlocker block(DefFilTyp);
+        DefFilTyp->addItem(QString());
+    }
+    StoreFileTypes();
+}
+
+void TfrmPrefs::FileTypesLstSelectCell(int tableRow, int column) {
+    if (tableRow < 0 || (column != 1 && column != 2) || FileTypesLst->rowCount() <= 1) {
+        return;
+    }
+    SelFileTypeRow_ = tableRow + 1;
+    DelFileType->setEnabled(true);
+}
+
+void TfrmPrefs::DelFileTypeClick() {
+    const int row = SelFileTypeRow_;
+    if (row < 1 || row > FileTypesLst->rowCount() || FileTypesLst->rowCount() <= 1) {
+        return;
+    }
+    DelFileType->setEnabled(false);
+    const bool wasDefault = DefFilTyp->currentIndex() == row - 1;
+    {
+        const QSignalBlocker blockList(DefFilTyp);
+        const QSignalBlocker blockGrid(FileTypesLst);
+        DefFilTyp->removeItem(row - 1);
+        FileTypesLst->removeRow(row - 1);
+        if (wasDefault) {
+            DefFilTyp->setCurrentIndex(-1);
+        }
+    }
+    SelFileTypeRow_ = -1;
+    if (DefFilTyp->currentIndex() < 0 && DefFilTyp->count() > 0) {
+        const QSignalBlocker block(DefFilTyp);
+        DefFilTyp->setCurrentIndex(0);
+    }
+    DefFilTypChange();
+}
+
+void TfrmPrefs::DefFilTypChange() {
+    const int chosen = DefFilTyp->currentIndex();
+    const QSignalBlocker block(FileTypesLst);
+    for (int row = 0; row < FileTypesLst->rowCount(); ++row) {
+        FileTypesLst->setItem(row, 0, MarkerItem(row == chosen));
+    }
+    StoreFileTypes();
+}
+
+void TfrmPrefs::FileTypesLstSetEditText(int tableRow, int column) {
+    if (column == 1 && tableRow < DefFilTyp->count()) {
+        const QSignalBlocker block(DefFilTyp);
+        DefFilTyp->setItemText(tableRow, CellText(FileTypesLst, tableRow, 1));
+    }
+    if (column == 1 || column == 2) {
+        StoreFileTypes();
+    }
+}
+
+void TfrmPrefs::FileTypesLstRowMoved(int from, int to) {
+    const int rows = FileTypesLst->rowCount();
+    if (from < 1 || to < 1 || from > rows || to > rows || from == to) {
+        return;
+    }
+    const int chosen = DefFilTyp->currentIndex();
+    const bool movedDefault = chosen == from - 1;
+    {
+        const QSignalBlocker blockGrid(FileTypesLst);
+        QList<QTableWidgetItem*> cells;
+        for (int column = 0; column < 3; ++column) {
+            cells.append(FileTypesLst->takeItem(from - 1, column));
+        }
+        FileTypesLst->removeRow(from - 1);
+        FileTypesLst->insertRow(to - 1);
+        for (int column = 0; column < 3; ++column) {
+            FileTypesLst->setItem(to - 1, column, cells[column]);
+        }
+        const QSignalBlocker blockList(DefFilTyp);
+        const QString name = DefFilTyp->itemText(from - 1);
+        DefFilTyp->removeItem(from - 1);
+        DefFilTyp->insertItem(to - 1, name);
+        // The "*" stays on its row; the list follows it.
+        int marked = -1;
+        for (int row = 0; row < FileTypesLst->rowCount(); ++row) {
+            if (CellText(FileTypesLst, row, 0) == QLatin1StringView("*")) {
+                marked = row;
+            }
+        }
+        DefFilTyp->setCurrentIndex(movedDefault ? to - 1 : marked);
+    }
+    if (SelFileTypeRow_ == from) {
+        SelFileTypeRow_ = to;
+    }
+    StoreFileTypes();
+}
+
+// ---------------------------------------------------------------------------
+// Immediate effects
+
+void TfrmPrefs::ApplyDefaultDir(const QString& dir) {
+    if (dir.isEmpty() || !QFileInfo(dir).isDir()) {
+        return;
+    }
+    host_.SetOpenDialogDirectory(dir);
+    if (selDir_ != nullptr) {
+        selDir_->SelectDirectory(dir);
+    }
+}
+
+void TfrmPrefs::RecaseAll(bool lower) {
+    if (host_.ListRowCount() == 0) {
+        return;
+    }
+    host_.EditEntries([lower](TFileData& entry) { RecaseEntry(entry, lower); });
+    host_.UpdateInfoWin();
+}
+
+void TfrmPrefs::RunFromExplorerChanged(bool on) {
+    if (shell_ == nullptr) {
+        return;
+    }
+    const QStringList errors = on ? shell_->Register() : shell_->Unregister();
+    for (const QString& error : errors) {
+        host_.ShowError(error);
+    }
+}
+
+void TfrmPrefs::SelDefDirClick() {
+    const QString text = DefaultDir->text();
+    const QString start = QFileInfo(text).isDir() ? text : QDir::rootPath();
+    const QString chosen =
+        QFileDialog::getExistingDirectory(this, QStringLiteral("Select Default Directory"), start);
+    if (!chosen.isEmpty()) {
+        DefaultDir->setText(QDir::toNativeSeparators(chosen));
+    }
+}
+
+void TfrmPrefs::AddSndClick() {
+    QFileDialog dialog(this);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters(
+        {QStringLiteral("Wave files (*.wav)"), QStringLiteral("MIDI files (*.mid)")});
+    dialog.setFilter(dialog.filter() | QDir::Hidden);
+    dialog.setDirectory(settings_.Snapshot().lastSoundPath);
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+        SetCustomSound(dialog.selectedFiles().constFirst());
+    }
+}
+
+void TfrmPrefs::SetCustomSound(const QString& path) {
+    if (!QFileInfo(path).isFile()) {
+        return;
+    }
+    HideCursorHint(SoundHintWin, Timer1);
+    settings_.Set(&SettingsValues::customSoundPath, QDir::toNativeSeparators(path));
+    settings_.Set(&SettingsValues::notifySound, kFixedSounds);
+    settings_.Set(&SettingsValues::lastSoundPath,
+                  QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
+}
+
+void TfrmPrefs::Timer1Timer() {
+    HideCursorHint(SoundHintWin, Timer1);
+}
+
+// ---------------------------------------------------------------------------
+// Closing
+
+bool TfrmPrefs::CloseQuery() {
+    const QString dir = DefaultDir->text();
+    const bool valid = dir.isEmpty() || QFileInfo(dir).isDir();
+    if (!valid) {
+        host_.ShowError(DefaultDirError());
+    }
+    // Written whether or not the dialog closes.
+    host_.SaveIniFile();
+    return valid;
+}
+
+void TfrmPrefs::btnOKClick() {
+    if (CloseQuery()) {
+        QDialog::accept();
+    }
+}
+
+void TfrmPrefs::reject() {
+    if (CloseQuery()) {
+        QDialog::reject();
+    }
+}
+
+void TfrmPrefs::closeEvent(QCloseEvent* event) {
+    if (!isVisible() || CloseQuery()) {
+        HideCursorHint(SoundHintWin, Timer1);
+        QDialog::done(QDialog::Rejected);
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+bool TfrmPrefs::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == BeepType) {
+        switch (event->type()) {
+            case QEvent::MouseMove:
+                if (BeepType->currentIndex() == kFixedSounds && !BeepType->view()->isVisible()) {
+                    ShowCursorHint(this, SoundHintWin, Timer1, BeepType->itemText(kFixedSounds));
+                }
+                break;
+            case QEvent::MouseButtonPress:
+            case QEvent::KeyPress:  // the keyboard opens the list too
+                HideCursorHint(SoundHintWin, Timer1);
+                break;
+            default:
+                break;
+        }
+    } else if (watched == FileTypesLst->viewport()) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (event->type() == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) {
+            const QPoint at = mouse->position().toPoint();
+            dragFromRow_ = FileTypesLst->columnAt(at.x()) == 0 ? FileTypesLst->rowAt(at.y()) : -1;
+        } else if (event->type() == QEvent::MouseButtonRelease && dragFromRow_ >= 0) {
+            int to = FileTypesLst->rowAt(mouse->position().toPoint().y());
+            if (to < 0) {
+                to = FileTypesLst->rowCount() - 1;
+            }
+            const int from = std::exchange(dragFromRow_, -1);
+            FileTypesLstRowMoved(from + 1, to + 1);
+        } else if (event->type() == QEvent::MouseButtonRelease) {
+            const QPoint at = mouse->position().toPoint();
+            FileTypesLstSelectCell(FileTypesLst->rowAt(at.y()), FileTypesLst->columnAt(at.x()));
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace lm

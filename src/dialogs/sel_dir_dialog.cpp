@@ -1,0 +1,358 @@
+#include "sel_dir_dialog.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QFileSystemModel>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+#include "dialog_host.h"
+#include "dir_listing.h"
+#include "mask.h"
+
+namespace lm {
+
+namespace {
+
+const QString kNumberUnknown = QStringLiteral("Number of files: ?");
+
+// FileLst sorts alphabetically without regard to case.
+class CaselessItem : public QListWidgetItem {
+public:
+    using QListWidgetItem::QListWidgetItem;
+    bool operator<(const QListWidgetItem& other) const override {
+        const int c = text().compare(other.text(), Qt::CaseInsensitive);
+        return c != 0 ? c < 0 : text() < other.text();
+    }
+};
+
+// Restores the cursor however the count ends.
+class BusyCursor {
+public:
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+}  // namespace
+
+TfrmSelDir::TfrmSelDir(Settings& settings, DialogHost& host, QWidget* parent)
+    : QDialog(parent), settings_(settings), host_(host) {
+    setObjectName(QStringLiteral("frmSelDir"));
+    setWindowTitle(QStringLiteral("Select Directory"));
+    BuildControls();
+    RebuildFileTypes();
+
+    connect(DirLst->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) {
+                if (current.isValid()) {
+                    DirLstChange(QDir::toNativeSeparators(DirModel->filePath(current)));
+                }
+            });
+    connect(FileTypes, &QComboBox::currentIndexChanged, this, [this] { AutoCount(FileTypes); });
+    connect(RecurseDirs, &QCheckBox::clicked, this, [this](bool on) {
+        settings_.Set(&SettingsValues::recurseDirectories, on);
+        AutoCount(RecurseDirs);
+    });
+    connect(AutoCnt, &QCheckBox::clicked, this, [this](bool on) {
+        settings_.Set(&SettingsValues::autoCountDirectories, on);
+        AutoCount(AutoCnt);
+    });
+    connect(CountFiles, &QPushButton::clicked, this, [this] { CountFilesClick(CountFiles); });
+    connect(OKBtn, &QPushButton::clicked, this, &TfrmSelDir::OKBtnClick);
+    connect(CnclBtn, &QPushButton::clicked, this, &TfrmSelDir::CnclBtnClick);
+    // The two boxes are stored settings; a load only shows them.
+    connect(&settings_, &Settings::changed, this, [this] {
+        const SettingsValues v = settings_.Snapshot();
+        const QSignalBlocker blockRecurse(RecurseDirs);
+        const QSignalBlocker blockAuto(AutoCnt);
+        RecurseDirs->setChecked(v.recurseDirectories);
+        AutoCnt->setChecked(v.autoCountDirectories);
+    });
+}
+
+TfrmSelDir::~TfrmSelDir() {
+    stopCount_ = true;
+    CancelListing = true;
+}
+
+void TfrmSelDir::BuildControls() {
+    DirModel = new QFileSystemModel(this);
+    DirModel->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System |
+                        QDir::Drives);
+    DirModel->setReadOnly(true);  // no renaming in the tree
+    DirModel->setRootPath(QString());
+
+    DirLst = new QTreeView(this);
+    DirLst->setObjectName(QStringLiteral("DirLst"));
+    DirLst->setModel(DirModel);
+    for (int column = 1; column < DirModel->columnCount(); ++column) {
+        DirLst->hideColumn(column);
+    }
+    DirLst->header()->hide();
+    DirLst->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    DirLst->setContextMenuPolicy(Qt::NoContextMenu);
+    DirLst->setDragDropMode(QAbstractItemView::NoDragDrop);
+    DirLst->setRootIsDecorated(false);
+    DirLst->setSelectionMode(QAbstractItemView::SingleSelection);
+
+    DirName = new QLineEdit(this);
+    DirName->setObjectName(QStringLiteral("DirName"));
+    DirName->setEnabled(false);
+
+    auto* typesLabel = new QLabel(QStringLiteral("File Types:"), this);
+
+    FileTypes = new QComboBox(this);
+    FileTypes->setObjectName(QStringLiteral("FileTypes"));
+    FileTypes->addItem(QStringLiteral("All Files (*.*)"));
+
+    FileLst = new QListWidget(this);
+    FileLst->setObjectName(QStringLiteral("FileLst"));
+    FileLst->setSortingEnabled(true);
+
+    CountFiles = new QPushButton(QStringLiteral("Count Files"), this);
+    CountFiles->setObjectName(QStringLiteral("CountFiles"));
+    CountFiles->setAutoDefault(false);
+
+    FileNoLbl = new QLabel(kNumberUnknown, this);
+    FileNoLbl->setObjectName(QStringLiteral("FileNoLbl"));
+    FileNoLbl->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    RecurseDirs = new QCheckBox(QStringLiteral("Recurse all subdirectories"), this);
+    RecurseDirs->setObjectName(QStringLiteral("RecurseDirs"));
+
+    AutoCnt = new QCheckBox(QStringLiteral("Auto"), this);
+    AutoCnt->setObjectName(QStringLiteral("AutoCnt"));
+    AutoCnt->setToolTip(QStringLiteral("Automatically Count Files"));
+
+    CnclBtn = new QPushButton(QStringLiteral("Cancel"), this);
+    CnclBtn->setObjectName(QStringLiteral("CnclBtn"));
+    CnclBtn->setAutoDefault(false);
+
+    OKBtn = new QPushButton(QStringLiteral("Open Directory"), this);
+    OKBtn->setObjectName(QStringLiteral("OKBtn"));
+    OKBtn->setDefault(true);
+
+    // The tree on the left with the chosen path under it; the type, the
+    // count and the buttons on the right. Sizes follow the font, never
+    // below the designed 529 by 273.
+    DirLst->setMinimumSize(305, 233);
+    FileTypes->setMinimumWidth(145);
+    FileLst->setMinimumSize(201, 152);
+    CountFiles->setMinimumSize(81, 21);
+    CnclBtn->setMinimumSize(81, 33);
+    OKBtn->setMinimumSize(113, 33);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(DirLst, 1);
+    left->addWidget(DirName);
+    auto* typeRow = new QHBoxLayout;
+    typeRow->addWidget(typesLabel);
+    typeRow->addWidget(FileTypes, 1);
+    auto* countRow = new QHBoxLayout;
+    countRow->addWidget(CountFiles);
+    countRow->addWidget(FileNoLbl, 1);
+    auto* optionRow = new QHBoxLayout;
+    optionRow->addWidget(RecurseDirs);
+    optionRow->addStretch(1);
+    optionRow->addWidget(AutoCnt);
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->addWidget(CnclBtn);
+    buttonRow->addStretch(1);
+    buttonRow->addWidget(OKBtn);
+    auto* right = new QVBoxLayout;
+    right->addLayout(typeRow);
+    right->addWidget(FileLst, 1);
+    right->addLayout(countRow);
+    right->addLayout(optionRow);
+    right->addLayout(buttonRow);
+    auto* top = new QHBoxLayout(this);
+    top->setContentsMargins(8, 8, 8, 8);
+    top->addLayout(left, 1);
+    top->addLayout(right);
+    setFixedSize(sizeHint().expandedTo(QSize(529, 273)));
+
+    const SettingsValues v = settings_.Snapshot();
+    RecurseDirs->setChecked(v.recurseDirectories);
+    AutoCnt->setChecked(v.autoCountDirectories);
+
+    QWidget::setTabOrder(DirLst, DirName);
+    QWidget::setTabOrder(DirName, FileTypes);
+    QWidget::setTabOrder(FileTypes, FileLst);
+    QWidget::setTabOrder(FileLst, RecurseDirs);
+    QWidget::setTabOrder(RecurseDirs, CnclBtn);
+    QWidget::setTabOrder(CnclBtn, OKBtn);
+    QWidget::setTabOrder(OKBtn, CountFiles);
+    QWidget::setTabOrder(CountFiles, AutoCnt);
+}
+
+void TfrmSelDir::RebuildFileTypes() {
+    const SettingsValues v = settings_.Snapshot();
+    const QSignalBlocker block(FileTypes);
+    FileTypes->clear();
+    for (const FileType& type : v.fileTypes) {
+        FileTypes->addItem(type.name);
+    }
+    const int chosen = v.defaultType - 1;
+    FileTypes->setCurrentIndex(chosen >= 0 && chosen < FileTypes->count() ? chosen : -1);
+}
+
+void TfrmSelDir::SelectDirectory(const QString& dir) {
+    if (dir.isEmpty() || !QFileInfo(dir).isDir()) {
+        return;
+    }
+    const QString clean = QDir::cleanPath(QDir::fromNativeSeparators(dir));
+    const QModelIndex index = DirModel->index(clean);
+    if (index.isValid() && index != DirLst->currentIndex()) {
+        DirLst->setCurrentIndex(index);  // reports the change itself
+        DirLst->scrollTo(index);
+    } else {
+        DirLstChange(QDir::toNativeSeparators(clean));
+    }
+}
+
+bool TfrmSelDir::Counting() const {
+    return CountFiles->text() != QLatin1StringView("Count Files");
+}
+
+QString TfrmSelDir::ChosenMasks() const {
+    const SettingsValues v = settings_.Snapshot();
+    const int index = FileTypes->currentIndex();
+    return index >= 0 && index < v.fileTypes.size() ? v.fileTypes[index].masks : QString();
+}
+
+void TfrmSelDir::DirLstChange(const QString& path) {
+    DirName->setText(path);
+    FileLst->clear();
+    FileNoLbl->setText(kNumberUnknown);
+    AutoCount(DirLst);
+}
+
+void TfrmSelDir::AutoCount(QObject* trigger) {
+    if (AutoCnt->isChecked()) {
+        CountFilesClick(trigger);
+    }
+}
+
+void TfrmSelDir::CountFilesClick(QObject* trigger) {
+    if (Counting()) {
+        // Runs inside the count's event processing: only tell it to stop.
+        stopCount_ = true;
+        CancelListing = true;
+        if (trigger != CountFiles) {
+            RecountPending = true;
+        }
+        return;
+    }
+    // A recount asked for during a count runs once that count has ended.
+    do {
+        RecountPending = false;
+        CountOnce();
+    } while (RecountPending);
+}
+
+void TfrmSelDir::CountOnce() {
+    const BusyCursor busy;
+    stopCount_ = false;
+    CountFiles->setText(QStringLiteral("Cancel"));
+    QCoreApplication::processEvents();
+    if (stopCount_) {  // cancelled before it began
+        CountFiles->setText(QStringLiteral("Count Files"));
+        return;
+    }
+
+    FileLst->clear();
+    FileNoLbl->setText(kNumberUnknown);
+    QStringList found;
+    qsizetype shown = 0;
+    bool failed = false;
+    try {
+        ListDirFiles(DirName->text(), ChosenMasks(), found, RecurseDirs->isChecked(), false, [&] {
+            for (; shown < found.size(); ++shown) {
+                FileLst->addItem(new CaselessItem(found[shown]));
+            }
+            QCoreApplication::processEvents();
+            // A nested listing (Open Directory) clears the
+            // flag; ours is kept here.
+            if (stopCount_) {
+                CancelListing = true;
+            }
+        });
+    } catch (const EMaskException& e) {
+        failed = true;
+        host_.ShowError(e.Message());
+    }
+    for (; shown < found.size(); ++shown) {
+        FileLst->addItem(new CaselessItem(found[shown]));
+    }
+    if (!failed && !stopCount_ && !CancelListing) {
+        // The list widens its own scroll range to the longest name.
+        FileNoLbl->setText(QStringLiteral("Number of files: %1").arg(FileLst->count()));
+    }
+    CountFiles->setText(QStringLiteral("Count Files"));
+}
+
+void TfrmSelDir::OKBtnClick() {
+    if (Counting()) {
+        stopCount_ = true;
+        CancelListing = true;
+    }
+    QDialog::accept();
+    QCoreApplication::processEvents();
+
+    const QString dir = DirName->text();
+    settings_.Set(&SettingsValues::lastFilePath, dir);
+    QStringList paths;
+    try {
+        ListDirFiles(dir, ChosenMasks(), paths, RecurseDirs->isChecked(), true);
+    } catch (const EMaskException& e) {
+        host_.ShowError(e.Message());
+        return;
+    }
+    for (const QString& path : paths) {
+        if (QFileInfo(path).isFile()) {  // it may have gone meanwhile
+            host_.AddEntry(path);
+        }
+    }
+    if (settings_.Snapshot().presortFiles && host_.FileCount() > 1) {
+        host_.SortEntries();
+    }
+    host_.StartHashing();
+}
+
+void TfrmSelDir::CnclBtnClick() {
+    stopCount_ = true;
+    CancelListing = true;
+    QDialog::reject();
+    ShowStatusAfterCancel();
+}
+
+void TfrmSelDir::reject() {
+    CnclBtnClick();
+}
+
+void TfrmSelDir::ShowStatusAfterCancel() {
+    const int remaining = host_.FilesRemaining();
+    if (remaining == 0) {
+        host_.SetStatusText(1, QStringLiteral("Idle: click here to add files"));
+        return;
+    }
+    const QString activity =
+        host_.HashingPaused() ? QStringLiteral("Paused") : QStringLiteral("Working");
+    host_.SetStatusText(
+        1, remaining == 1 ? activity + QStringLiteral(": 1 file remaining")
+                          : QStringLiteral("%1: %2 files remaining").arg(activity).arg(remaining));
+}
+
+}  // namespace lm

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+#include "settings.h"
+
+class QCheckBox;
+class QComboBox;
+class QFileSystemModel;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QTreeView;
+
+namespace lm {
+
+class DialogHost;
+
+// The select-directory dialog: a folder tree, a file type, a count of the
+// matching files, and Open Directory, which adds them all and starts
+// hashing. Created once and shown modally; it keeps its state between
+// showings.
+class TfrmSelDir : public QDialog {
+    Q_OBJECT
+
+public:
+    TfrmSelDir(Settings& settings, DialogHost& host, QWidget* parent = nullptr);
+    ~TfrmSelDir() override;
+
+    // Selects `dir` in the tree (when it exists) and shows it in DirName.
+    void SelectDirectory(const QString& dir);
+    // Refills FileTypes from the settings' file-type table, choosing the
+    // default type. The main window calls it after loading the settings and
+    // whenever the preferences dialog has closed.
+    void RebuildFileTypes();
+
+    // True while a count runs (CountFiles reads "Cancel").
+    bool Counting() const;
+
+    QTreeView* DirLst;
+    QFileSystemModel* DirModel;
+    QLineEdit* DirName;
+    QComboBox* FileTypes;
+    QListWidget* FileLst;
+    QPushButton* CountFiles;
+    QLabel* FileNoLbl;
+    QCheckBox* RecurseDirs;
+    QCheckBox* AutoCnt;
+    QPushButton* CnclBtn;
+    QPushButton* OKBtn;
+
+public slots:
+    // Counts the files of DirName that match the chosen type; `trigger` is
+    // the control that asked (CountFiles for the button).
+    void CountFilesClick(QObject* trigger);
+    void OKBtnClick();
+    void CnclBtnClick();
+    // The tree reports a new directory.
+    void DirLstChange(const QString& path);
+    // The close box and Esc act as Cancel.
+    void reject() override;
+
+private:
+    void BuildControls();
+    void AutoCount(QObject* trigger);
+    void CountOnce();
+    QString ChosenMasks() const;
+    void ShowStatusAfterCancel();
+
+    Settings& settings_;
+    DialogHost& host_;
+    bool stopCount_ = false;  // the running count is to stop at its next look
+    bool RecountPending = false;
+};
+
+}  // namespace lm

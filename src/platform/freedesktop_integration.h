@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace lm {
+
+// The per-user desktop integration that stands for the Windows context-menu
+// handler: under the data home ($XDG_DATA_HOME, else ~/.local/share)
+//
+//   applications/linkmint.desktop       "Linkmint", opens files and folders (%F)
+//   kio/servicemenus/linkmint.desktop   Dolphin's "Open with Linkmint" action
+//   nautilus/scripts/Open with Linkmint Nautilus's script of that name
+//
+// Every file carries a marker line, and a manifest (linkmint/shell-integration)
+// lists the files and the folders the install created, so that Remove takes
+// away exactly those and nothing a user put there. A file of the same name
+// that is not ours is never overwritten or removed.
+class FreedesktopIntegration {
+public:
+    // `dataHome` without a trailing "/"; `executable` is the program that
+    // the entries start.
+    FreedesktopIntegration(QString dataHome, QString executable);
+
+    // $XDG_DATA_HOME when it is an absolute path, else ~/.local/share.
+    static QString DefaultDataHome();
+
+    // Each returns the messages of what failed; the rest is still done.
+    QStringList Install();
+    QStringList Remove();
+    // True when our desktop entry is in place.
+    bool IsInstalled() const;
+
+    QString DesktopEntryPath() const;
+    QString ServiceMenuPath() const;
+    QString NautilusScriptPath() const;
+    QString ManifestPath() const;
+
+    // One argument of an Exec line: quoted when it holds anything beyond
+    // the plain characters, with the characters that the quotes leave
+    // special escaped, and "%" doubled. Still to be escaped as a string
+    // value (DesktopStringValue) before it goes into the file.
+    static QString DesktopExecArgument(const QString& argument);
+    // A desktop-entry string value: "\" doubled.
+    static QString DesktopStringValue(const QString& text);
+    // A POSIX shell word in single quotes.
+    static QString ShellQuoted(const QString& text);
+
+private:
+    QString DesktopEntryText() const;
+    QString ServiceMenuText() const;
+    QString NautilusScriptText() const;
+    bool WriteOurFile(const QString& path, const QString& text, bool executable,
+                      QStringList& createdDirs, QStringList& errors) const;
+
+    QString dataHome_;
+    QString executable_;
+};
+
+}  // namespace lm

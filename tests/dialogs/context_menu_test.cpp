@@ -1,0 +1,288 @@
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "custom_context_menu.h"
+#include "dialogs_gui_tests.h"
+#include "fake_dialog_host.h"
+#include "freedesktop_integration.h"
+#include "freedesktop_shell_integration.h"
+#include "memory_registry.h"
+#include "prefs_dialog.h"
+#include "registry_shell_integration.h"
+
+namespace lm::test {
+
+namespace {
+
+const QString kClassId = QStringLiteral("{11EFB410-B219-11DB-ABBD-0800200C9A66}");
+const QString kApproved =
+    QStringLiteral("SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Shell Extensions\\Approved");
+
+QString ReadAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
+}  // namespace
+
+class ContextMenuTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void classIdText();
+    void registerWritesEveryRowAndUnregisterKeepsApproved();
+    void missingLibraryStillWritesHandlers();
+    void pruningLeavesOtherHandlers();
+    void failingStepDoesNotStopTheOthers();
+    void refusedKeyWritesNothing();
+    void freedesktopInstallAndRemove();
+    void freedesktopLeavesForeignFilesAlone();
+    void nautilusScriptPassesAbsolutePaths();
+    void preferencesBoxInstalls();
+};
+
+void ContextMenuTest::classIdText() {
+    QCOMPARE(ClassIdText(ContextMenuClassID), kClassId);
+}
+
+void ContextMenuTest::registerWritesEveryRowAndUnregisterKeepsApproved() {
+    QTemporaryDir dir;
+    const QString programDir = dir.path() + u'/';
+    QFile library(programDir + QStringLiteral("LinkmintCtxtMnu.dll"));
+    QVERIFY(library.open(QIODevice::WriteOnly));
+    library.close();
+
+    MemoryRegistry reg;
+    RegistryShellIntegration shell(reg, programDir);
+    QVERIFY(!shell.IsRegistered());
+    QCOMPARE(shell.Register(), QStringList());
+    QVERIFY(shell.IsRegistered());
+
+    const RegRoot cr = RegRoot::ClassesRoot;
+    QCOMPARE(reg.ReadString(cr, "CLSID\\" + kClassId, {}), QStringLiteral("Linkmint"));
+    QCOMPARE(reg.ReadString(cr, "CLSID\\" + kClassId + "\\InprocServer32", {}),
+             programDir + QStringLiteral("LinkmintCtxtMnu.dll"));
+    QCOMPARE(reg.ReadString(cr, "CLSID\\" + kClassId + "\\InprocServer32", "ThreadingModel"),
+             QStringLiteral("Apartment"));
+    QCOMPARE(reg.ReadString(RegRoot::LocalMachine, kApproved, kClassId),
+             QStringLiteral("Linkmint"));
+    for (const QString& fileClass : {QStringLiteral("*"), QStringLiteral("Directory")}) {
+        QCOMPARE(reg.ReadString(cr, fileClass + "\\shellex", {}), QString());
+        QCOMPARE(reg.ReadString(cr, fileClass + "\\shellex\\ContextMenuHandlers", {}), QString());
+        QCOMPARE(reg.ReadString(cr, fileClass + "\\shellex\\ContextMenuHandlers\\Linkmint", {}),
+                 kClassId);
+    }
+    // Writing again changes nothing.
+    const QStringList keys = reg.AllKeys();
+    QCOMPARE(shell.Register(), QStringList());
+    QCOMPARE(reg.AllKeys(), keys);
+
+    QCOMPARE(shell.Unregister(), QStringList());
+    QVERIFY(!shell.IsRegistered());
+    // The class roots stay, as they would on any system.
+    QCOMPARE(reg.AllKeys(),
+             QStringList({"HKCR\\*", "HKCR\\CLSID", "HKCR\\Directory", "HKLM\\SOFTWARE",
+                          "HKLM\\SOFTWARE\\Microsoft", "HKLM\\SOFTWARE\\Microsoft\\Windows",
+                          "HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion",
+                          "HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Shell "
+                          "Extensions",
+                          "HKLM\\" + kApproved}));
+    QCOMPARE(reg.ReadString(RegRoot::LocalMachine, kApproved, kClassId),
+             QStringLiteral("Linkmint"));
+    // Removing what is not there is no error.
+    QCOMPARE(shell.Unregister(), QStringList());
+}
+
+void ContextMenuTest::missingLibraryStillWritesHandlers() {
+    QTemporaryDir dir;
+    MemoryRegistry reg;
+    RegistryShellIntegration shell(reg, dir.path() + u'/');
+    QCOMPARE(shell.Register(), QStringList({"LinkmintCtxtMnu.dll not found."}));
+    QVERIFY(reg.KeyExists(RegRoot::ClassesRoot, "*\\shellex\\ContextMenuHandlers\\Linkmint"));
+    QVERIFY(
+        reg.KeyExists(RegRoot::ClassesRoot, "Directory\\shellex\\ContextMenuHandlers\\Linkmint"));
+    QVERIFY(!reg.KeyExists(RegRoot::ClassesRoot, "CLSID\\" + kClassId));
+    // So the next start finds it not registered.
+    QVERIFY(!IsContextMenuRegistered(reg));
+}
+
+void ContextMenuTest::pruningLeavesOtherHandlers() {
+    MemoryRegistry reg;
+    QVERIFY(WriteRegValue(reg, RegRoot::ClassesRoot, "*\\shellex\\ContextMenuHandlers\\Other", {},
+                          "{0}"));
+    RegisterMenuHandler(reg, ContextMenuClassID, "*", "Linkmint");
+    RegisterMenuHandler(reg, ContextMenuClassID, "Directory", "Linkmint");
+    WriteRegValue(reg, RegRoot::ClassesRoot, "Directory\\shell\\open", {}, "x");
+
+    UnregisterMenuHandler(reg, ContextMenuClassID, "*", "Linkmint");
+    UnregisterMenuHandler(reg, ContextMenuClassID, "Directory", "Linkmint");
+    QCOMPARE(reg.AllKeys(),
+             QStringList({"HKCR\\*", "HKCR\\*\\shellex", "HKCR\\*\\shellex\\ContextMenuHandlers",
+                          "HKCR\\*\\shellex\\ContextMenuHandlers\\Other", "HKCR\\Directory",
+                          "HKCR\\Directory\\shell", "HKCR\\Directory\\shell\\open"}));
+    // Keys are found without regard to case.
+    QVERIFY(reg.KeyExists(RegRoot::ClassesRoot, "*\\SHELLEX\\contextmenuhandlers\\other"));
+}
+
+void ContextMenuTest::failingStepDoesNotStopTheOthers() {
+    QTemporaryDir dir;
+    MemoryRegistry reg;
+    RegistryShellIntegration shell(reg, dir.path() + u'/');
+    shell.Register();
+    WriteRegValue(reg, RegRoot::ClassesRoot, "CLSID\\" + kClassId, {}, "Linkmint");
+    reg.SetGuard([](const QString& op, RegRoot, const QString& key) {
+        if (op == QLatin1StringView("delete") && key.startsWith(QLatin1StringView("CLSID"))) {
+            throw ERegistryException(QStringLiteral("Access denied: ") + key);
+        }
+        return true;
+    });
+    QCOMPARE(shell.Unregister(), QStringList({"Access denied: CLSID\\" + kClassId}));
+    QVERIFY(!reg.KeyExists(RegRoot::ClassesRoot, "*\\shellex"));
+    QVERIFY(!reg.KeyExists(RegRoot::ClassesRoot, "Directory\\shellex"));
+}
+
+void ContextMenuTest::refusedKeyWritesNothing() {
+    MemoryRegistry reg;
+    reg.SetGuard(
+        [](const QString&, RegRoot root, const QString&) { return root != RegRoot::LocalMachine; });
+    QVERIFY(!WriteRegValue(reg, RegRoot::LocalMachine, kApproved, kClassId, "Linkmint"));
+    QVERIFY(reg.AllKeys().isEmpty());
+    // A server registration without rights for the approval goes on.
+    RegisterShellExtServer(reg, ContextMenuClassID, "/x/LinkmintCtxtMnu.dll", "Linkmint");
+    QCOMPARE(reg.AllKeys().size(), 3);
+}
+
+void ContextMenuTest::freedesktopInstallAndRemove() {
+    QTemporaryDir dir;
+    const QString data = dir.filePath(QStringLiteral("data"));
+    QDir().mkpath(data + QStringLiteral("/applications"));
+    {
+        QFile other(data + QStringLiteral("/applications/other.desktop"));
+        QVERIFY(other.open(QIODevice::WriteOnly));
+    }
+    const QString program = QStringLiteral("/opt/My Apps/$link\"mint%/linkmint");
+    FreedesktopIntegration desktop(data, program);
+    QVERIFY(!desktop.IsInstalled());
+    QCOMPARE(desktop.Install(), QStringList());
+    QVERIFY(desktop.IsInstalled());
+
+    const QString entry = ReadAll(desktop.DesktopEntryPath());
+    QVERIFY(entry.startsWith(QStringLiteral("[Desktop Entry]\n")));
+    QVERIFY(entry.contains(QStringLiteral("\nName=Linkmint\n")));
+    QVERIFY(entry.contains(QStringLiteral("\nType=Application\n")));
+    // Quoted, with ", $ and the backslashes escaped, % doubled; then %F.
+    QVERIFY2(entry.contains(
+                 QStringLiteral("\nExec=\"/opt/My Apps/\\\\$link\\\\\"mint%%/linkmint\" %F\n")),
+             qPrintable(entry));
+    QVERIFY(entry.contains(QStringLiteral("inode/directory")));
+
+    const QString menu = ReadAll(desktop.ServiceMenuPath());
+    QVERIFY(menu.contains(QStringLiteral("X-KDE-ServiceTypes=KonqPopupMenu/Plugin")));
+    QVERIFY(menu.contains(QStringLiteral("Name=Open with Linkmint")));
+    QVERIFY(menu.contains(QStringLiteral("%F")));
+    QVERIFY(QFileInfo(desktop.ServiceMenuPath()).isExecutable());
+    QVERIFY(QFileInfo(desktop.NautilusScriptPath()).isExecutable());
+    QVERIFY(desktop.NautilusScriptPath().endsWith(
+        QStringLiteral("/nautilus/scripts/Open with Linkmint")));
+    QVERIFY(desktop.ServiceMenuPath().startsWith(data + QStringLiteral("/kio/servicemenus/")));
+
+    // Installing again keeps one manifest and still removes cleanly.
+    QCOMPARE(desktop.Install(), QStringList());
+    QCOMPARE(desktop.Remove(), QStringList());
+    QVERIFY(!desktop.IsInstalled());
+    for (const QString& path : {desktop.DesktopEntryPath(), desktop.ServiceMenuPath(),
+                                desktop.NautilusScriptPath(), desktop.ManifestPath()}) {
+        QVERIFY2(!QFileInfo::exists(path), qPrintable(path));
+    }
+    // The folders it made are gone; the ones that were there stay.
+    QVERIFY(!QFileInfo::exists(data + QStringLiteral("/kio")));
+    QVERIFY(!QFileInfo::exists(data + QStringLiteral("/nautilus")));
+    QVERIFY(!QFileInfo::exists(data + QStringLiteral("/linkmint")));
+    QVERIFY(QFileInfo::exists(data + QStringLiteral("/applications/other.desktop")));
+}
+
+void ContextMenuTest::freedesktopLeavesForeignFilesAlone() {
+    QTemporaryDir dir;
+    FreedesktopIntegration desktop(dir.path(), QStringLiteral("/usr/bin/linkmint"));
+    QDir().mkpath(QFileInfo(desktop.DesktopEntryPath()).path());
+    {
+        QFile foreign(desktop.DesktopEntryPath());
+        QVERIFY(foreign.open(QIODevice::WriteOnly));
+        foreign.write("[Desktop Entry]\nName=Somebody else's\n");
+    }
+    const QStringList errors = desktop.Install();
+    QCOMPARE(errors.size(), 1);
+    QVERIFY(errors[0].startsWith(QStringLiteral("Error: ")));
+    QVERIFY(!desktop.IsInstalled());
+    QVERIFY(QFileInfo::exists(desktop.ServiceMenuPath()));  // the rest went in
+    QCOMPARE(desktop.Remove(), QStringList());
+    QCOMPARE(ReadAll(desktop.DesktopEntryPath()),
+             QStringLiteral("[Desktop Entry]\nName=Somebody else's\n"));
+    QVERIFY(!QFileInfo::exists(desktop.ServiceMenuPath()));
+
+    // A path that a menu entry cannot hold is refused whole.
+    FreedesktopIntegration broken(dir.filePath("b"), QStringLiteral("/bin/link\nmint"));
+    QCOMPARE(broken.Install().size(), 1);
+    QVERIFY(!QFileInfo::exists(dir.filePath("b")));
+}
+
+void ContextMenuTest::nautilusScriptPassesAbsolutePaths() {
+    QTemporaryDir dir;
+    // A stand-in program that writes its arguments one per line.
+    const QString program = dir.filePath(QStringLiteral("fake 'linkmint'"));
+    {
+        QFile f(program);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("#!/bin/sh\nfor a do printf '%s\\n' \"$a\"; done\n");
+    }
+    QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    FreedesktopIntegration desktop(dir.filePath(QStringLiteral("data")), program);
+    QCOMPARE(desktop.Install(), QStringList());
+
+    QProcess script;
+    script.setWorkingDirectory(dir.path());
+    script.start(desktop.NautilusScriptPath(),
+                 {QStringLiteral("a file.txt"), QStringLiteral("/abs/b.txt")});
+    QVERIFY(script.waitForFinished(10000));
+    QCOMPARE(script.exitCode(), 0);
+    const QString home = QFileInfo(dir.path()).canonicalFilePath();
+    const QString out = QString::fromUtf8(script.readAllStandardOutput());
+    QVERIFY2(out == dir.path() + QStringLiteral("/a file.txt\n/abs/b.txt\n") ||
+                 out == home + QStringLiteral("/a file.txt\n/abs/b.txt\n"),
+             qPrintable(out));
+}
+
+void ContextMenuTest::preferencesBoxInstalls() {
+    QTemporaryDir dir;
+    qputenv("XDG_DATA_HOME", dir.path().toUtf8());
+    QCOMPARE(FreedesktopIntegration::DefaultDataHome(), dir.path());
+    qputenv("XDG_DATA_HOME", "relative/path");
+    QCOMPARE(FreedesktopIntegration::DefaultDataHome(), QDir::homePath() + "/.local/share");
+    qunsetenv("XDG_DATA_HOME");
+
+    FreedesktopShellIntegration shell(dir.path(), QStringLiteral("/usr/bin/linkmint"));
+    Settings settings;
+    FakeDialogHost host;
+    TfrmPrefs prefs(settings, host, nullptr, &shell);
+    prefs.RunFromExplorer->click();
+    QVERIFY(shell.IsRegistered());
+    QVERIFY(prefs.IsContextMenuRegistered());
+    prefs.RunFromExplorer->click();
+    QVERIFY(!shell.IsRegistered());
+    QVERIFY(QDir(dir.path()).isEmpty());
+    QVERIFY(host.errors.isEmpty());
+}
+
+int RunContextMenuTests(int argc, char** argv) {
+    ContextMenuTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+}  // namespace lm::test
+
+#include "context_menu_test.moc"
