@@ -1,22 +1,9 @@
 #include "md5.h"
 
 #include "self_test.h"
+#include "word_ops.h"
 
 namespace lm {
-
-namespace {
-
-inline std::uint32_t Rotl(std::uint32_t x, int s) {
-    return (x << s) | (x >> (32 - s));
-}
-
-inline std::uint32_t LoadLe(const std::uint8_t* p) {
-    std::uint32_t v;
-    std::memcpy(&v, p, 4);
-    return v;  // x86-64 is little-endian, like MD5's words
-}
-
-}  // namespace
 
 void Md5Compress(std::uint32_t* state, const std::uint8_t* blocks, std::size_t blockCount) {
     std::uint32_t a = state[0], b = state[1], c = state[2], d = state[3];

@@ -3,20 +3,11 @@
 #include "cpu_features.h"
 #include "hash_variants.h"
 #include "self_test.h"
+#include "word_ops.h"
 
 namespace lm {
 
 namespace {
-
-inline std::uint32_t Rotl(std::uint32_t x, int s) {
-    return (x << s) | (x >> (32 - s));
-}
-
-inline std::uint32_t LoadBe(const std::uint8_t* p) {
-    std::uint32_t v;
-    std::memcpy(&v, p, 4);
-    return __builtin_bswap32(v);
-}
 
 struct Sha1Choice {
     const char* name;
