@@ -9,8 +9,8 @@
 
 namespace lm {
 
-// A registry held in memory: what the tests register against, and what the
-// program uses where the operating system has no registry.
+// A registry held in memory, for the tests: keys compared without regard to
+// case, and a guard that can refuse or fail any change.
 class MemoryRegistry : public RegistryAccess {
 public:
     // Called before every change with the operation ("open", "write" or

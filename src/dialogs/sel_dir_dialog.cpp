@@ -72,9 +72,13 @@ TfrmSelDir::TfrmSelDir(Settings& settings, DialogHost& host, QWidget* parent)
     connect(CountFiles, &QPushButton::clicked, this, [this] { CountFilesClick(CountFiles); });
     connect(OKBtn, &QPushButton::clicked, this, &TfrmSelDir::OKBtnClick);
     connect(CnclBtn, &QPushButton::clicked, this, &TfrmSelDir::CnclBtnClick);
-    // The two boxes are stored settings; a load only shows them.
+    // The two boxes are stored settings; a load only shows them. A changed
+    // file-type table is shown at once, with its default chosen.
     connect(&settings_, &Settings::changed, this, [this] {
         const SettingsValues v = settings_.Snapshot();
+        if (v.fileTypes != builtTypes_ || v.defaultType != builtDefault_) {
+            RebuildFileTypes();
+        }
         const QSignalBlocker blockRecurse(RecurseDirs);
         const QSignalBlocker blockAuto(AutoCnt);
         RecurseDirs->setChecked(v.recurseDirectories);
@@ -199,6 +203,8 @@ void TfrmSelDir::BuildControls() {
 
 void TfrmSelDir::RebuildFileTypes() {
     const SettingsValues v = settings_.Snapshot();
+    builtTypes_ = v.fileTypes;
+    builtDefault_ = v.defaultType;
     const QSignalBlocker block(FileTypes);
     FileTypes->clear();
     for (const FileType& type : v.fileTypes) {

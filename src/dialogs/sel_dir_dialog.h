@@ -32,8 +32,7 @@ public:
     // Selects `dir` in the tree (when it exists) and shows it in DirName.
     void SelectDirectory(const QString& dir);
     // Refills FileTypes from the settings' file-type table, choosing the
-    // default type. The main window calls it after loading the settings and
-    // whenever the preferences dialog has closed.
+    // default type. Done by itself whenever the table or the default changes.
     void RebuildFileTypes();
 
     // True while a count runs (CountFiles reads "Cancel").
@@ -73,6 +72,8 @@ private:
     DialogHost& host_;
     bool stopCount_ = false;  // the running count is to stop at its next look
     bool RecountPending = false;
+    QList<FileType> builtTypes_;  // what FileTypes was filled from
+    int builtDefault_ = 0;
 };
 
 }  // namespace lm

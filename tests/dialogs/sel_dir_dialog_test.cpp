@@ -69,6 +69,7 @@ private slots:
     void openDirectoryAddsMatchesAndStartsHashing();
     void openDirectoryWithoutMatchesStillStartsHashing();
     void cancelAndCloseBoxRestoreStatus();
+    void fileTypesFollowTheTable();
     void screenshot();
 
 private:
@@ -257,6 +258,22 @@ void SelDirDialogTest::cancelAndCloseBoxRestoreStatus() {
              QStringList({"1:Idle: click here to add files", "1:Working: 1 file remaining",
                           "1:Working: 7 files remaining", "1:Paused: 7 files remaining"}));
     QCOMPARE(host.startHashingCalls, 0);
+}
+
+void SelDirDialogTest::fileTypesFollowTheTable() {
+    Settings settings;
+    FakeDialogHost host;
+    TfrmSelDir dialog(settings, host);
+    QCOMPARE(dialog.FileTypes->count(), 2);
+    QCOMPARE(dialog.FileTypes->currentIndex(), 0);
+    dialog.FileTypes->setCurrentIndex(1);
+    settings.Set(&SettingsValues::presortFiles, true);  // unrelated: the choice stays
+    QCOMPARE(dialog.FileTypes->currentIndex(), 1);
+    UseTextType(settings);
+    QCOMPARE(dialog.FileTypes->itemText(1), QStringLiteral("Text"));
+    QCOMPARE(dialog.FileTypes->currentIndex(), 1);  // the new default
+    settings.Set(&SettingsValues::defaultType, 1);
+    QCOMPARE(dialog.FileTypes->currentIndex(), 0);
 }
 
 void SelDirDialogTest::screenshot() {
