@@ -13,6 +13,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -110,6 +111,12 @@ void TfrmSelDir::BuildControls() {
     DirLst->setDragDropMode(QAbstractItemView::NoDragDrop);
     DirLst->setRootIsDecorated(false);
     DirLst->setSelectionMode(QAbstractItemView::SingleSelection);
+    // The chosen folder stays marked when the tree loses the focus.
+    QPalette treeColors = DirLst->palette();
+    for (const auto role : {QPalette::Highlight, QPalette::HighlightedText}) {
+        treeColors.setColor(QPalette::Inactive, role, treeColors.color(QPalette::Active, role));
+    }
+    DirLst->setPalette(treeColors);
 
     DirName = new QLineEdit(this);
     DirName->setObjectName(QStringLiteral("DirName"));
@@ -246,8 +253,30 @@ void TfrmSelDir::DirLstChange(const QString& path) {
 }
 
 void TfrmSelDir::AutoCount(QObject* trigger) {
-    if (AutoCnt->isChecked()) {
-        CountFilesClick(trigger);
+    if (!AutoCnt->isChecked()) {
+        return;
+    }
+    // A directory chosen while the dialog is hidden (the default directory
+    // typed into the preferences letter by letter, the settings load, the
+    // main window before opening) is counted once the dialog shows, not for
+    // every step on the way.
+    if (!isVisible()) {
+        countWhenShown_ = true;
+        return;
+    }
+    CountFilesClick(trigger);
+}
+
+void TfrmSelDir::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (countWhenShown_) {
+        countWhenShown_ = false;
+        // After the dialog has appeared.
+        QTimer::singleShot(0, this, [this] {
+            if (isVisible()) {
+                CountFilesClick(DirLst);
+            }
+        });
     }
 }
 
@@ -318,7 +347,9 @@ void TfrmSelDir::OKBtnClick() {
     QCoreApplication::processEvents();
 
     const QString dir = DirName->text();
-    settings_.Set(&SettingsValues::lastFilePath, dir);
+    if (!dir.isEmpty()) {  // nothing chosen keeps the last directory
+        settings_.Set(&SettingsValues::lastFilePath, dir);
+    }
     QStringList paths;
     try {
         ListDirFiles(dir, ChosenMasks(), paths, RecurseDirs->isChecked(), true);

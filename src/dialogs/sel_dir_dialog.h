@@ -61,6 +61,9 @@ public slots:
     // The close box and Esc act as Cancel.
     void reject() override;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void BuildControls();
     void AutoCount(QObject* trigger);
@@ -72,7 +75,8 @@ private:
     DialogHost& host_;
     bool stopCount_ = false;  // the running count is to stop at its next look
     bool RecountPending = false;
-    QList<FileType> builtTypes_;  // what FileTypes was filled from
+    bool countWhenShown_ = false;  // an automatic count waits for the showing
+    QList<FileType> builtTypes_;   // what FileTypes was filled from
     int builtDefault_ = 0;
 };
 

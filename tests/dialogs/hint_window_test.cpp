@@ -17,7 +17,6 @@ private slots:
     void rectangleAboveAndRightOfCursor();
     void heldInsideTheDesktop();
     void showHideAndShowAgain();
-    void mouseGoesThrough();
 };
 
 void HintWindowTest::extraWidthRoundsHalfToEven() {
@@ -89,15 +88,6 @@ void HintWindowTest::showHideAndShowAgain() {
     THintWindowEx* none = nullptr;
     HideCursorHint(none, timer);
     QVERIFY(!timer.isActive());
-}
-
-void HintWindowTest::mouseGoesThrough() {
-    THintWindowEx hint;
-    QVERIFY(hint.windowFlags().testFlag(Qt::WindowTransparentForInput));
-    QVERIFY(hint.windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus));
-    QVERIFY(hint.testAttribute(Qt::WA_TransparentForMouseEvents));
-    QVERIFY(hint.testAttribute(Qt::WA_ShowWithoutActivating));
-    QCOMPARE(hint.focusPolicy(), Qt::NoFocus);
 }
 
 int RunHintWindowTests(int argc, char** argv) {

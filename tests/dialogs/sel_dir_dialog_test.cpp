@@ -93,6 +93,7 @@ void SelDirDialogTest::countsHiddenFilesAndEveryOccurrence() {
     UseTextType(settings);
     FakeDialogHost host;
     TfrmSelDir dialog(settings, host);
+    dialog.show();
     QCOMPARE(dialog.FileTypes->currentText(), QStringLiteral("Text"));
     dialog.SelectDirectory(root);
     QCOMPARE(dialog.DirName->text(), root);
@@ -166,6 +167,13 @@ void SelDirDialogTest::directoryChangeRecountsWhenAuto() {
     FakeDialogHost host;
     TfrmSelDir dialog(settings, host);
     QVERIFY(dialog.AutoCnt->isChecked());
+
+    // Hidden, a new directory waits for the showing to be counted.
+    dialog.SelectDirectory(small);
+    QCOMPARE(dialog.FileNoLbl->text(), QStringLiteral("Number of files: ?"));
+    dialog.show();
+    QCoreApplication::processEvents();
+    QCOMPARE(dialog.FileNoLbl->text(), QStringLiteral("Number of files: 3"));
 
     WhenListed(dialog.FileLst, 5, [&] { dialog.SelectDirectory(small); });
     dialog.SelectDirectory(big);  // counts at once, and is moved on meanwhile
