@@ -399,6 +399,9 @@ void TfrmPrefs::ShowFileTypes(const SettingsValues& v) {
     if (shown == v.fileTypes && DefFilTyp->currentIndex() == chosen) {
         return;
     }
+    // A table from elsewhere (the load): no row of the old one stays chosen.
+    SelFileTypeRow_ = -1;
+    DelFileType->setEnabled(false);
     const QSignalBlocker blockGrid(FileTypesLst);
     const QSignalBlocker blockList(DefFilTyp);
     FileTypesLst->setRowCount(static_cast<int>(v.fileTypes.size()));

@@ -145,8 +145,11 @@ void PrefsDialogTest::fileTypeTable() {
     loaded.fileTypes = {{QStringLiteral("A"), QStringLiteral("*.a")},
                         {QStringLiteral("B"), QStringLiteral("*.b")}};
     loaded.defaultType = 2;
+    prefs.FileTypesLstSelectCell(0, 1);
     settings.Replace(loaded);
     QCOMPARE(Names(prefs.DefFilTyp), QStringList({"A", "B"}));
+    QCOMPARE(prefs.SelFileTypeRow(), -1);
+    QVERIFY(!prefs.DelFileType->isEnabled());
     QCOMPARE(Marker(grid, 1), QStringLiteral("*"));
 }
 
