@@ -47,8 +47,13 @@ private:
     LaneThread& Reader();
     LaneThread& Lane();
 
+    static constexpr std::size_t kSlotAlignment = 4096;
+    struct FreeSlot {
+        void operator()(std::uint8_t* slot) const;
+    };
+
     bool parallel_;
-    std::unique_ptr<std::uint8_t[]> slots_[2];
+    std::unique_ptr<std::uint8_t[], FreeSlot> slots_[2];
     std::unique_ptr<LaneThread> reader_;
     std::unique_ptr<LaneThread> lane_;
     std::function<void()> hook_;
