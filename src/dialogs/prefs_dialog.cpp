@@ -654,20 +654,24 @@ bool TfrmPrefs::eventFilter(QObject* watched, QEvent* event) {
             default:
                 break;
         }
-    } else if (watched == FileTypesLst->viewport()) {
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        if (event->type() == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) {
-            const QPoint at = mouse->position().toPoint();
-            dragFromRow_ = FileTypesLst->columnAt(at.x()) == 0 ? FileTypesLst->rowAt(at.y()) : -1;
-        } else if (event->type() == QEvent::MouseButtonRelease && dragFromRow_ >= 0) {
-            int to = FileTypesLst->rowAt(mouse->position().toPoint().y());
+    } else if (watched == FileTypesLst->viewport() &&
+               (event->type() == QEvent::MouseButtonPress ||
+                event->type() == QEvent::MouseButtonRelease)) {
+        const auto* mouse = static_cast<const QMouseEvent*>(event);
+        const QPoint at = mouse->position().toPoint();
+        if (event->type() == QEvent::MouseButtonPress) {
+            // A drag of a marker cell moves its row.
+            dragFromRow_ = mouse->button() == Qt::LeftButton && FileTypesLst->columnAt(at.x()) == 0
+                               ? FileTypesLst->rowAt(at.y())
+                               : -1;
+        } else if (dragFromRow_ >= 0) {
+            int to = FileTypesLst->rowAt(at.y());
             if (to < 0) {
                 to = FileTypesLst->rowCount() - 1;
             }
             const int from = std::exchange(dragFromRow_, -1);
             FileTypesLstRowMoved(from + 1, to + 1);
-        } else if (event->type() == QEvent::MouseButtonRelease) {
-            const QPoint at = mouse->position().toPoint();
+        } else {
             FileTypesLstSelectCell(FileTypesLst->rowAt(at.y()), FileTypesLst->columnAt(at.x()));
         }
     }
