@@ -9,8 +9,14 @@ WERROR := $(if $(filter true 1 yes,$(CI)),ON,OFF)
 
 .PHONY: run test deps configure build
 
+# Without any display the window cannot open: say so and hash with the CLI.
 run: build
-	$(BUILD_DIR)/bin/linkmint-cli $(ARGS)
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ] && [ -z "$$QT_QPA_PLATFORM" ]; then \
+	  echo "No display (DISPLAY, WAYLAND_DISPLAY and QT_QPA_PLATFORM unset): running linkmint-cli instead of the window."; \
+	  $(BUILD_DIR)/bin/linkmint-cli $(ARGS); \
+	else \
+	  $(BUILD_DIR)/bin/linkmint $(ARGS); \
+	fi
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
