@@ -11,7 +11,17 @@ namespace lm {
 
 // What the preferences and select-directory dialogs need of the main window.
 // The main window implements it; the dialogs never include its class. All
-// calls are made on the GUI thread.
+// calls are made on the GUI thread. SetStatusText, PlayNotifySound and
+// ShowError have the signatures of WorkerHost's, so a window that is both
+// implements each once.
+//
+// The dialogs are made once, before the settings are loaded, so that the
+// load's values act on the window as clicks would:
+//
+//   frmSelDir = new TfrmSelDir(settings, host, window);
+//   frmPrefs = new TfrmPrefs(settings, host, frmSelDir, shell, window);
+//   frmAbout = new TfrmAbout(window);
+//   context.isContextMenuRegistered = [=] { return frmPrefs->IsContextMenuRegistered(); };
 class DialogHost {
 public:
     virtual ~DialogHost() = default;
