@@ -61,6 +61,17 @@ public:
         return std::forward<F>(f)(std::as_const(entries_));
     }
 
+    // Calls f(TFileData&) on every entry in list order, under the lock, for
+    // edits that keep the entries where they are (re-casing the hashes). f
+    // must not call back into the table.
+    template <class F>
+    void EditEach(F&& f) {
+        std::lock_guard lock(mutex_);
+        for (TFileData& entry : entries_) {
+            f(entry);
+        }
+    }
+
     // Appends an entry for `path`: queued with its size when the file exists
     // (size -1 when it cannot be read), otherwise idle with size 0. Raises
     // FileCount and FilesRemaining by one.
