@@ -218,9 +218,36 @@ private slots:
         for (const QString& path : first + other) {
             QVERIFY2(names.contains(path), qPrintable(path));
         }
+
+        // One path longer than the whole text area travels in pieces.
+        QString deep = dir_.path();
+        for (int level = 0; level < 10; ++level) {
+            deep += u'/' + QString(250, QChar(u'a' + level));
+        }
+        const QString longPath = WriteFile(deep + QStringLiteral("/long.txt"), "long");
+        QVERIFY(longPath.size() > kHandoverTextUnits);
+        QProcess* third = SecondStart({longPath, a}, Path("home2"));
+        QTRY_VERIFY_WITH_TIMEOUT(third->state() == QProcess::NotRunning, kProcessTimeoutMs);
+        QCOMPARE(third->exitCode(), 0);
+        QCOMPARE(window.fileTable().FileCount(), 64);
+        QCOMPARE(window.fileTable().Entries()[62].FileName, longPath);
+        QCOMPARE(window.fileTable().Entries()[63].FileName, a);
         QTRY_VERIFY_WITH_TIMEOUT(
             window.fileTable().FilesRemaining() == 0 && !window.worker().WorkerActive,
             kProcessTimeoutMs);
+    }
+
+    void FirstInstanceWithoutBlockStillRuns() {
+        // A name the system refuses for shared memory.
+        UseInstanceTag(QStringLiteral("no/such/name"));
+        SingleInstance instance;
+        QCOMPARE(instance.Start({}), SingleInstance::Role::First);
+        QVERIFY(instance.Block() == nullptr);
+        RecordingWindow window({}, Path("home3/"), instance.Block());
+        window.show();
+        QTRY_COMPARE(window.StartupPhase(), 0);
+        window.HandoverMessage(WM_HANDOVER, 3, 0);
+        QCOMPARE(window.fileTable().FileCount(), 0);
     }
 
     void StaleBlockDoesNotLockOutLaterStarts() {
