@@ -72,6 +72,14 @@ void TeD2KfrmMain::FirstActivation() {
         }
         worker_->RefreshList();
         UpdateInfoWin();
+        // A hand-over taken in meanwhile may have started the worker. A
+        // count made under it would leave out the file it holds and end
+        // below zero, so it stops first and that file is queued again too.
+        if (worker_->WorkerActive) {
+            const bool wasPaused = worker_->Paused;
+            WaitForWorker();
+            worker_->Paused = wasPaused;
+        }
         // Restored entries that were not hashed and the new ones are queued.
         if (table_.QueueUnfinished() > 0) {
             worker_->StartHashing();

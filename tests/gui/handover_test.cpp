@@ -17,6 +17,7 @@
 #include "handover_server.h"
 #include "instance_names.h"
 #include "single_instance.h"
+#include "stat_bar.h"
 
 using namespace lm;
 using namespace lm::test;
@@ -235,6 +236,40 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(
             window.fileTable().FilesRemaining() == 0 && !window.worker().WorkerActive,
             kProcessTimeoutMs);
+    }
+
+    void HandoverDuringStartupKeepsTheCountRight() {
+        UseInstanceTag(QStringLiteral("early"));
+        HandoverBlock::Remove(InstanceNames::BlockName());
+        HandoverBlock block;
+        QVERIFY(block.Create(InstanceNames::BlockName()));
+        const QString big = SparseFile(Path("early-big.bin"), qint64(300) << 20);
+        const QString small = WriteFile(Path("early-small.txt"), "small");
+        RecordingWindow window({Path("early-missing"), small}, Path("home4/"), &block);
+        // The error box of the first argument lets events through; a
+        // hand-over arrives then and its file is being hashed at once.
+        window.messageBoxHook = [&](const QString& text) {
+            window.boxes << text;
+            const HandoverMessage message = BuildHandoverMessages({big}).front();
+            QVERIFY(block.WriteText(message.text));
+            window.HandoverMessage(WM_HANDOVER, 1, 0);
+            QTRY_VERIFY(window.worker().ChunksDone() > 0);
+        };
+        window.show();
+        QTRY_COMPARE(window.StartupPhase(), 0);
+        QCOMPARE(window.boxes.size(), 1);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            !window.worker().WorkerActive && window.fileTable().FilesRemaining() == 0 &&
+                window.statBar()->PanelText(1) == QStringLiteral("Idle: click here to add files"),
+            kProcessTimeoutMs);
+        for (const QString& text : window.panel1) {
+            QVERIFY2(!text.contains(u'-'), qPrintable(text));
+        }
+        const QList<TFileData> entries = window.fileTable().Entries();
+        QCOMPARE(entries.size(), 2);
+        QCOMPARE(entries[0].FileName, big);
+        QCOMPARE(entries[0].State, int(fsHashed));
+        QCOMPARE(entries[1].State, int(fsHashed));
     }
 
     void FirstInstanceWithoutBlockStillRuns() {
