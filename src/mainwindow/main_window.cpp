@@ -3,14 +3,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QEventLoop>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QSplitter>
-#include <QToolBar>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "cursor_hint.h"

@@ -1,8 +1,6 @@
 // The file list's events and the information pane below it.
 
 #include <QFontMetrics>
-#include <QScreen>
-#include <QSplitter>
 
 #include <cmath>
 
