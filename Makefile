@@ -3,6 +3,7 @@
 #   make test                  install what is missing, build, run every test
 
 BUILD_DIR ?= build
+TSAN_DIR ?= build-tsan
 JOBS ?= $(shell nproc)
 # CI builds treat warnings as errors.
 WERROR := $(if $(filter true 1 yes,$(CI)),ON,OFF)
@@ -18,7 +19,11 @@ run: build
 	  $(BUILD_DIR)/bin/linkmint $(ARGS); \
 	fi
 
+# The worker's tests run once more under ThreadSanitizer, then everything.
 test: build
+	@cmake -S . -B $(TSAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLM_SANITIZE=thread -DLM_WERROR=$(WERROR) >/dev/null
+	@cmake --build $(TSAN_DIR) -j $(JOBS) --target core_tests
+	cd $(TSAN_DIR) && ctest --output-on-failure -L worker
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
 deps:
