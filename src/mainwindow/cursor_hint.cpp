@@ -1,8 +1,8 @@
 #include "cursor_hint.h"
 
-#include <QCursor>
-#include <QToolTip>
 #include <QWidget>
+
+#include "hint_window_ex.h"
 
 namespace lm {
 
@@ -15,18 +15,13 @@ TCursorHint::TCursorHint(QWidget* owner) : QObject(owner), owner_(owner) {
 
 void TCursorHint::ShowCursorHint(const QString& text) {
     // Above and right of the cursor, so that the lamp stays visible.
-    const QPoint at = QCursor::pos() + QPoint(12, -24);
-    QToolTip::showText(at, text, owner_, QRect(), kHideAfterMs);
+    lm::ShowCursorHint(owner_, window_, hintTimer_, text);
     hintText_ = text;
-    hintTimer_.start();
 }
 
 void TCursorHint::HideCursorHint() {
-    hintTimer_.stop();
-    if (!hintText_.isEmpty()) {
-        QToolTip::hideText();
-        hintText_.clear();
-    }
+    lm::HideCursorHint(window_, hintTimer_);
+    hintText_.clear();
 }
 
 void TCursorHint::HintTimerTimer() {

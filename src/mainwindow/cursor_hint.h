@@ -8,9 +8,11 @@ class QWidget;
 
 namespace lm {
 
+class THintWindowEx;
+
 // The pop-up that explains a list lamp: shown just above and right of the
 // cursor, hidden again by HintTimer 2,500 ms later or as soon as the cursor
-// leaves the lamps. A plain tool-tip window for now.
+// leaves the lamps.
 class TCursorHint : public QObject {
     Q_OBJECT
 
@@ -28,6 +30,7 @@ private:
     void HintTimerTimer();
 
     QWidget* owner_;
+    THintWindowEx* window_ = nullptr;  // made on first use, owned by owner_
     QTimer hintTimer_;
     QString hintText_;
 };

@@ -44,6 +44,7 @@ TeD2KfrmMain::TeD2KfrmMain(QStringList arguments, QString programDir, HandoverBl
     BuildToolBar();
     BuildClientArea();
     cursorHint_ = new TCursorHint(this);
+    BuildDialogs();
     resize(kDesignWidth, kDesignHeight);
 
     connect(&settings_, &Settings::changed, this, &TeD2KfrmMain::ApplySettings);
@@ -122,13 +123,7 @@ void TeD2KfrmMain::closeEvent(QCloseEvent* event) {
         WaitForWorker();
         DatLst->SetPaintingStopped(true);
         StatBar->SetPaintingStopped(true);
-        // The window's place and size go into the settings file.
-        const QRect frame = normalGeometry();
-        settings_.Set(&SettingsValues::mainWinLeft, frame.left());
-        settings_.Set(&SettingsValues::mainWinTop, frame.top());
-        settings_.Set(&SettingsValues::mainWinWidth, frame.width());
-        settings_.Set(&SettingsValues::mainWinHeight, frame.height());
-        SaveIniFile(settings_.Snapshot(), table_.Entries(), programDir_);
+        SaveIniFile();
     }
     event->accept();
 }

@@ -9,9 +9,11 @@
 #include <memory>
 
 #include "debug_log.h"
+#include "dialog_host.h"
 #include "file_table.h"
 #include "hashing_worker.h"
 #include "settings.h"
+#include "shell_integration.h"
 #include "worker_host.h"
 
 class QAction;
@@ -23,6 +25,9 @@ namespace lm {
 
 class HandoverBlock;
 class TCursorHint;
+class TfrmAbout;
+class TfrmPrefs;
+class TfrmSelDir;
 class TDatLst;
 class TInfoWin;
 class TStatBar;
@@ -37,7 +42,8 @@ class TStatBar;
 //   main_window_list.cpp      list events and the info pane
 //   main_window_status.cpp    status bar
 //   main_window_startup.cpp   first activation and hand-over receiver
-class TeD2KfrmMain : public QMainWindow, public WorkerHost {
+//   main_window_dialogs.cpp   the dialogs and what they need of the window
+class TeD2KfrmMain : public QMainWindow, public WorkerHost, public DialogHost {
     Q_OBJECT
 
 public:
@@ -71,7 +77,7 @@ public:
     void HandoverMessage(std::uint32_t message, std::uint32_t wParam, std::uint32_t lParam);
 
     // Rebuilds the info pane and applies the enable rules of the commands.
-    void UpdateInfoWin();
+    void UpdateInfoWin() override;
 
     // Hint text for a CRC status; empty for an unknown one.
     static QString LampHint(int crcStatus);
@@ -100,6 +106,26 @@ public:
     void CloseProgram() override;
     bool StartupInProgress() override;
     void HideToTray() override;
+
+    // DialogHost (SetStatusText, PlayNotifySound, ShowError and
+    // UpdateInfoWin serve both interfaces)
+    int ListRowCount() const override;
+    void EditEntries(const std::function<void(TFileData&)>& edit) override;
+    void AddEntry(const QString& path) override;
+    int FileCount() const override;
+    int FilesRemaining() const override;
+    void SortEntries() override;
+    void StartHashing() override;
+    bool HashingPaused() const override;
+    void SetWorkerPriority(ThreadPriority priority) override;
+    void SetInfoWinVisible(bool visible) override;
+    void SetExitWhenDoneVisible(bool visible) override;
+    void SetOpenDialogDirectory(const QString& dir) override;
+    void SaveIniFile() override;
+
+    TfrmPrefs* prefsDialog() const { return frmPrefs; }
+    TfrmSelDir* selDirDialog() const { return frmSelDir; }
+    TfrmAbout* aboutDialog() const { return frmAbout; }
 
 public slots:
     void mnuAddFilesClick();
@@ -134,7 +160,10 @@ private:
     void BuildMenus();
     void BuildToolBar();
     void BuildClientArea();
+    void BuildDialogs();
     void ApplySettings();
+    // The window's place and size into the settings, for the next save.
+    void StoreGeometry();
 
     static void SetCommandEnabled(const Command& command, bool enabled);
     void DisableListCommands();
@@ -177,6 +206,11 @@ private:
     QCheckBox* XitOnDone = nullptr;
     QAction* xitOnDoneAction_ = nullptr;
     TCursorHint* cursorHint_ = nullptr;
+
+    std::unique_ptr<ShellIntegration> shell_;
+    TfrmSelDir* frmSelDir = nullptr;
+    TfrmPrefs* frmPrefs = nullptr;
+    TfrmAbout* frmAbout = nullptr;
 
     Command addFiles_, addDir_, saveED2K_, saveAll_, exit_, cpyAll_, cpySel_, rmvAll_, rmvSel_,
         sortList_, prefs_, pause_, about_;

@@ -15,6 +15,7 @@
 
 #include <algorithm>
 
+#include "about_dialog.h"
 #include "dat_lst.h"
 #include "dir_listing.h"
 #include "ed2k_link.h"
@@ -22,7 +23,8 @@
 #include "info_win.h"
 #include "main_window.h"
 #include "mask.h"
-#include "placeholder_dialog.h"
+#include "prefs_dialog.h"
+#include "sel_dir_dialog.h"
 #include "stat_bar.h"
 
 namespace lm {
@@ -261,30 +263,11 @@ void TeD2KfrmMain::mnuAddFilesClick() {
 }
 
 void TeD2KfrmMain::mnuAddDirClick() {
-    // Until the select-directory dialog exists: a plain folder choice, listed
-    // with the default file type's masks.
     if (!worker_->WorkerActive) {
         SetStatusText(1, QStringLiteral("Please wait..."));
     }
-    const QString dir = QFileDialog::getExistingDirectory(this, QStringLiteral("Add Directory"));
-    if (dir.isEmpty()) {
-        if (table_.FilesRemaining() == 0) {
-            SetStatusText(1, QStringLiteral("Idle: click here to add files"));
-        }
-        return;
-    }
-    const int before = table_.FileCount();
-    AddDirectory(dir);
-    if (table_.FileCount() == before) {
-        if (!worker_->WorkerActive) {
-            SetStatusText(1, QStringLiteral("Idle: click here to add files"));
-        }
-        return;
-    }
-    if (settings_.Snapshot().presortFiles && table_.FileCount() >= 2) {
-        table_.SortEntries();
-    }
-    worker_->StartHashing();
+    frmSelDir->SelectDirectory(settings_.Snapshot().lastFilePath);
+    frmSelDir->exec();
 }
 
 // Saving and copying --------------------------------------------------------
@@ -420,18 +403,13 @@ void TeD2KfrmMain::mnuSortListClick() {
 }
 
 void TeD2KfrmMain::mnuPrefsClick() {
-    TPlaceholderDialog dialog(QStringLiteral("Preferences"),
-                              QStringLiteral("The preferences are not available yet."), this);
-    dialog.setObjectName(QStringLiteral("frmPrefs"));
-    dialog.exec();
+    frmPrefs->exec();
+    // The Add Files filter follows the file-type table.
     ApplySettings();
 }
 
 void TeD2KfrmMain::mnuAboutClick() {
-    TPlaceholderDialog dialog(QStringLiteral("About Linkmint"),
-                              QStringLiteral("Linkmint turns files into ed2k links."), this);
-    dialog.setObjectName(QStringLiteral("frmAbout"));
-    dialog.exec();
+    frmAbout->exec();
 }
 
 void TeD2KfrmMain::mnuExitClick() {

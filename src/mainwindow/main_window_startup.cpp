@@ -16,6 +16,7 @@
 #include "instance_names.h"
 #include "main_window.h"
 #include "mask.h"
+#include "prefs_dialog.h"
 
 namespace lm {
 
@@ -39,6 +40,7 @@ void TeD2KfrmMain::FirstActivation() {
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         context.workArea = screen->availableGeometry().size();
     }
+    context.isContextMenuRegistered = [this] { return frmPrefs->IsContextMenuRegistered(); };
     const QList<TFileData> kept = LoadIniFile(settings_, programDir_, context);
     for (const TFileData& entry : kept) {
         table_.Restore(entry);

@@ -2,12 +2,15 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDialog>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include <memory>
@@ -389,6 +392,43 @@ private slots:
         QCOMPARE(TInfoWin::ScrollBarsFor({300, 86}, {425, 65}), SB::Horizontal);
         QCOMPARE(TInfoWin::ScrollBarsFor({425, 65}, {425, 65}), SB::None);
         QCOMPARE(TInfoWin::ScrollBarsFor({500, 64}, {425, 65}), SB::Vertical);
+    }
+
+    void PreferencesRecaseTheListAndAboutOpens() {
+        HashThree();
+        bool sawPrefs = false;
+        QTimer::singleShot(0, [&] {
+            auto* prefs = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            sawPrefs = prefs != nullptr && prefs->objectName() == "frmPrefs";
+            if (sawPrefs) {
+                prefs->findChild<QCheckBox*>("LowercaseHashes")->click();
+                prefs->findChild<QPushButton*>("btnOK")->click();
+            }
+        });
+        Action("mnuPrefs")->trigger();
+        QVERIFY(sawPrefs);
+        // The hashes turn to lower case; the names keep theirs.
+        const QStringList rows = RowTexts();
+        QCOMPARE(rows.size(), 4);
+        for (const QString& row : rows) {
+            const QStringList parts = row.split(u'|');
+            QCOMPARE(parts.size(), 6);
+            QCOMPARE(parts[4], parts[4].toLower());
+        }
+        QVERIFY(rows.join(u'\n').contains("[1234ABCD]"));
+        QVERIFY(Entries().first().MD5 == Entries().first().MD5.toLower());
+        QVERIFY(QFile::exists(Path("Linkmint.ini")));  // the dialog saves on closing
+
+        bool sawAbout = false;
+        QTimer::singleShot(0, [&] {
+            QWidget* about = QApplication::activeModalWidget();
+            sawAbout = about != nullptr && about->objectName() == "frmAbout";
+            if (about != nullptr) {
+                about->close();
+            }
+        });
+        Action("mnuAbout")->trigger();
+        QVERIFY(sawAbout);
     }
 
     void SettingsAreSavedOnClose() {

@@ -1,0 +1,91 @@
+// The preferences, select-directory and about dialogs, and what they ask of
+// the main window.
+
+#include <QCoreApplication>
+
+#include "about_dialog.h"
+#include "dat_lst.h"
+#include "freedesktop_integration.h"
+#include "freedesktop_shell_integration.h"
+#include "info_win.h"
+#include "ini_file.h"
+#include "main_window.h"
+#include "prefs_dialog.h"
+#include "sel_dir_dialog.h"
+
+namespace lm {
+
+void TeD2KfrmMain::BuildDialogs() {
+    // Made before the settings are loaded, so that the loaded values act on
+    // the window as the user's clicks would.
+    shell_ = std::make_unique<FreedesktopShellIntegration>(
+        FreedesktopIntegration::DefaultDataHome(), QCoreApplication::applicationFilePath());
+    frmSelDir = new TfrmSelDir(settings_, *this, this);
+    frmPrefs = new TfrmPrefs(settings_, *this, frmSelDir, shell_.get(), this);
+    frmAbout = new TfrmAbout(this);
+}
+
+int TeD2KfrmMain::ListRowCount() const {
+    return DatLst->RowCount();
+}
+
+void TeD2KfrmMain::EditEntries(const std::function<void(TFileData&)>& edit) {
+    table_.EditEach(edit);
+    table_.RefreshList(*DatLst);
+}
+
+void TeD2KfrmMain::AddEntry(const QString& path) {
+    table_.AddEntry(path);
+}
+
+int TeD2KfrmMain::FileCount() const {
+    return table_.FileCount();
+}
+
+int TeD2KfrmMain::FilesRemaining() const {
+    return table_.FilesRemaining();
+}
+
+void TeD2KfrmMain::SortEntries() {
+    table_.SortEntries();
+}
+
+void TeD2KfrmMain::StartHashing() {
+    worker_->StartHashing();
+}
+
+bool TeD2KfrmMain::HashingPaused() const {
+    return worker_->Paused;
+}
+
+void TeD2KfrmMain::SetWorkerPriority(ThreadPriority priority) {
+    worker_->SetWorkerPriority(priority);
+}
+
+void TeD2KfrmMain::SetInfoWinVisible(bool visible) {
+    InfoWin->setVisible(visible);
+}
+
+void TeD2KfrmMain::SetExitWhenDoneVisible(bool visible) {
+    xitOnDoneAction_->setVisible(visible);
+}
+
+void TeD2KfrmMain::SetOpenDialogDirectory(const QString& dir) {
+    settings_.Set(&SettingsValues::lastFilePath, dir);
+}
+
+void TeD2KfrmMain::StoreGeometry() {
+    const QRect frame = normalGeometry();
+    settings_.Set(&SettingsValues::mainWinLeft, frame.left());
+    settings_.Set(&SettingsValues::mainWinTop, frame.top());
+    settings_.Set(&SettingsValues::mainWinWidth, frame.width());
+    settings_.Set(&SettingsValues::mainWinHeight, frame.height());
+}
+
+void TeD2KfrmMain::SaveIniFile() {
+    // Failures of the settings file are silent.
+    StoreGeometry();
+    lm::SaveIniFile(settings_.Snapshot(), table_.Entries(), programDir_);
+}
+
+}  // namespace lm
