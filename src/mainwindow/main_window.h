@@ -18,6 +18,7 @@
 
 class QAction;
 class QCheckBox;
+class QFileDialog;
 class QSplitter;
 class QToolBar;
 
@@ -59,6 +60,10 @@ public:
     // Unset, the real ones are shown.
     std::function<void(const QString& text)> messageBoxHook;
     std::function<QStringList()> addFilesDialogHook;
+    // The save dialog: given its filter index (1 links, 2 information), its
+    // initial directory and file name, the chosen path or empty on cancel.
+    std::function<QString(int filterIndex, const QString& directory, const QString& fileName)>
+        saveDialogHook;
 
     Settings& settings() { return settings_; }
     FileTable& fileTable() { return table_; }
@@ -187,6 +192,11 @@ private:
     void HandoverReceived(int count, bool continues);
     void BringForward();
     void ShowMessage(const QString& text);
+
+    // Saving: runs the save dialog with `filterIndex` unless `lines` is
+    // empty, then writes the lines to the chosen file.
+    void SaveLines(int filterIndex, const QStringList& lines);
+    QString RunSaveDialog(int filterIndex);
     void WaitForWorker();
 
     QStringList arguments_;
@@ -211,6 +221,8 @@ private:
     TfrmSelDir* frmSelDir = nullptr;
     TfrmPrefs* frmPrefs = nullptr;
     TfrmAbout* frmAbout = nullptr;
+    QFileDialog* SavDlg = nullptr;
+    QString saveFileName_;  // the name last chosen in the save dialog
 
     Command addFiles_, addDir_, saveED2K_, saveAll_, exit_, cpyAll_, cpySel_, rmvAll_, rmvSel_,
         sortList_, prefs_, pause_, about_;

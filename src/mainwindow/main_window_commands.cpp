@@ -21,6 +21,7 @@
 #include "ed2k_link.h"
 #include "image_list.h"
 #include "info_win.h"
+#include "link_file_writer.h"
 #include "main_window.h"
 #include "mask.h"
 #include "prefs_dialog.h"
@@ -273,11 +274,34 @@ void TeD2KfrmMain::mnuAddDirClick() {
 // Saving and copying --------------------------------------------------------
 
 void TeD2KfrmMain::mnuSaveED2KClick() {
-    // Saving the link file comes with the saving and copying commands.
+    QStringList rows;
+    for (int i = 0; i < DatLst->RowCount(); ++i) {
+        rows << DatLst->RowText(i);
+    }
+    SaveLines(1, rows);
 }
 
 void TeD2KfrmMain::mnuSaveAllClick() {
-    // Saving the information file comes with the saving and copying commands.
+    SaveLines(2, PaneLines(InfoWin->toPlainText()));
+}
+
+void TeD2KfrmMain::SaveLines(int filterIndex, const QStringList& lines) {
+    if (lines.isEmpty()) {
+        return;
+    }
+    const QString path = RunSaveDialog(filterIndex);
+    if (path.isEmpty()) {
+        return;
+    }
+    saveFileName_ = QFileInfo(path).fileName();
+    SetBusyCursor(true);
+    settings_.Set(&SettingsValues::lastSavePath, path.left(path.lastIndexOf(u'/') + 1));
+    QString reason;
+    const bool saved = WriteLinkFile(path, lines, &reason);
+    SetBusyCursor(false);
+    if (!saved) {
+        ShowMessage(QStringLiteral("Error: Could not save \"%1\": %2").arg(path, reason));
+    }
 }
 
 void TeD2KfrmMain::mnuCpyAll2ClipClick() {

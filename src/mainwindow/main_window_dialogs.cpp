@@ -2,6 +2,7 @@
 // the main window.
 
 #include <QCoreApplication>
+#include <QFileDialog>
 
 #include "about_dialog.h"
 #include "dat_lst.h"
@@ -23,6 +24,31 @@ void TeD2KfrmMain::BuildDialogs() {
     frmSelDir = new TfrmSelDir(settings_, *this, this);
     frmPrefs = new TfrmPrefs(settings_, *this, frmSelDir, shell_.get(), this);
     frmAbout = new TfrmAbout(this);
+
+    // One save dialog serves both save commands.
+    SavDlg = new QFileDialog(this, QStringLiteral("Save As"));
+    SavDlg->setObjectName(QStringLiteral("SavDlg"));
+    SavDlg->setAcceptMode(QFileDialog::AcceptSave);
+    SavDlg->setFileMode(QFileDialog::AnyFile);
+    SavDlg->setDefaultSuffix(QStringLiteral("ed2k"));
+    SavDlg->setNameFilters({QStringLiteral("ED2K Links (*.ed2k)"),
+                            QStringLiteral("Text Files (*.txt)"),
+                            QStringLiteral("All files (*.*)")});
+    SavDlg->setFilter(SavDlg->filter() | QDir::Hidden);
+}
+
+QString TeD2KfrmMain::RunSaveDialog(int filterIndex) {
+    const QString directory = settings_.Snapshot().lastSavePath;
+    if (saveDialogHook) {
+        return saveDialogHook(filterIndex, directory, saveFileName_);
+    }
+    SavDlg->setDirectory(directory);
+    SavDlg->selectNameFilter(SavDlg->nameFilters().value(filterIndex - 1));
+    SavDlg->selectFile(saveFileName_);
+    if (SavDlg->exec() != QDialog::Accepted || SavDlg->selectedFiles().isEmpty()) {
+        return {};
+    }
+    return SavDlg->selectedFiles().constFirst();
 }
 
 int TeD2KfrmMain::ListRowCount() const {

@@ -408,6 +408,7 @@ private slots:
         Action("mnuPrefs")->trigger();
         QVERIFY(sawPrefs);
         // The hashes turn to lower case; the names keep theirs.
+        QTRY_VERIFY(!PaneText().isEmpty());  // the pane follows a moment later
         const QStringList rows = RowTexts();
         QCOMPARE(rows.size(), 4);
         for (const QString& row : rows) {
@@ -429,6 +430,89 @@ private slots:
         });
         Action("mnuAbout")->trigger();
         QVERIFY(sawAbout);
+    }
+
+    void SaveWritesTheRowsAndThePane() {
+        Start({});
+        QTRY_VERIFY(Started());
+        struct Call {
+            int filterIndex;
+            QString directory, fileName;
+        };
+        QList<Call> calls;
+        QString answer;
+        window_->saveDialogHook = [&](int index, const QString& directory, const QString& name) {
+            calls.append({index, directory, name});
+            return answer;
+        };
+        // Nothing to save: no dialog.
+        Action("mnuSaveED2K")->trigger();
+        Action("mnuSaveAll")->trigger();
+        QVERIFY(calls.isEmpty());
+
+        HashThree();
+        window_->saveDialogHook = [&](int index, const QString& directory, const QString& name) {
+            calls.append({index, directory, name});
+            return answer;
+        };
+        QTRY_VERIFY(!PaneText().isEmpty());  // the pane follows a moment later
+        const QStringList rows = RowTexts();
+        QByteArray expected;
+        for (const QString& row : rows) {
+            expected += row.toLatin1() + "\r\n";
+        }
+        answer = Path("out/links.ed2k");
+        QDir().mkpath(Path("out"));
+        Action("mnuSaveED2K")->trigger();
+        QCOMPARE(calls.size(), 1);
+        QCOMPARE(calls[0].filterIndex, 1);
+        QCOMPARE(calls[0].fileName, QString());
+        QFile links(answer);
+        QVERIFY(links.open(QIODevice::ReadOnly));
+        QCOMPARE(links.readAll(), expected);
+        QCOMPARE(window_->settings().Snapshot().lastSavePath, Path("out/"));
+
+        // The pane's lines; the name and directory are remembered.
+        answer = Path("out/info.txt");
+        Action("mnuSaveAll")->trigger();
+        QCOMPARE(calls.size(), 2);
+        QCOMPARE(calls[1].filterIndex, 2);
+        QCOMPARE(calls[1].directory, Path("out/"));
+        QCOMPARE(calls[1].fileName, QStringLiteral("links.ed2k"));
+        QFile info(answer);
+        QVERIFY(info.open(QIODevice::ReadOnly));
+        QCOMPARE(info.readAll(), (PaneText() + u'\n').toLatin1().replace("\n", "\r\n"));
+
+        // One row outside the code page: the whole file is UTF-16LE. Its
+        // old content is replaced, not added to.
+        const QString wide = Path(QStringLiteral("caf\u00e9 \u4e00.avi"));
+        window_->fileTable().AddEntry(wide);
+        window_->worker().RefreshList();
+        answer = Path("out/links.ed2k");
+        Action("mnuSaveED2K")->trigger();
+        QByteArray utf16("\xFF\xFE");
+        for (const QString& row : RowTexts()) {
+            for (const QChar unit : row) {
+                utf16 += char(unit.unicode() & 0xFF);
+                utf16 += char(unit.unicode() >> 8);
+            }
+            utf16 += QByteArray("\r\0\n\0", 4);
+        }
+        links.close();
+        QVERIFY(links.open(QIODevice::ReadOnly));
+        QCOMPARE(links.readAll(), utf16);
+
+        // A file that cannot be written is reported; cancel writes nothing.
+        answer = Path("no such dir/links.ed2k");
+        Action("mnuSaveED2K")->trigger();
+        QCOMPARE(window_->boxes.size(), 1);
+        QVERIFY(window_->boxes[0].startsWith(
+            QStringLiteral("Error: Could not save \"%1\": ").arg(answer)));
+        QVERIFY(!QFileInfo::exists(answer));
+        answer.clear();
+        Action("mnuSaveED2K")->trigger();
+        QCOMPARE(calls.size(), 5);
+        QCOMPARE(window_->boxes.size(), 1);
     }
 
     void SettingsAreSavedOnClose() {
