@@ -64,6 +64,8 @@ public:
     // initial directory and file name, the chosen path or empty on cancel.
     std::function<QString(int filterIndex, const QString& directory, const QString& fileName)>
         saveDialogHook;
+    // The clipboard: given the text, whether it took it.
+    std::function<bool(const QString& text)> clipboardHook;
 
     Settings& settings() { return settings_; }
     FileTable& fileTable() { return table_; }
@@ -197,6 +199,9 @@ private:
     // empty, then writes the lines to the chosen file.
     void SaveLines(int filterIndex, const QStringList& lines);
     QString RunSaveDialog(int filterIndex);
+    // Puts the text on the clipboard as a Windows user would paste it;
+    // a clipboard that does not take it is reported.
+    void SetClipboardText(const QString& text);
     void WaitForWorker();
 
     QStringList arguments_;

@@ -16,6 +16,7 @@
 #include <algorithm>
 
 #include "about_dialog.h"
+#include "clipboard_text.h"
 #include "dat_lst.h"
 #include "dir_listing.h"
 #include "ed2k_link.h"
@@ -312,7 +313,7 @@ void TeD2KfrmMain::mnuCpyAll2ClipClick() {
     for (int i = 0; i < DatLst->RowCount(); ++i) {
         text += DatLst->RowText(i) + QStringLiteral("\r\n");
     }
-    QGuiApplication::clipboard()->setText(text);
+    SetClipboardText(text);
 }
 
 void TeD2KfrmMain::mnuCpySel2ClipClick() {
@@ -325,7 +326,22 @@ void TeD2KfrmMain::mnuCpySel2ClipClick() {
         text.chop(2);
     }
     if (!text.isEmpty()) {
-        QGuiApplication::clipboard()->setText(text);
+        SetClipboardText(text);
+    }
+}
+
+void TeD2KfrmMain::SetClipboardText(const QString& text) {
+    const QString pasted = ClipboardText(text);
+    bool taken = false;
+    if (clipboardHook) {
+        taken = clipboardHook(pasted);
+    } else if (QClipboard* clipboard = QGuiApplication::clipboard()) {
+        clipboard->setText(pasted);
+        // The display server may refuse us the clipboard.
+        taken = clipboard->text() == pasted;
+    }
+    if (!taken) {
+        ShowMessage(QStringLiteral("Error: Could not put the links on the clipboard."));
     }
 }
 

@@ -515,6 +515,37 @@ private slots:
         QCOMPARE(window_->boxes.size(), 1);
     }
 
+    void CopyGoesThroughTheCodePage() {
+        Start({});
+        QTRY_VERIFY(Started());
+        // U+0080 has no place in the code page; U+00E9 has.
+        const QString ansi = Path(QStringLiteral("a\u0080\u00e9.avi"));
+        window_->fileTable().AddEntry(ansi);
+        window_->worker().RefreshList();
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        // Nothing selected: the clipboard is left alone.
+        clipboard->setText(QStringLiteral("before"));
+        window_->mnuCpySel2ClipClick();
+        QCOMPARE(clipboard->text(), QStringLiteral("before"));
+        // One row: Copy All keeps its CR LF, Copy Selected drops it.
+        window_->mnuCpyAll2ClipClick();
+        QCOMPARE(clipboard->text(), Path(QStringLiteral("a?\u00e9.avi\r\n")));
+        Select({0});
+        window_->mnuCpySel2ClipClick();
+        QCOMPARE(clipboard->text(), Path(QStringLiteral("a?\u00e9.avi")));
+        // A character above U+00FF: everything goes on unchanged.
+        window_->fileTable().AddEntry(Path(QStringLiteral("\u4e00.avi")));
+        window_->worker().RefreshList();
+        window_->mnuCpyAll2ClipClick();
+        QCOMPARE(clipboard->text(), ansi + "\r\n" + Path(QStringLiteral("\u4e00.avi\r\n")));
+        QVERIFY(window_->boxes.isEmpty());
+
+        window_->clipboardHook = [](const QString&) { return false; };
+        window_->mnuCpyAll2ClipClick();
+        QCOMPARE(window_->boxes,
+                 QStringList{QStringLiteral("Error: Could not put the links on the clipboard.")});
+    }
+
     void SettingsAreSavedOnClose() {
         Start({WriteFile(Path("keep.txt"), "keep")});
         QTRY_VERIFY_WITH_TIMEOUT(Started() && Idle(), kHashTimeoutMs);
