@@ -72,6 +72,8 @@ void TeD2KfrmMain::BuildClientArea() {
         return entry ? entry->CRCStatus : -1;
     });
     InfoWin = new TInfoWin(HSplit);
+    // Files dropped on the pane go to the window, not into the text.
+    InfoWin->setAcceptDrops(false);
     HSplit->addWidget(DatLst);
     HSplit->addWidget(InfoWin);
     HSplit->setStretchFactor(0, 1);
@@ -119,6 +121,7 @@ void TeD2KfrmMain::closeEvent(QCloseEvent* event) {
     if (!closing_) {
         closing_ = true;
         worker_->DisableEventTimer();
+        setAcceptDrops(false);
         cursorHint_->HideCursorHint();
         WaitForWorker();
         DatLst->SetPaintingStopped(true);

@@ -44,6 +44,7 @@ class TStatBar;
 //   main_window_status.cpp    status bar
 //   main_window_startup.cpp   first activation and hand-over receiver
 //   main_window_dialogs.cpp   the dialogs and what they need of the window
+//   main_window_drop.cpp      files and directories dropped onto the window
 class TeD2KfrmMain : public QMainWindow, public WorkerHost, public DialogHost {
     Q_OBJECT
 
@@ -154,6 +155,9 @@ protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     // A menu item and its toolbar button (null when it has none), enabled

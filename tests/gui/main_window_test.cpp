@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QDialog>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -17,6 +18,7 @@
 
 #include "cursor_hint.h"
 #include "dat_lst.h"
+#include "dir_listing.h"
 #include "gui_test_support.h"
 #include "info_win.h"
 #include "stat_bar.h"
@@ -544,6 +546,52 @@ private slots:
         window_->mnuCpyAll2ClipClick();
         QCOMPARE(window_->boxes,
                  QStringList{QStringLiteral("Error: Could not put the links on the clipboard.")});
+    }
+
+    void DroppedFilesAndFoldersAreAdded() {
+        Start({});
+        QTRY_VERIFY(Started());
+        window_->settings().Set(&SettingsValues::defaultType, 2);  // Videos
+        const QString loose = WriteFile(Path("loose.txt"), "loose");
+        const QString folder = Path("drop");
+        WriteFile(folder + "/a.avi", "a");
+        WriteFile(folder + "/notes.txt", "n");
+        WriteFile(folder + "/sub/b.MKV", "b");
+        WriteFile(folder + "/sub/c.doc", "c");
+        QStringList listed;
+        ListDirFiles(folder, window_->settings().Snapshot().fileTypes[1].masks, listed, true, true);
+        QCOMPARE(listed.size(), 2);
+
+        auto drop = [this](const QStringList& paths) {
+            QMimeData data;
+            QList<QUrl> urls;
+            for (const QString& path : paths) {
+                urls << QUrl::fromLocalFile(path);
+            }
+            data.setUrls(urls);
+            // Onto the list: the window takes what its children do not.
+            QWidget* target = window_->datLst()->viewport();
+            const QPoint at(10, 10);
+            QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(target, &enter);
+            QVERIFY(enter.isAccepted());
+            QDropEvent dropped(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(target, &dropped);
+            QVERIFY(dropped.isAccepted());
+        };
+        drop({loose, folder, loose, Path("not there.avi")});
+        QCOMPARE(RowTexts(), QStringList({loose, listed[0], listed[1], loose}));
+        QTRY_VERIFY_WITH_TIMEOUT(Idle(), kHashTimeoutMs);
+        for (const TFileData& entry : Entries()) {
+            QCOMPARE(entry.State, int(fsHashed));
+        }
+
+        // Paused: queued, not hashed.
+        window_->mnuPauseClick();
+        drop({folder});
+        QCOMPARE(Panel(1), QStringLiteral("Paused: 2 files remaining"));
+        QCOMPARE(window_->fileTable().FilesRemaining(), 2);
+        QVERIFY(!window_->worker().WorkerActive);
     }
 
     void SettingsAreSavedOnClose() {

@@ -1,0 +1,71 @@
+// Files and directories dropped onto the main window.
+
+#include <QDragEnterEvent>
+#include <QDragMoveEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QUrl>
+
+#include <algorithm>
+
+#include "main_window.h"
+
+namespace lm {
+
+namespace {
+
+bool HasLocalFiles(const QMimeData* data) {
+    if (data == nullptr || !data->hasUrls()) {
+        return false;
+    }
+    const QList<QUrl> urls = data->urls();
+    return std::any_of(urls.begin(), urls.end(), [](const QUrl& url) { return url.isLocalFile(); });
+}
+
+}  // namespace
+
+void TeD2KfrmMain::dragEnterEvent(QDragEnterEvent* event) {
+    if (!closing_ && HasLocalFiles(event->mimeData())) {
+        event->acceptProposedAction();
+    }
+}
+
+void TeD2KfrmMain::dragMoveEvent(QDragMoveEvent* event) {
+    if (!closing_ && HasLocalFiles(event->mimeData())) {
+        event->acceptProposedAction();
+    }
+}
+
+void TeD2KfrmMain::dropEvent(QDropEvent* event) {
+    if (closing_ || !HasLocalFiles(event->mimeData())) {
+        return;
+    }
+    event->acceptProposedAction();
+    const QList<QUrl> urls = event->mimeData()->urls();
+    for (const QUrl& url : urls) {
+        if (url.isLocalFile()) {
+            AddPath(url.toLocalFile(), false);
+        }
+    }
+    if (table_.FileCount() == 0) {
+        return;
+    }
+    if (settings_.Snapshot().presortFiles && table_.FileCount() > 1) {
+        table_.SortEntries();
+    }
+    worker_->StartHashing();
+}
+
+void TeD2KfrmMain::AddPath(const QString& path, bool reportMissing) {
+    const QFileInfo info(path);
+    if (info.isFile()) {
+        table_.AddEntry(path);
+    } else if (info.isDir()) {
+        AddDirectory(path);
+    } else if (reportMissing) {
+        ShowMessage(QStringLiteral("Error: Could not find file \"%1\"").arg(path));
+    }
+}
+
+}  // namespace lm
