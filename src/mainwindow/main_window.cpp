@@ -7,6 +7,7 @@
 #include <QEventLoop>
 #include <QMessageBox>
 #include <QSplitter>
+#include <QThread>
 #include <QVBoxLayout>
 
 #include "cursor_hint.h"
@@ -38,6 +39,7 @@ TeD2KfrmMain::TeD2KfrmMain(QStringList arguments, QString programDir, HandoverBl
     setWindowIcon(TImageList1::Icon(TImageList1::Emblem));
     applicationTitle_ = QStringLiteral("Linkmint (idle)");
     worker_ = std::make_unique<HashingWorker>(table_, settings_, *this, &debugLog_);
+    SndPlayer = MakeSystemSoundPlayer();
 
     BuildActions();
     BuildMenus();
@@ -127,6 +129,13 @@ void TeD2KfrmMain::closeEvent(QCloseEvent* event) {
         DatLst->SetPaintingStopped(true);
         StatBar->SetPaintingStopped(true);
         SaveIniFile();
+        if (SndPlayer->Playing()) {
+            // Let the completion sound finish, out of the user's way.
+            hide();
+            while (SndPlayer->Playing()) {
+                QThread::msleep(100);
+            }
+        }
     }
     event->accept();
 }
@@ -233,7 +242,20 @@ void TeD2KfrmMain::CopySelectedLinks() {
 }
 
 void TeD2KfrmMain::PlayNotifySound() {
-    // The completion sound comes with the tray and sound support.
+    const SettingsValues values = settings_.Snapshot();
+    static constexpr SystemSound kSounds[] = {SystemSound::Ok,       SystemSound::Hand,
+                                              SystemSound::Question, SystemSound::Exclamation,
+                                              SystemSound::Asterisk, SystemSound::Beep};
+    if (values.notifySound >= 1 && values.notifySound <= 6) {
+        SndPlayer->PlaySystemSound(kSounds[values.notifySound - 1]);
+    } else if (values.notifySound == 7) {
+        // The preferences' Play Sound button starts and stops the preview.
+        if (SndPlayer->Playing()) {
+            SndPlayer->Stop();
+        } else {
+            SndPlayer->PlayFile(values.customSoundPath);
+        }
+    }
 }
 
 void TeD2KfrmMain::RefreshInfo() {

@@ -14,6 +14,7 @@
 #include "hashing_worker.h"
 #include "settings.h"
 #include "shell_integration.h"
+#include "sound_player.h"
 #include "worker_host.h"
 
 class QAction;
@@ -67,6 +68,9 @@ public:
         saveDialogHook;
     // The clipboard: given the text, whether it took it.
     std::function<bool(const QString& text)> clipboardHook;
+
+    // Test seam: the player of the completion sound.
+    void SetSoundPlayer(std::unique_ptr<SoundPlayer> player) { SndPlayer = std::move(player); }
 
     Settings& settings() { return settings_; }
     FileTable& fileTable() { return table_; }
@@ -231,6 +235,7 @@ private:
     TfrmPrefs* frmPrefs = nullptr;
     TfrmAbout* frmAbout = nullptr;
     QFileDialog* SavDlg = nullptr;
+    std::unique_ptr<SoundPlayer> SndPlayer;
     QString saveFileName_;  // the name last chosen in the save dialog
 
     Command addFiles_, addDir_, saveED2K_, saveAll_, exit_, cpyAll_, cpySel_, rmvAll_, rmvSel_,

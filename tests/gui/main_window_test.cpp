@@ -43,6 +43,31 @@ void SendMove(QWidget* viewport, QPoint at) {
     QApplication::sendEvent(viewport, &move);
 }
 
+// Records what the window asks of the sound player. A file "plays" until
+// stopped, or for `pollsLeft` more questions.
+struct RecordingSound : SoundPlayer {
+    QStringList* calls;
+    mutable int pollsLeft = -1;
+    mutable bool playing = false;
+
+    explicit RecordingSound(QStringList* record) : calls(record) {}
+    void PlaySystemSound(SystemSound sound) override { *calls << SoundEventId(sound); }
+    void PlayFile(const QString& path) override {
+        *calls << "play " + path;
+        playing = true;
+    }
+    void Stop() override {
+        *calls << "stop";
+        playing = false;
+    }
+    bool Playing() const override {
+        if (playing && pollsLeft >= 0 && pollsLeft-- == 0) {
+            playing = false;
+        }
+        return playing;
+    }
+};
+
 }  // namespace
 
 class MainWindowTest : public QObject {
@@ -592,6 +617,31 @@ private slots:
         QCOMPARE(Panel(1), QStringLiteral("Paused: 2 files remaining"));
         QCOMPARE(window_->fileTable().FilesRemaining(), 2);
         QVERIFY(!window_->worker().WorkerActive);
+    }
+
+    void NotifySoundChoices() {
+        Start({});
+        QTRY_VERIFY(Started());
+        QStringList calls;
+        auto sound = std::make_unique<RecordingSound>(&calls);
+        RecordingSound* player = sound.get();
+        window_->SetSoundPlayer(std::move(sound));
+        window_->settings().Set(&SettingsValues::customSoundPath, Path("done.wav"));
+        for (int choice = 0; choice <= 7; ++choice) {
+            window_->settings().Set(&SettingsValues::notifySound, choice);
+            window_->PlayNotifySound();
+        }
+        window_->PlayNotifySound();  // the custom sound again: stops it
+        QCOMPARE(calls, QStringList({"dialog-information", "dialog-error", "dialog-question",
+                                     "dialog-warning", "dialog-information", "bell",
+                                     "play " + Path("done.wav"), "stop"}));
+        // Closing waits, hidden, for a playing sound.
+        window_->PlayNotifySound();
+        player->pollsLeft = 3;
+        window_->close();
+        QVERIFY(!window_->isVisible());
+        QVERIFY(!player->playing);
+        QVERIFY(QFile::exists(Path("Linkmint.ini")));
     }
 
     void SettingsAreSavedOnClose() {
