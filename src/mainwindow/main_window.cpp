@@ -16,6 +16,7 @@
 #include "info_win.h"
 #include "ini_file.h"
 #include "stat_bar.h"
+#include "tray_area.h"
 
 namespace lm {
 
@@ -40,6 +41,7 @@ TeD2KfrmMain::TeD2KfrmMain(QStringList arguments, QString programDir, HandoverBl
     applicationTitle_ = QStringLiteral("Linkmint (idle)");
     worker_ = std::make_unique<HashingWorker>(table_, settings_, *this, &debugLog_);
     SndPlayer = MakeSystemSoundPlayer();
+    SetTrayArea(MakeSystemTrayArea());
 
     BuildActions();
     BuildMenus();
@@ -124,6 +126,10 @@ void TeD2KfrmMain::closeEvent(QCloseEvent* event) {
         closing_ = true;
         worker_->DisableEventTimer();
         setAcceptDrops(false);
+        if (tray_->IconShown()) {
+            tray_->RemoveIcon();
+        }
+        minimized_ = false;
         cursorHint_->HideCursorHint();
         WaitForWorker();
         DatLst->SetPaintingStopped(true);
@@ -188,10 +194,6 @@ void TeD2KfrmMain::RepaintStatusBar() {
 
 void TeD2KfrmMain::SetApplicationTitle(const QString& title) {
     applicationTitle_ = title;
-}
-
-void TeD2KfrmMain::SetTrayTip(const QString& tip) {
-    trayTip_ = tip;
 }
 
 void TeD2KfrmMain::SetPauseControls(int picture, const QString& tooltip, const QString& caption) {
@@ -272,11 +274,6 @@ void TeD2KfrmMain::CloseProgram() {
 
 bool TeD2KfrmMain::StartupInProgress() {
     return startupPhase_ != 0;
-}
-
-void TeD2KfrmMain::HideToTray() {
-    // Until the tray icon exists, going to the tray is minimizing.
-    showMinimized();
 }
 
 }  // namespace lm

@@ -33,6 +33,7 @@ class TfrmSelDir;
 class TDatLst;
 class TInfoWin;
 class TStatBar;
+class TrayArea;
 
 // The program's main window: toolbar, file list, info pane and status bar,
 // the commands that act on the list as a whole, and the start-up of the
@@ -46,6 +47,7 @@ class TStatBar;
 //   main_window_startup.cpp   first activation and hand-over receiver
 //   main_window_dialogs.cpp   the dialogs and what they need of the window
 //   main_window_drop.cpp      files and directories dropped onto the window
+//   main_window_tray.cpp      minimizing, the notification area
 class TeD2KfrmMain : public QMainWindow, public WorkerHost, public DialogHost {
     Q_OBJECT
 
@@ -71,6 +73,8 @@ public:
 
     // Test seam: the player of the completion sound.
     void SetSoundPlayer(std::unique_ptr<SoundPlayer> player) { SndPlayer = std::move(player); }
+    // Test seam: the notification area.
+    void SetTrayArea(std::unique_ptr<TrayArea> tray);
 
     Settings& settings() { return settings_; }
     FileTable& fileTable() { return table_; }
@@ -159,6 +163,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -212,6 +217,9 @@ private:
     void SetClipboardText(const QString& text);
     void WaitForWorker();
 
+    // Minimizing.
+    void GoToTray();
+
     QStringList arguments_;
     QString programDir_;
     HandoverBlock* block_;
@@ -236,6 +244,7 @@ private:
     TfrmAbout* frmAbout = nullptr;
     QFileDialog* SavDlg = nullptr;
     std::unique_ptr<SoundPlayer> SndPlayer;
+    std::unique_ptr<TrayArea> tray_;
     QString saveFileName_;  // the name last chosen in the save dialog
 
     Command addFiles_, addDir_, saveED2K_, saveAll_, exit_, cpyAll_, cpySel_, rmvAll_, rmvSel_,
@@ -243,6 +252,7 @@ private:
 
     int startupPhase_ = 2;
     bool closing_ = false;
+    bool minimized_ = false;
     QString applicationTitle_;
     QString trayTip_;
     QString pendingHandoverPiece_;  // a path that goes on in the next message

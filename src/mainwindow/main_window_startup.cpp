@@ -17,6 +17,7 @@
 #include "main_window.h"
 #include "mask.h"
 #include "prefs_dialog.h"
+#include "tray_area.h"
 
 namespace lm {
 
@@ -112,6 +113,10 @@ void TeD2KfrmMain::AddDirectory(const QString& dir) {
 }
 
 void TeD2KfrmMain::BringForward() {
+    minimized_ = false;
+    if (tray_->IconShown()) {
+        tray_->RemoveIcon();
+    }
     if (isMinimized()) {
         showNormal();
     } else if (!isVisible()) {

@@ -22,6 +22,7 @@
 #include "gui_test_support.h"
 #include "info_win.h"
 #include "stat_bar.h"
+#include "tray_area.h"
 
 using namespace lm;
 using namespace lm::test;
@@ -66,6 +67,22 @@ struct RecordingSound : SoundPlayer {
         }
         return playing;
     }
+};
+
+// A notification area that may or may not exist.
+struct FakeTray : TrayArea {
+    bool available = true;
+    bool shown = false;
+    QString tip;
+
+    bool Available() const override { return available; }
+    void ShowIcon(const QString& text) override {
+        shown = true;
+        tip = text.left(kMaxTipLength);
+    }
+    void SetTip(const QString& text) override { tip = text.left(kMaxTipLength); }
+    void RemoveIcon() override { shown = false; }
+    bool IconShown() const override { return shown; }
 };
 
 }  // namespace
@@ -642,6 +659,35 @@ private slots:
         QVERIFY(!window_->isVisible());
         QVERIFY(!player->playing);
         QVERIFY(QFile::exists(Path("Linkmint.ini")));
+    }
+
+    void MinimizeGoesToTheTrayWhenThereIsOne() {
+        Start({});
+        QTRY_VERIFY(Started());
+        auto owned = std::make_unique<FakeTray>();
+        FakeTray* tray = owned.get();
+        window_->SetTrayArea(std::move(owned));
+        // MinimizeToTray off: an ordinary minimize.
+        window_->showMinimized();
+        QTest::qWait(20);
+        QVERIFY(window_->isVisible() && !tray->shown);
+        window_->showNormal();
+
+        window_->settings().Set(&SettingsValues::minimizeToTray, true);
+        window_->showMinimized();
+        QVERIFY(tray->shown);
+        QCOMPARE(tray->tip, QStringLiteral("Linkmint (idle)"));
+        QTRY_VERIFY(!window_->isVisible());
+        window_->SetTrayTip(QString(80, u'x'));
+        QCOMPARE(tray->tip, QString(63, u'x'));
+        tray->leftClicked();
+        QVERIFY(window_->isVisible() && !window_->isMinimized() && !tray->shown);
+
+        // No notification area: minimized as usual.
+        tray->available = false;
+        window_->showMinimized();
+        QTest::qWait(20);
+        QVERIFY(window_->isVisible() && !tray->shown);
     }
 
     void SettingsAreSavedOnClose() {
