@@ -123,25 +123,40 @@ void TeD2KfrmMain::resizeEvent(QResizeEvent* event) {
 
 void TeD2KfrmMain::closeEvent(QCloseEvent* event) {
     if (!closing_) {
+        // Set before the wait below, so that nothing is added and no second
+        // close starts while the worker finishes its chunk.
         closing_ = true;
+        debugLog_.WriteDebugLog(QStringLiteral("CloseQuery start."));
+        if (worker_->WorkerActive) {
+            debugLog_.WriteDebugLog(QStringLiteral("Waiting for file loading to abort."));
+        }
+        WaitForWorker();
+        debugLog_.WriteDebugLog(QStringLiteral("CloseQuery complete."));
+
+        debugLog_.WriteDebugLog(QStringLiteral("Close start."));
         worker_->DisableEventTimer();
+        cursorHint_->HideCursorHint();
+        debugLog_.WriteDebugLog(QStringLiteral("Turning off drag drop."));
         setAcceptDrops(false);
         if (tray_->IconShown()) {
+            debugLog_.WriteDebugLog(QStringLiteral("Getting rid of tray icon."));
             tray_->RemoveIcon();
         }
         minimized_ = false;
-        cursorHint_->HideCursorHint();
-        WaitForWorker();
         DatLst->SetPaintingStopped(true);
         StatBar->SetPaintingStopped(true);
+        debugLog_.WriteDebugLog(QStringLiteral("Saving INI file."));
         SaveIniFile();
         if (SndPlayer->Playing()) {
-            // Let the completion sound finish, out of the user's way.
+            debugLog_.WriteDebugLog(
+                QStringLiteral("Notify sound still playing so hiding application."));
             hide();
+            debugLog_.WriteDebugLog(QStringLiteral("Waiting for sound player to finish."));
             while (SndPlayer->Playing()) {
                 QThread::msleep(100);
             }
         }
+        debugLog_.WriteDebugLog(QStringLiteral("Close complete."));
     }
     event->accept();
 }

@@ -690,6 +690,31 @@ private slots:
         QVERIFY(window_->isVisible() && !tray->shown);
     }
 
+    void CloseWaitsForTheWorker() {
+        // Twenty chunks each: the worker is still busy when the window closes.
+        const QString big = SparseFile(Path("big.bin"), 20 * 9728000);
+        const QString second = SparseFile(Path("second.bin"), 20 * 9728000);
+        Start({QStringLiteral("/debug"), big, second});
+        QTRY_VERIFY(window_->worker().WorkerActive);
+        window_->close();
+        QVERIFY(!window_->worker().WorkerActive);
+        for (const TFileData& entry : Entries()) {
+            QVERIFY(entry.State == fsIdle || entry.State == fsHashed);
+        }
+        QVERIFY(Entries().last().State == fsIdle);
+        QVERIFY(QFile::exists(Path("Linkmint.ini")));
+        QFile log(Path(kDebugLogFileName));
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        const QByteArray text = log.readAll();
+        qsizetype at = 0;
+        for (const char* line :
+             {"CloseQuery start.", "Waiting for file loading to abort.", "CloseQuery complete.",
+              "Close start.", "Turning off drag drop.", "Saving INI file.", "Close complete."}) {
+            at = text.indexOf(QByteArray(line) + "\r\n", at);
+            QVERIFY2(at >= 0, line);
+        }
+    }
+
     void SettingsAreSavedOnClose() {
         Start({WriteFile(Path("keep.txt"), "keep")});
         QTRY_VERIFY_WITH_TIMEOUT(Started() && Idle(), kHashTimeoutMs);
