@@ -230,6 +230,8 @@ void TeD2KfrmMain::mnuAddFilesClick() {
     if (!worker_->WorkerActive) {
         SetStatusText(1, QStringLiteral("Please wait..."));
     }
+    // Painted before the dialog opens.
+    QCoreApplication::processEvents();
     QStringList files;
     if (addFilesDialogHook) {
         files = addFilesDialogHook();
@@ -258,6 +260,7 @@ void TeD2KfrmMain::mnuAddFilesClick() {
     for (const QString& file : files) {
         table_.AddEntry(file);
     }
+    QCoreApplication::processEvents();
     if (settings_.Snapshot().presortFiles && table_.FileCount() >= 2) {
         table_.SortEntries();
     }

@@ -715,6 +715,35 @@ private slots:
         }
     }
 
+    void AddFilesFromTheDialog() {
+        Start({});
+        QTRY_VERIFY(Started());
+        window_->settings().Set(&SettingsValues::preselectFiles, true);
+        const QStringList files = {WriteFile(Path("c.avi"), "c"),
+                                   SparseFile(Path("a.avi"), 20 * 9728000),
+                                   WriteFile(Path("b.avi"), "b")};
+        QString shownWhileOpen;
+        QStringList answer = files;
+        window_->addFilesDialogHook = [&] {
+            shownWhileOpen = Panel(1);
+            return answer;
+        };
+        Action("mnuAddFiles")->trigger();
+        QCOMPARE(shownWhileOpen, QStringLiteral("Please wait..."));
+        QCOMPARE(RowTexts().mid(0, 3), files);
+        QCOMPARE(window_->datLst()->SelectedCount(), 3);
+        // Cancelled while hashing: the working text stays.
+        QTRY_VERIFY(window_->worker().WorkerActive);
+        answer.clear();
+        Action("mnuAddFiles")->trigger();
+        QVERIFY(Panel(1).startsWith(QStringLiteral("Working: ")));
+        QTRY_VERIFY_WITH_TIMEOUT(Idle(), kHashTimeoutMs);
+        // Cancelled with nothing to hash: idle again.
+        Action("mnuAddFiles")->trigger();
+        QCOMPARE(shownWhileOpen, QStringLiteral("Please wait..."));
+        QCOMPARE(Panel(1), kIdle);
+    }
+
     void SettingsAreSavedOnClose() {
         Start({WriteFile(Path("keep.txt"), "keep")});
         QTRY_VERIFY_WITH_TIMEOUT(Started() && Idle(), kHashTimeoutMs);
