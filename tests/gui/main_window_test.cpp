@@ -643,6 +643,14 @@ private slots:
         auto sound = std::make_unique<RecordingSound>(&calls);
         RecordingSound* player = sound.get();
         window_->SetSoundPlayer(std::move(sound));
+        // The end of the queue sounds the chosen alert once.
+        window_->settings().Set(&SettingsValues::notifySound, 6);
+        window_->addFilesDialogHook = [this] { return QStringList{WriteFile(Path("x"), "x")}; };
+        Action("mnuAddFiles")->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(Idle(), kHashTimeoutMs);
+        QTRY_COMPARE(calls, QStringList{"bell"});
+        calls.clear();
+
         window_->settings().Set(&SettingsValues::customSoundPath, Path("done.wav"));
         for (int choice = 0; choice <= 7; ++choice) {
             window_->settings().Set(&SettingsValues::notifySound, choice);
