@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QDataStream>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -13,32 +14,20 @@ namespace {
 TEST(SoundPlayerTest, CallsReturnAndStopEndsPlaying) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    // A RIFF/WAVE header with 8000 silent 8-bit samples.
-    QByteArray wav("RIFF");
-    auto le32 = [&wav](quint32 v) {
-        for (int i = 0; i < 4; ++i)
-            wav += char((v >> (8 * i)) & 0xFF);
-    };
-    auto le16 = [&wav](quint16 v) {
-        wav += char(v & 0xFF);
-        wav += char(v >> 8);
-    };
-    le32(36 + 8000);
-    wav += "WAVEfmt ";
-    le32(16);
-    le16(1);
-    le16(1);
-    le32(8000);
-    le32(8000);
-    le16(1);
-    le16(8);
-    wav += "data";
-    le32(8000);
-    wav += QByteArray(8000, char(0x80));
-    const QString path = dir.filePath("silence.wav");
-    QFile file(path);
+    const QString wav = dir.filePath("silence.wav");
+    QFile file(wav);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(wav);
+    // One second of 8-bit mono silence at 8 kHz.
+    QDataStream out(&file);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out.writeRawData("RIFF", 4);
+    out << quint32(36 + 8000);
+    out.writeRawData("WAVEfmt ", 8);
+    out << quint32(16) << quint16(1) << quint16(1) << quint32(8000) << quint32(8000) << quint16(1)
+        << quint16(8);
+    out.writeRawData("data", 4);
+    out << quint32(8000);
+    out.writeRawData(QByteArray(8000, char(0x80)).constData(), 8000);
     file.close();
 
     std::unique_ptr<SoundPlayer> player = MakeSystemSoundPlayer();
@@ -49,10 +38,10 @@ TEST(SoundPlayerTest, CallsReturnAndStopEndsPlaying) {
     player->PlayFile(dir.filePath("missing.wav"));
     player->Stop();
     EXPECT_FALSE(player->Playing());
-    player->PlayFile(path);
+    player->PlayFile(wav);
     player->Stop();
     EXPECT_FALSE(player->Playing());
-    player->PlayFile(path);  // destroyed while it may still play
+    player->PlayFile(wav);  // destroyed while it may still play
 }
 
 }  // namespace
