@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "command_line.h"
+#include "peer_credentials.h"
 
 namespace lm {
 
@@ -58,10 +59,12 @@ bool HandoverBlock::Open(const QString& name) {
     if (fd < 0) {
         return false;
     }
-    // A block shorter than the layout (not ours, or half made) is not used:
-    // touching the missing bytes would fault.
+    // A block of another user, or one others may write, is not ours: its
+    // paths would be someone else's words. A block shorter than the layout
+    // (half made) is not used either: touching the missing bytes would fault.
     struct stat info {};
-    if (::fstat(fd, &info) != 0 || info.st_size < static_cast<off_t>(kSize)) {
+    if (!PrivateToThisUser(fd) || ::fstat(fd, &info) != 0 ||
+        info.st_size < static_cast<off_t>(kSize)) {
         ::close(fd);
         return false;
     }

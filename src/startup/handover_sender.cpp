@@ -10,6 +10,8 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include "peer_credentials.h"
+
 namespace lm {
 
 HandoverSender::~HandoverSender() {
@@ -34,7 +36,9 @@ bool HandoverSender::Connect(const QString& socketPath) {
     do {
         result = ::connect(fd_, reinterpret_cast<const sockaddr*>(&address), sizeof(address));
     } while (result != 0 && errno == EINTR);
-    if (result != 0) {
+    // Paths go only to an instance of this user, never to whoever else may
+    // have put a socket there.
+    if (result != 0 || !PeerIsThisUser(fd_)) {
         ::close(fd_);
         fd_ = -1;
         return false;

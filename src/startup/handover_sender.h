@@ -17,8 +17,8 @@ public:
     HandoverSender(const HandoverSender&) = delete;
     HandoverSender& operator=(const HandoverSender&) = delete;
 
-    // False when nobody listens there: no instance runs, or the one that
-    // made the block has died.
+    // False when nobody listens there (no instance runs, or the one that
+    // made the block has died) or when the listener is another user's.
     bool Connect(const QString& socketPath);
     // Sends one message and waits for the receiver's acknowledgement.
     // False when the receiver went away or did not answer in time.

@@ -4,11 +4,16 @@
 #include <QLocalSocket>
 #include <QPointer>
 
+#include "peer_credentials.h"
+
 namespace lm {
 
 namespace {
 
 constexpr qint64 kPacketBytes = 12;
+// What is kept of a connection's unread bytes; a sender that runs ahead
+// waits in the system's buffers instead of filling our memory.
+constexpr qint64 kReadBufferBytes = 64 * kPacketBytes;
 
 std::uint32_t WordAt(const QByteArray& bytes, int index) {
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData()) + 4 * index;
@@ -33,6 +38,13 @@ bool HandoverServer::Listen(const QString& socketPath) {
 
 void HandoverServer::Accept() {
     while (QLocalSocket* socket = server_->nextPendingConnection()) {
+        // Only this user's own processes may hand paths over.
+        if (!PeerIsThisUser(static_cast<int>(socket->socketDescriptor()))) {
+            socket->abort();
+            socket->deleteLater();
+            continue;
+        }
+        socket->setReadBufferSize(kReadBufferBytes);
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] { ReadMessages(socket); });
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         ReadMessages(socket);
