@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QThread>
@@ -6,11 +7,13 @@
 
 #include <sched.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <atomic>
 #include <thread>
 
 #include "core_test_support.h"
+#include "fault_env.h"
 #include "file_table.h"
 #include "hashing_worker.h"
 #include "settings.h"
@@ -282,6 +285,115 @@ TEST_F(WorkerTest, AFileThatShrinksEndsTheWorkerAndIsReported) {
         table_.QueueUnfinished();
         Run();
         ExpectHashed(1);
+        worker_.DisableEventTimer();
+    }
+}
+
+// Each file is spoiled while the worker stands just before opening it,
+// after the file ahead of it was hashed. The user gets the open error, the
+// entry stays listed and idle, and the worker ends normally.
+TEST_F(WorkerTest, AFileSpoiledBeforeItsOpenIsReportedAndTheOthersAreHashed) {
+    struct Spoiler {
+        const char* what;
+        std::function<bool(const QString&)> spoil;
+    };
+    const Spoiler spoilers[] = {
+        {"vanished", [](const QString& p) { return QFile::remove(p); }},
+        {"replaced by a directory",
+         [](const QString& p) { return QFile::remove(p) && QDir().mkdir(p); }},
+        {"replaced by a FIFO",
+         [](const QString& p) {
+             return QFile::remove(p) && ::mkfifo(QFile::encodeName(p).constData(), 0644) == 0;
+         }},
+        // Root reads anything: the worker then runs with nobody's rights.
+        {"unreadable",
+         [](const QString& p) { return QFile::setPermissions(p, QFileDevice::Permissions()); }},
+    };
+    // Nobody must reach the other files.
+    ASSERT_EQ(::chmod(QFile::encodeName(dir_.path()).constData(), 0755), 0);
+    int round = 0;
+    for (const Spoiler& spoiler : spoilers) {
+        SCOPED_TRACE(spoiler.what);
+        table_.RemoveAll();
+        host_.calls.clear();
+        host_.events.clear();
+        ++round;
+        Add(QString("good %1.bin").arg(round), kChunk + 300, 21);
+        const QString bad = Add(QString("bad %1.bin").arg(round), 2 * kChunk + 10, 22);
+        debug_.HookAt("Opening file \"" + bad + "\".", {}, true);
+        const int ends = ended_;
+        const bool asNobody = std::string_view(spoiler.what) == "unreadable";
+        {
+            std::optional<test::ThreadFsNobody> nobody;
+            if (asNobody) {
+                nobody.emplace();  // the worker thread keeps it
+                if (!nobody->Active()) {
+                    std::printf("  [ faults ] skipped: root cannot drop its file rights here\n");
+                    debug_.HookAt({}, {}, false);
+                    continue;
+                }
+            }
+            worker_.StartHashing();
+        }
+        ASSERT_TRUE(ProcessUntil([&] { return debug_.Reached(); }));
+        ASSERT_TRUE(spoiler.spoil(bad));
+        debug_.Release();
+        WaitForEnds(ends + 1);
+        FireEvent();
+
+        EXPECT_EQ(host_.events.filter("error:"),
+                  QStringList({"error:Error: Unable to open file \"" + bad + "\"."}));
+        ExpectHashed(0);
+        EXPECT_EQ(std::tuple(table_.Entry(1)->State, table_.Entry(1)->FileName),
+                  std::tuple(int{fsIdle}, bad));
+        EXPECT_EQ(table_.FilesRemaining(), 0);
+        EXPECT_EQ(host_.rows.rows.at(1), bad);
+        EXPECT_EQ(host_.calls.last(), "status1:Idle: click here to add files");
+        EXPECT_TRUE(host_.calls.contains("sound"));
+        EXPECT_FALSE(worker_.WorkerActive);
+        EXPECT_FALSE(worker_.Paused);
+    }
+}
+
+// Cut short from the window's thread while the worker waits between its
+// chunks, to less than what it has already read and to just past it.
+TEST_F(WorkerTest, AFileCutShortBetweenChunksStopsTheWorkerAndResumeGoesOn) {
+    for (const qint64 cutTo : {qint64{1}, kChunk + 1}) {
+        SCOPED_TRACE(cutTo);
+        table_.RemoveAll();
+        host_.calls.clear();
+        host_.events.clear();
+        const QString before = Add(QString("before %1.bin").arg(cutTo), 500, 23);
+        Run();  // hashed by an earlier worker
+        const QString cut = Add(QString("cut %1.bin").arg(cutTo), 2 * kChunk + 4000, 24);
+        const QString after = Add(QString("after %1.bin").arg(cutTo), 700, 25);
+        debug_.HookAt(kBar, {}, true);  // the first chunk of the file being cut
+        const int ends = ended_;
+        worker_.StartHashing();
+        ASSERT_TRUE(ProcessUntil([&] { return debug_.Reached(); }));
+        ASSERT_TRUE(QFile::resize(cut, cutTo));
+        debug_.Release();
+        WaitForEnds(ends + 1);
+        ASSERT_TRUE(ProcessUntil([&] { return !host_.events.filter("error:").isEmpty(); }));
+
+        EXPECT_EQ(host_.events.filter("error:"), QStringList({kDied}));
+        EXPECT_EQ(std::tuple(table_.Entry(1)->State, table_.Entry(2)->State),
+                  std::tuple(int{fsIdle}, int{fsIdle}));
+        ExpectHashed(0);
+        EXPECT_EQ(host_.calls.last(), "status1:Paused: 2 files remaining");
+        EXPECT_EQ(std::tuple(worker_.ChunksDone(), worker_.ProgressFileName()),
+                  std::tuple(0, QString()));
+        EXPECT_FALSE(worker_.WorkerActive);
+
+        // Resume reads the file again, at its new size.
+        worker_.Paused = false;
+        EXPECT_EQ(table_.QueueUnfinished(), 2);
+        Run();
+        for (int i : {0, 1, 2}) {
+            ExpectHashed(i);
+        }
+        EXPECT_EQ(std::tuple(table_.Entry(0)->FileName, table_.Entry(2)->FileName),
+                  std::tuple(before, after));
         worker_.DisableEventTimer();
     }
 }
