@@ -20,6 +20,54 @@ if [ "$status" != 1 ] || [ "$err" != 'Error: Unable to open file "nope.bin".' ];
   echo "missing file: status $status, stderr '$err'"; fail=1
 fi
 
+# Paths that cannot be hashed: each is reported, the file after it is still
+# hashed and the status is 1. A FIFO must not block the program.
+mkdir folder
+mkfifo pipe
+abc_link='ed2k://|file|abc.txt|3|A448017AAF21D8525FC10AE87AA6729D|/'
+for bad in folder pipe; do
+  out=$(timeout 60 "$cli" "$bad" abc.txt 2>err.txt); status=$?
+  if [ "$status" != 1 ] || [ "$out" != "$abc_link" ] ||
+     [ "$(cat err.txt)" != "Error: Unable to open file \"$bad\"." ]; then
+    echo "$bad: status $status, stdout '$out', stderr '$(cat err.txt)'"; fail=1
+  fi
+done
+
+# Files the user may not read: one without read permission and one in a
+# folder the user may not enter. Root reads anything, so as root the
+# program runs as nobody.
+mkdir locked
+printf 'secret' > locked/inside.bin
+printf 'secret' > noread.bin
+chmod 000 noread.bin
+chmod 700 locked
+as_user=()
+if [ "$(id -u)" = 0 ]; then
+  if command -v setpriv >/dev/null; then
+    chmod 755 "$dir"
+    as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+  else
+    as_user=(skip)
+    echo "unreadable files: skipped (root without setpriv)"
+  fi
+else
+  chmod 000 locked
+fi
+if [ "${as_user[0]:-}" != skip ]; then
+  for bad in noread.bin locked/inside.bin; do
+    out=$(timeout 60 "${as_user[@]}" "$cli" "$bad" abc.txt 2>err.txt); status=$?
+    if [ "$status" = 0 ] && [ -z "$(cat err.txt)" ]; then
+      echo "unreadable files: skipped (permissions do not bind here)"
+      break
+    fi
+    if [ "$status" != 1 ] || [ "$out" != "$abc_link" ] ||
+       [ "$(cat err.txt)" != "Error: Unable to open file \"$bad\"." ]; then
+      echo "$bad: status $status, stdout '$out', stderr '$(cat err.txt)'"; fail=1
+    fi
+  done
+fi
+chmod 700 locked
+
 "$cli" --bogus >/dev/null 2>&1; status=$?
 if [ "$status" != 2 ]; then
   echo "unknown option: status $status"; fail=1

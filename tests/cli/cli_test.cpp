@@ -1,7 +1,9 @@
 // linkmint-cli's output, byte for byte, and its errors and exit statuses.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 #include "cli_app.h"
@@ -111,6 +113,54 @@ TEST_F(CliTest, NamesThatAreNotUtf8SurviveUnchanged) {
     const CliRun run = RunWith({"--strip-path", path});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "ed2k://|file|" + latin1 + "|3|A448017AAF21D8525FC10AE87AA6729D|/\n");
+}
+
+// Collects what is written to it and calls `onFirstWrite` the first time,
+// which is when the progress line first shows.
+class FirstWriteHook : public std::stringbuf {
+public:
+    explicit FirstWriteHook(std::function<void()> onFirstWrite) : hook_(std::move(onFirstWrite)) {}
+
+protected:
+    std::streamsize xsputn(const char* s, std::streamsize n) override {
+        Fire();
+        return std::stringbuf::xsputn(s, n);
+    }
+    int_type overflow(int_type c) override {
+        Fire();
+        return std::stringbuf::overflow(c);
+    }
+
+private:
+    void Fire() {
+        if (hook_) {
+            std::exchange(hook_, nullptr)();
+        }
+    }
+    std::function<void()> hook_;
+};
+
+// The file loses its end once its first chunk is done; the chunk after the
+// one being read ahead can no longer be had.
+TEST_F(CliTest, AFileCutShortWhileReadIsReportedAndTheNextStillHashed) {
+    constexpr std::uintmax_t kChunk = 9'728'000;
+    for (const char* threads : {"1", "2"}) {
+        SCOPED_TRACE(threads);
+        const std::string cut = Write("cut.bin", std::string(2 * kChunk + 10, 'x'));
+        const std::string abc = Write("abc.txt", "abc");
+        FirstWriteHook errBuffer([&] { std::filesystem::resize_file(cut, kChunk / 2); });
+        std::ostream err(&errBuffer);
+        std::ostringstream out;
+        const int status = RunCli({"--threads", threads, cut, abc}, out, err, true);
+
+        EXPECT_EQ(status, 1);
+        EXPECT_EQ(out.str(), "ed2k://|file|" + abc + "|3|A448017AAF21D8525FC10AE87AA6729D|/\n");
+        const std::string text = errBuffer.str();
+        EXPECT_EQ(text.substr(text.rfind('\r') + 1),
+                  "\033[KError: Unable to read file \"" + cut +
+                      "\": the file is shorter than when it was opened.\n")
+            << text;
+    }
 }
 
 TEST(NameEncoding, RoundTripsAnyBytes) {
