@@ -31,34 +31,11 @@ namespace lm {
 namespace {
 
 using test::kChildSkipped;
+using test::kOldFileChanged;
+using test::kOtherFileLeft;
+using test::kSaveClaimedSuccess;
+using test::kTempFileLeft;
 using test::RunInChild;
-
-// What a child reports, bit by bit; 0 is the only good answer.
-enum ChildFinding : int {
-    kSaveClaimedSuccess = 1,
-    kOldFileChanged = 2,
-    kTempFileLeft = 4,
-    kOtherFileLeft = 8,
-};
-
-std::string Describe(int code) {
-    if (code == kChildSkipped) {
-        return "skipped";
-    }
-    if (code < 0 || code >= 128) {
-        return "the child crashed, hung or could not start (" + std::to_string(code) + ")";
-    }
-    std::string out;
-    for (auto [bit, text] : {std::pair{kSaveClaimedSuccess, "the save claimed success; "},
-                             {kOldFileChanged, "the old file changed; "},
-                             {kTempFileLeft, "a temporary file was left; "},
-                             {kOtherFileLeft, "another file appeared; "}}) {
-        if ((code & bit) != 0) {
-            out += text;
-        }
-    }
-    return out.empty() ? "ok" : out;
-}
 
 QByteArray ReadFile(const QString& path) {
     QFile f(path);
@@ -155,7 +132,8 @@ TEST_F(ProgramFolderFaultTest, SaveIntoAReadOnlyFolderFailsAndKeepsTheOldFile) {
         }
         return SaveAndCheck(next, kOldIni);
     });
-    EXPECT_TRUE(code == 0 || code == kChildSkipped) << "read-only mount: " << Describe(code);
+    EXPECT_TRUE(code == 0 || code == kChildSkipped)
+        << "read-only mount: " << test::DescribeFindings(code);
     if (code != kChildSkipped) {
         Ran("read-only mount");
     }
@@ -174,7 +152,7 @@ TEST_F(ProgramFolderFaultTest, SaveIntoAReadOnlyFolderFailsAndKeepsTheOldFile) {
     });
     ::chmod(dir.c_str(), 0700);
     EXPECT_TRUE(code == 0 || code == kChildSkipped)
-        << "folder without write right: " << Describe(code);
+        << "folder without write right: " << test::DescribeFindings(code);
     if (code != kChildSkipped) {
         Ran("folder without write permission");
     }
@@ -201,7 +179,8 @@ TEST_F(ProgramFolderFaultTest, SaveIntoAFullFolderFailsAndKeepsTheOldFile) {
         }
         return SaveAndCheck(next, kOldIni);
     });
-    EXPECT_TRUE(code == 0 || code == kChildSkipped) << "small tmpfs: " << Describe(code);
+    EXPECT_TRUE(code == 0 || code == kChildSkipped)
+        << "small tmpfs: " << test::DescribeFindings(code);
     if (code != kChildSkipped) {
         Ran("64 KiB tmpfs");
     }
@@ -216,7 +195,7 @@ TEST_F(ProgramFolderFaultTest, SaveIntoAFullFolderFailsAndKeepsTheOldFile) {
             }
             return SaveAndCheck(next, kOldIni);
         });
-        EXPECT_EQ(code, 0) << "file size limit " << limit << ": " << Describe(code);
+        EXPECT_EQ(code, 0) << "file size limit " << limit << ": " << test::DescribeFindings(code);
         EXPECT_EQ(ReadFile(IniPath()), kOldIni);
         EXPECT_FALSE(QFile::exists(TempPath()));
     }
@@ -346,7 +325,7 @@ TEST_F(ProgramFolderFaultTest, TheDebugLogFailsQuietly) {
             continue;
         }
         Ran(way.name);
-        EXPECT_EQ(code, 0) << way.name << ": " << Describe(code);
+        EXPECT_EQ(code, 0) << way.name << ": " << test::DescribeFindings(code);
         if (way.needsOldLog) {
             EXPECT_EQ(ReadFile(logPath), oldLog) << way.name;
         }

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <functional>
 #include <string>
+#include <utility>
 
 #include <grp.h>
 #include <sched.h>
@@ -27,6 +28,37 @@ inline constexpr unsigned kNobody = 65534;
 
 // What a child returns when it could not set its surroundings up.
 inline constexpr int kChildSkipped = 77;
+
+// What a child that tried to save reports, bit by bit; 0 is the only good
+// answer.
+enum SaveFinding : int {
+    kSaveClaimedSuccess = 1,
+    kOldFileChanged = 2,
+    kTempFileLeft = 4,
+    kOtherFileLeft = 8,
+    kNoErrorText = 16,
+};
+
+// A child's exit status in words.
+inline std::string DescribeFindings(int code) {
+    if (code == kChildSkipped) {
+        return "skipped";
+    }
+    if (code < 0 || code >= 128) {
+        return "the child crashed, hung or could not start (" + std::to_string(code) + ")";
+    }
+    std::string out;
+    for (auto [bit, text] : {std::pair{kSaveClaimedSuccess, "the save claimed success; "},
+                             {kOldFileChanged, "the old file changed; "},
+                             {kTempFileLeft, "a temporary file was left; "},
+                             {kOtherFileLeft, "another file appeared; "},
+                             {kNoErrorText, "no reason was given; "}}) {
+        if ((code & bit) != 0) {
+            out += text;
+        }
+    }
+    return out.empty() ? "ok" : out;
+}
 
 inline bool IsRoot() {
     return ::geteuid() == 0;
