@@ -318,8 +318,8 @@ TEST_F(WorkerTest, AFileSpoiledBeforeItsOpenIsReportedAndTheOthersAreHashed) {
         host_.calls.clear();
         host_.events.clear();
         ++round;
-        Add(QString("good %1.bin").arg(round), kChunk + 300, 21);
-        const QString bad = Add(QString("bad %1.bin").arg(round), 2 * kChunk + 10, 22);
+        Add(QString("good %1.bin").arg(round), 3000, 21);
+        const QString bad = Add(QString("bad %1.bin").arg(round), 100, 22);
         debug_.HookAt("Opening file \"" + bad + "\".", {}, true);
         const int ends = ended_;
         const bool asNobody = std::string_view(spoiler.what) == "unreadable";
@@ -355,47 +355,42 @@ TEST_F(WorkerTest, AFileSpoiledBeforeItsOpenIsReportedAndTheOthersAreHashed) {
     }
 }
 
-// Cut short from the window's thread while the worker waits between its
-// chunks, to less than what it has already read and to just past it.
+// Cut short from the window's thread while the worker waits after the
+// first of three chunks, to less than it has hashed.
 TEST_F(WorkerTest, AFileCutShortBetweenChunksStopsTheWorkerAndResumeGoesOn) {
-    for (const qint64 cutTo : {qint64{1}, kChunk + 1}) {
-        SCOPED_TRACE(cutTo);
-        table_.RemoveAll();
-        host_.calls.clear();
-        host_.events.clear();
-        const QString before = Add(QString("before %1.bin").arg(cutTo), 500, 23);
-        Run();  // hashed by an earlier worker
-        const QString cut = Add(QString("cut %1.bin").arg(cutTo), 2 * kChunk + 4000, 24);
-        const QString after = Add(QString("after %1.bin").arg(cutTo), 700, 25);
-        debug_.HookAt(kBar, {}, true);  // the first chunk of the file being cut
-        const int ends = ended_;
-        worker_.StartHashing();
-        ASSERT_TRUE(ProcessUntil([&] { return debug_.Reached(); }));
-        ASSERT_TRUE(QFile::resize(cut, cutTo));
-        debug_.Release();
-        WaitForEnds(ends + 1);
-        ASSERT_TRUE(ProcessUntil([&] { return !host_.events.filter("error:").isEmpty(); }));
+    constexpr qint64 cutTo = 100;
+    const QString before = Add("before.bin", 500, 23);
+    Run();  // hashed by an earlier worker
+    const QString cut = Add("cut.bin", 2 * kChunk + 4000, 24);
+    const QString after = Add("after.bin", 700, 25);
+    debug_.HookAt(kBar, {}, true);  // the first chunk of the file being cut
+    const int ends = ended_;
+    worker_.StartHashing();
+    ASSERT_TRUE(ProcessUntil([&] { return debug_.Reached(); }));
+    ASSERT_TRUE(QFile::resize(cut, cutTo));
+    debug_.Release();
+    WaitForEnds(ends + 1);
+    ASSERT_TRUE(ProcessUntil([&] { return !host_.events.filter("error:").isEmpty(); }));
 
-        EXPECT_EQ(host_.events.filter("error:"), QStringList({kDied}));
-        EXPECT_EQ(std::tuple(table_.Entry(1)->State, table_.Entry(2)->State),
-                  std::tuple(int{fsIdle}, int{fsIdle}));
-        ExpectHashed(0);
-        EXPECT_EQ(host_.calls.last(), "status1:Paused: 2 files remaining");
-        EXPECT_EQ(std::tuple(worker_.ChunksDone(), worker_.ProgressFileName()),
-                  std::tuple(0, QString()));
-        EXPECT_FALSE(worker_.WorkerActive);
+    EXPECT_EQ(host_.events.filter("error:"), QStringList({kDied}));
+    EXPECT_EQ(std::tuple(table_.Entry(1)->State, table_.Entry(2)->State),
+              std::tuple(int{fsIdle}, int{fsIdle}));
+    ExpectHashed(0);
+    EXPECT_EQ(host_.calls.last(), "status1:Paused: 2 files remaining");
+    EXPECT_EQ(std::tuple(worker_.ChunksDone(), worker_.ProgressFileName()),
+              std::tuple(0, QString()));
+    EXPECT_FALSE(worker_.WorkerActive);
 
-        // Resume reads the file again, at its new size.
-        worker_.Paused = false;
-        EXPECT_EQ(table_.QueueUnfinished(), 2);
-        Run();
-        for (int i : {0, 1, 2}) {
-            ExpectHashed(i);
-        }
-        EXPECT_EQ(std::tuple(table_.Entry(0)->FileName, table_.Entry(2)->FileName),
-                  std::tuple(before, after));
-        worker_.DisableEventTimer();
+    // Resume reads the file again, at its new size.
+    worker_.Paused = false;
+    EXPECT_EQ(table_.QueueUnfinished(), 2);
+    Run();
+    for (int i : {0, 1, 2}) {
+        ExpectHashed(i);
     }
+    EXPECT_EQ(std::tuple(table_.Entry(0)->FileName, table_.Entry(2)->FileName),
+              std::tuple(before, after));
+    worker_.DisableEventTimer();
 }
 
 // The normal end of one worker, handled only while the next one is inside a
