@@ -525,8 +525,13 @@ bool SaveIniFile(const SettingsValues& values, const QList<TFileData>& files,
     const QString iniPath = dir + QLatin1String(kIniFileName);
     const QByteArray contents = IniFileContents(values, files);
 
+    // Whatever stands under the temporary name (the rest of an interrupted
+    // save, a link, a FIFO) is removed, and the file is made afresh: opening
+    // an existing name would write through a link into another file, or
+    // wait on a FIFO for good.
+    QFile::remove(tempPath);
     QFile temp(tempPath);
-    if (!temp.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    if (!temp.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
         return false;
     }
     bool ok =

@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <signal.h>
 #include <sys/stat.h>
@@ -214,39 +215,54 @@ TEST_F(ProgramFolderFaultTest, SavesKilledAtRandomLeaveOneCompleteFile) {
     ASSERT_NE(a.bytes, b.bytes);
     ASSERT_TRUE(SaveIniFile(a.values, a.files, Dir()));
 
-    // Delays spread over about two saves, so that kills land in every
-    // phase of the first one and some let it finish.
+    // Delays spread over about one save, so that kills land in every phase
+    // of one.
     const auto start = std::chrono::steady_clock::now();
     ASSERT_TRUE(SaveIniFile(b.values, b.files, Dir()));
     ASSERT_TRUE(SaveIniFile(a.values, a.files, Dir()));
     const auto perSave = std::chrono::duration_cast<std::chrono::microseconds>(
                              std::chrono::steady_clock::now() - start) /
                          2;
-    const long spread = std::clamp<long>(2 * perSave.count(), 2000, 25000);
+    const long spread = std::clamp<long>(perSave.count(), 1000, 20000);
 
     std::mt19937 random(20261208);
     std::uniform_int_distribution<long> delay(0, spread);
+    std::bernoulli_distribution waitForOne(0.5);
     int unchanged = 0, replaced = 0, tempLeft = 0;
-    constexpr int kRounds = 120;
+    constexpr int kRounds = 80;
     for (int round = 0; round < kRounds; ++round) {
         // The child writes the other file first, so that every save it
-        // finishes changes what is there.
+        // finishes changes what is there, and tells of each one through a
+        // pipe. Half the kills wait for the first save to finish, so that
+        // they land in the second whatever the machine's speed.
         const bool holdsA = ReadFile(IniPath()) == a.bytes;
         const Contents& first = holdsA ? b : a;
         const Contents& second = holdsA ? a : b;
+        int finished[2];
+        ASSERT_EQ(::pipe(finished), 0);
         const pid_t pid = ::fork();
         ASSERT_GE(pid, 0);
         if (pid == 0) {
             ::alarm(60);
+            ::close(finished[0]);
             for (;;) {
                 SaveIniFile(first.values, first.files, Dir());
+                ssize_t ignored = ::write(finished[1], "1", 1);
                 SaveIniFile(second.values, second.files, Dir());
+                ignored = ::write(finished[1], "2", 1);
+                static_cast<void>(ignored);
             }
+        }
+        ::close(finished[1]);
+        char got = 0;
+        if (waitForOne(random)) {
+            ASSERT_EQ(::read(finished[0], &got, 1), 1);
         }
         ::usleep(static_cast<useconds_t>(delay(random)));
         ::kill(pid, SIGKILL);
         int status = 0;
         ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+        ::close(finished[0]);
         ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "round " << round;
 
         const QByteArray now = ReadFile(IniPath());
@@ -283,6 +299,42 @@ TEST_F(ProgramFolderFaultTest, ALeftOverTemporaryFileIsIgnoredAndReplaced) {
     ASSERT_TRUE(SaveIniFile(b.values, b.files, Dir()));
     EXPECT_EQ(ReadFile(IniPath()), b.bytes);
     EXPECT_FALSE(QFile::exists(TempPath()));
+}
+
+// Whatever an interrupted save or somebody else left under the temporary
+// name is replaced, never written through: a link to another file, or a
+// FIFO, which would block the save (and the program's close) for good.
+TEST_F(ProgramFolderFaultTest, ALeftOverTemporaryNameIsNotWrittenThrough) {
+    const Contents a = MakeContents(20, 7);
+    const Contents b = MakeContents(30, 8);
+    const std::string temp = TempPath().toStdString();
+    TempDir elsewhere;
+    const QString victim = QString::fromStdString((elsewhere.Path() / "notes.txt").string());
+    const QByteArray notes = "someone else's notes\n";
+
+    struct Leftover {
+        const char* what;
+        std::function<bool()> make;
+    };
+    const Leftover leftovers[] = {
+        {"a link to another file",
+         [&] { return WriteFile(victim, notes) && QFile::link(victim, TempPath()); }},
+        {"a dangling link", [&] { return QFile::link(victim + ".gone", TempPath()); }},
+        {"a FIFO", [&] { return ::mkfifo(temp.c_str(), 0644) == 0; }},
+    };
+    for (const Leftover& leftover : leftovers) {
+        SCOPED_TRACE(leftover.what);
+        ASSERT_TRUE(SaveIniFile(a.values, a.files, Dir()));
+        ASSERT_TRUE(leftover.make());
+        const int code =
+            RunInChild([&] { return SaveIniFile(b.values, b.files, Dir()) ? 0 : 1; }, 20);
+        EXPECT_EQ(code, 0) << (code == 128 + SIGALRM ? "the save hung" : "the save failed");
+        EXPECT_EQ(ReadFile(IniPath()), code == 0 ? b.bytes : a.bytes);
+        EXPECT_FALSE(QFileInfo::exists(TempPath()) || QFileInfo(TempPath()).isSymLink());
+        EXPECT_EQ(ReadFile(victim), notes);
+        EXPECT_FALSE(QFile::exists(victim + ".gone"));
+        QFile::remove(TempPath());
+    }
 }
 
 // The debug log never stops the program: with no room and with no right to
