@@ -11,6 +11,7 @@
 #include "debug_log.h"
 #include "dialog_host.h"
 #include "file_table.h"
+#include "handover_assembler.h"
 #include "hashing_worker.h"
 #include "settings.h"
 #include "shell_integration.h"
@@ -255,7 +256,7 @@ private:
     bool minimized_ = false;
     QString applicationTitle_;
     QString trayTip_;
-    QString pendingHandoverPiece_;  // a path that goes on in the next message
+    HandoverAssembler handoverPieces_;  // joins paths that span messages
     QString addFilesFilter_;
     int addFilesFilterIndex_ = 1;
 };

@@ -142,15 +142,7 @@ void TeD2KfrmMain::HandoverReceived(int count, bool continues) {
     if (block_ == nullptr) {
         return;
     }
-    QStringList paths = block_->ReadPaths(count);
-    if (!pendingHandoverPiece_.isEmpty() && !paths.isEmpty()) {
-        paths.first().prepend(pendingHandoverPiece_);
-        pendingHandoverPiece_.clear();
-    }
-    if (continues && !paths.isEmpty()) {
-        // The rest of this path comes with the next message.
-        pendingHandoverPiece_ = paths.takeLast();
-    }
+    const QStringList paths = handoverPieces_.Take(block_->ReadPaths(count), continues);
     for (const QString& path : std::as_const(paths)) {
         const QFileInfo info(path);
         if (info.isFile()) {
