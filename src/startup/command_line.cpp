@@ -100,7 +100,9 @@ QStringList ParseHandoverText(const char16_t* area, int areaUnits, int count) {
         while (i < areaUnits && area[i] != u'\0') {
             ++i;
         }
-        paths.append(QString::fromUtf16(area + start, i - start));
+        // Taken unit by unit: fromUtf16 would read a leading U+FEFF or
+        // U+FFFE as a byte-order mark, dropping it or swapping every unit.
+        paths.append(QStringView(area + start, i - start).toString());
         ++i;  // past the 0
     }
     return paths;
