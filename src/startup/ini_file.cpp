@@ -486,12 +486,18 @@ QList<TFileData> LoadIniFile(Settings& settings, const QString& programDir,
         IniLoader::ApplyFirstRunFileTypes(settings);
         return {};
     }
+    // A file that cannot be opened stays unreadable and reads as an empty one.
+    static_cast<void>(file.open(QIODevice::ReadOnly));
+    return LoadIniContents(settings, file, context);
+}
+
+QList<TFileData> LoadIniContents(Settings& settings, QIODevice& device,
+                                 const IniLoadContext& context) {
     IniLoader loader(settings, context);
     QList<TFileData> kept;
-    if (file.open(QIODevice::ReadOnly)) {
-        IniLineReader reader(file);
+    if (device.isReadable()) {
+        IniLineReader reader(device);
         kept = loader.Run(reader);
-        file.close();
     }
     loader.Finish();
     return kept;

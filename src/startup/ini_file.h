@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIODevice>
 #include <QList>
 #include <QSize>
 #include <QString>
@@ -35,6 +36,12 @@ struct IniLoadContext {
 // row is the default (the file named row 0 or one beyond the table).
 QList<TFileData> LoadIniFile(Settings& settings, const QString& programDir,
                              const IniLoadContext& context = {});
+
+// The part of LoadIniFile after the file has been found: reads the file's
+// bytes from `device` (not readable: as if empty) into `settings` and
+// returns the kept entries. Leaves `runFromExplorer` alone.
+QList<TFileData> LoadIniContents(Settings& settings, QIODevice& device,
+                                 const IniLoadContext& context = {});
 
 // Writes the whole of Linkmint.ini to `programDir` from `values` and, when
 // `keepFilesOnExit` is on, `files` (a consistent copy of the file table).
