@@ -115,6 +115,12 @@ bool FileTable::SwapEntries(int a, int b) {
         return false;
     }
     entries_.swapItemsAt(a, b);
+    const bool aUnlisted = std::binary_search(unlisted_.begin(), unlisted_.end(), a);
+    const bool bUnlisted = std::binary_search(unlisted_.begin(), unlisted_.end(), b);
+    if (aUnlisted != bUnlisted) {
+        std::replace(unlisted_.begin(), unlisted_.end(), aUnlisted ? a : b, aUnlisted ? b : a);
+        std::sort(unlisted_.begin(), unlisted_.end());
+    }
     return true;
 }
 
@@ -136,10 +142,15 @@ void FileTable::SortEntries() {
     });
     QList<TFileData> sorted;
     sorted.reserve(entries_.size());
+    std::vector<int> unlisted;
     for (qsizetype i : order) {
+        if (std::binary_search(unlisted_.begin(), unlisted_.end(), static_cast<int>(i))) {
+            unlisted.push_back(static_cast<int>(sorted.size()));
+        }
         sorted.append(std::move(entries_[i]));
     }
     entries_ = std::move(sorted);
+    unlisted_ = std::move(unlisted);
 }
 
 void FileTable::RemoveLocked(int index) {
@@ -150,6 +161,12 @@ void FileTable::RemoveLocked(int index) {
     entries_.removeLast();
     if (state == fsQueued || state == fsWorking) {
         --filesRemaining_;
+    }
+    std::erase(unlisted_, index);
+    for (int& position : unlisted_) {
+        if (position > index) {
+            --position;
+        }
     }
 }
 
@@ -178,6 +195,7 @@ void FileTable::RemoveAll() {
     std::lock_guard lock(mutex_);
     entries_.clear();
     filesRemaining_ = 0;
+    unlisted_.clear();
 }
 
 bool FileTable::SetSelected(int index, bool selected) {
@@ -187,6 +205,52 @@ bool FileTable::SetSelected(int index, bool selected) {
     }
     entries_[index].Selected = selected;
     return true;
+}
+
+int FileTable::EntryOfRowLocked(int row) const {
+    int index = row;
+    for (int position : unlisted_) {
+        if (position > index) {
+            break;
+        }
+        ++index;
+    }
+    return index;
+}
+
+void FileTable::SelectRows(const QList<bool>& rowSelected) {
+    std::lock_guard lock(mutex_);
+    for (int position : unlisted_) {
+        entries_[position].Selected = false;
+    }
+    for (int row = 0; row < rowSelected.size(); ++row) {
+        const int index = EntryOfRowLocked(row);
+        if (index >= entries_.size()) {
+            break;
+        }
+        entries_[index].Selected = rowSelected[row];
+    }
+}
+
+QList<TFileData> FileTable::ListedEntries() const {
+    std::lock_guard lock(mutex_);
+    QList<TFileData> listed = entries_;
+    for (auto position = unlisted_.rbegin(); position != unlisted_.rend(); ++position) {
+        listed.removeAt(*position);
+    }
+    return listed;
+}
+
+std::optional<TFileData> FileTable::ListedEntry(int row) const {
+    std::lock_guard lock(mutex_);
+    if (row < 0) {
+        return std::nullopt;
+    }
+    const int index = EntryOfRowLocked(row);
+    if (index >= entries_.size()) {
+        return std::nullopt;
+    }
+    return entries_[index];
 }
 
 void FileTable::PauseUnfinished() {
@@ -221,6 +285,7 @@ bool FileTable::RefreshList(RowSink& rows) const {
             texts.append(entry.Link.isEmpty() ? entry.FileName : entry.Link);
             selected.append(entry.Selected);
         }
+        unlisted_.clear();
     }
     // The rows are filled outside the lock: the list may call back into the
     // table while it updates.
@@ -303,6 +368,12 @@ bool FileTable::StoreResults(const WorkClaim& claim, const HashResults& results)
         second.Link = results.secondLink;
         second.FileSize = results.secondFileSize;
         entries_.insert(index + 1, std::move(second));
+        for (int& position : unlisted_) {
+            if (position > index) {
+                ++position;
+            }
+        }
+        unlisted_.insert(std::upper_bound(unlisted_.begin(), unlisted_.end(), index), index + 1);
     }
     return true;
 }

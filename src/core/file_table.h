@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <mutex>
 #include <optional>
+#include <vector>
 
 #include "file_data.h"
 
@@ -92,6 +93,17 @@ public:
     void RemoveAll();
     bool SetSelected(int index, bool selected);
 
+    // The list may lag behind the table: a second row the worker inserted
+    // is not shown until the next RefreshList. These three see the table as
+    // the rows show it. SelectRows gives the entry of row i the flag
+    // `rowSelected[i]` and unselects the entries the list does not show yet
+    // (entries appended after the rows keep their flag).
+    void SelectRows(const QList<bool>& rowSelected);
+    // The entries the rows show, in row order.
+    QList<TFileData> ListedEntries() const;
+    // A copy of the entry row `row` shows; std::nullopt when none.
+    std::optional<TFileData> ListedEntry(int row) const;
+
     // After a pause: every entry not hashed becomes idle.
     void PauseUnfinished();
     // On resume: every entry not working or hashed is queued again, and those
@@ -122,11 +134,17 @@ public:
 private:
     int FindClaimLocked(const WorkClaim& claim) const;
     void RemoveLocked(int index);
+    // The index of the entry row `row` shows.
+    int EntryOfRowLocked(int row) const;
 
     const Settings* settings_;
     mutable std::mutex mutex_;
     QList<TFileData> entries_;
     int filesRemaining_ = 0;
+    // Indexes, ascending, of the entries inserted since the list was last
+    // mirrored; every change of the table's order keeps them in step.
+    // RefreshList, a const look at the table, empties it.
+    mutable std::vector<int> unlisted_;
 };
 
 }  // namespace lm

@@ -72,7 +72,7 @@ void TeD2KfrmMain::BuildClientArea() {
     HSplit->setChildrenCollapsible(false);
     DatLst = new TDatLst(HSplit);
     DatLst->SetLampSource([this](int row) {
-        const std::optional<TFileData> entry = table_.Entry(row);
+        const std::optional<TFileData> entry = table_.ListedEntry(row);
         return entry ? entry->CRCStatus : -1;
     });
     InfoWin = new TInfoWin(HSplit);

@@ -194,6 +194,8 @@ private:
     void DatLstMouseMove(QPoint position);
     void DatLstMouseUp(QPoint position);
     void HSplitMoved();
+    // Per row, whether it is selected.
+    QList<bool> RowSelection() const;
     // The entries' Selected flags from the rows' selection.
     void SelectionToEntries();
     QString CountText() const;

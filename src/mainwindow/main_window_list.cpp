@@ -35,11 +35,16 @@ QString TeD2KfrmMain::CountText() const {
     return HashingWorker::FileCountText(selected > 0 ? selected : DatLst->RowCount());
 }
 
-void TeD2KfrmMain::SelectionToEntries() {
-    const int rows = DatLst->RowCount();
-    for (int i = 0; i < rows; ++i) {
-        table_.SetSelected(i, DatLst->item(i)->isSelected());
+QList<bool> TeD2KfrmMain::RowSelection() const {
+    QList<bool> selected(DatLst->RowCount(), false);
+    for (int row : DatLst->SelectedRows()) {
+        selected[row] = true;
     }
+    return selected;
+}
+
+void TeD2KfrmMain::SelectionToEntries() {
+    table_.SelectRows(RowSelection());
 }
 
 void TeD2KfrmMain::DatLstClick() {
@@ -51,7 +56,7 @@ void TeD2KfrmMain::DatLstMouseMove(QPoint position) {
     const int row = position.y() >= 0 ? position.y() / TDatLst::kRowHeight + DatLst->TopRow() : -1;
     QString hint;
     if (position.x() >= 0 && position.x() < TDatLst::kTextLeft && row >= 0 && row < rows) {
-        if (const std::optional<TFileData> entry = table_.Entry(row)) {
+        if (const std::optional<TFileData> entry = table_.ListedEntry(row)) {
             hint = LampHint(entry->CRCStatus);
         }
     }
@@ -102,13 +107,15 @@ void TeD2KfrmMain::UpdateInfoWin() {
         DisableListCommands();
     } else {
         const QList<int> selectedRows = DatLst->SelectedRows();
-        const QList<TFileData> entries = table_.Entries();
+        // The entries as the rows show them: the worker may have inserted
+        // one the list does not show yet.
+        const QList<TFileData> entries = table_.ListedEntries();
         if (selectedRows.isEmpty()) {
             StatBar->SetPanelText(0, HashingWorker::FileCountText(rows));
             SetCommandEnabled(cpySel_, false);
             SetCommandEnabled(rmvSel_, false);
+            table_.EditEach([](TFileData& entry) { entry.Selected = false; });
             for (int i = 0; i < entries.size(); ++i) {
-                table_.SetSelected(i, false);
                 if (!entries[i].Link.isEmpty()) {
                     appendBlock(entries[i]);
                     if (i + 1 < entries.size()) {
@@ -119,10 +126,10 @@ void TeD2KfrmMain::UpdateInfoWin() {
         } else {
             StatBar->SetPanelText(
                 0, HashingWorker::FileCountText(static_cast<int>(selectedRows.size())));
+            const QList<bool> selection = RowSelection();
+            table_.SelectRows(selection);
             for (int i = 0; i < rows && i < entries.size(); ++i) {
-                const bool selected = DatLst->item(i)->isSelected();
-                table_.SetSelected(i, selected);
-                if (selected && !entries[i].Link.isEmpty()) {
+                if (selection[i] && !entries[i].Link.isEmpty()) {
                     if (!lines.isEmpty()) {
                         lines << QString();
                     }

@@ -166,5 +166,51 @@ TEST_F(FileTableTest, ResultsLandOnTheClaimedEntryWhereverItMoved) {
     EXPECT_EQ(table_.FilesRemaining(), 1);
 }
 
+// Rows mirrored before the worker inserted a second row still mean the
+// entries they show, through swaps, sorts and removals, until the next
+// mirroring.
+TEST_F(FileTableTest, RowsMeanTheEntriesTheyShowUntilTheListCatchesUp) {
+    for (const char* name : {"/d/c", "/d/a", "/d/b"}) {
+        Put(name, fsQueued);
+    }
+    table_.QueueUnfinished();
+    test::RecordingRows rows;
+    table_.RefreshList(rows);
+    auto listedNames = [this] {
+        QStringList names;
+        for (const TFileData& entry : table_.ListedEntries()) {
+            names << (entry.Link.isEmpty() ? entry.FileName : entry.Link);
+        }
+        return names;
+    };
+    const auto claim = table_.ClaimNextQueued();  // c
+    HashResults results{"c1", "01234567", {}, {}, crcNotFound, true, "c2", 0};
+    ASSERT_TRUE(table_.StoreResults(*claim, results));  // c1 c2 a b; rows c a b
+    EXPECT_EQ(listedNames(), QStringList({"c1", "/d/a", "/d/b"}));
+    EXPECT_EQ(table_.ListedEntry(1)->FileName, "/d/a");
+    EXPECT_FALSE(table_.ListedEntry(3));
+
+    table_.SetSelected(1, true);  // c2, which no row shows
+    table_.SelectRows({false, true, false});
+    EXPECT_EQ(Names(), QStringList({"/d/c", "/d/c", "/d/a", "/d/b"}));
+    QList<bool> selected;
+    for (const TFileData& entry : table_.Entries()) {
+        selected << entry.Selected;
+    }
+    EXPECT_EQ(selected, QList<bool>({false, false, true, false}));
+
+    ASSERT_TRUE(table_.SwapEntries(1, 3));  // c1 b a c2
+    EXPECT_EQ(listedNames(), QStringList({"c1", "/d/b", "/d/a"}));
+    table_.SortEntries();  // a b c1 c2
+    EXPECT_EQ(listedNames(), QStringList({"/d/a", "/d/b", "c1"}));
+    ASSERT_TRUE(table_.RemoveEntry(0));  // b c1 c2
+    EXPECT_EQ(listedNames(), QStringList({"/d/b", "c1"}));
+    EXPECT_EQ(table_.ListedEntry(1)->Link, "c1");
+
+    table_.RefreshList(rows);
+    EXPECT_EQ(listedNames(), QStringList({"/d/b", "c1", "c2"}));
+    EXPECT_EQ(listedNames(), rows.rows);
+}
+
 }  // namespace
 }  // namespace lm
