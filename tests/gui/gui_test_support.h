@@ -9,6 +9,7 @@
 #include <sys/types.h>
 #include <unistd.h>
 
+#include "dat_lst.h"
 #include "main_window.h"
 
 namespace lm::test {
@@ -53,6 +54,15 @@ inline QString SparseFile(const QString& path, qint64 size) {
         file.resize(size);
     }
     return path;
+}
+
+// The texts of the list's rows, top to bottom.
+inline QStringList RowTexts(const TDatLst& list) {
+    QStringList rows;
+    for (int i = 0; i < list.RowCount(); ++i) {
+        rows << list.RowText(i);
+    }
+    return rows;
 }
 
 }  // namespace lm::test
