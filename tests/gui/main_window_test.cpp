@@ -341,7 +341,7 @@ private slots:
         QCOMPARE(Action("mnuPause")->text(), QStringLiteral("Resume"));
         QCOMPARE(Action("btnPause")->toolTip(), QStringLiteral("Resume (F12)"));
         QTRY_VERIFY_WITH_TIMEOUT(!window_->worker().WorkerActive, kHashTimeoutMs);
-        QCOMPARE(Panel(1), QStringLiteral("Paused: 2 files remaining"));
+        QTRY_COMPARE(Panel(1), QStringLiteral("Paused: 2 files remaining"));
         QVERIFY(Enabled("mnuPause"));
         QCOMPARE(Entries()[0].State, int(fsIdle));
 
