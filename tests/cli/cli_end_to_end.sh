@@ -43,12 +43,13 @@ chmod 000 noread.bin
 chmod 700 locked
 as_user=()
 if [ "$(id -u)" = 0 ]; then
-  if command -v setpriv >/dev/null; then
-    chmod 755 "$dir"
-    as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+  chmod 755 "$dir"
+  nobody=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+  if command -v setpriv >/dev/null && "${nobody[@]}" "$cli" --help >/dev/null 2>&1; then
+    as_user=("${nobody[@]}")
   else
     as_user=(skip)
-    echo "unreadable files: skipped (root without setpriv)"
+    echo "unreadable files: skipped (nobody cannot run $cli through setpriv)"
   fi
 else
   chmod 000 locked

@@ -14,7 +14,6 @@
 
 #include <grp.h>
 #include <sched.h>
-#include <sys/fsuid.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/syscall.h>
