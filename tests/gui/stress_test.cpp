@@ -185,7 +185,15 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!worker.WorkerActive && table.QueuedCount() == 0 &&
                                      window_->datLst()->RowCount() == table.FileCount(),
                                  kSettleTimeoutMs);
-        QTest::qWait(50);  // what the worker handed over last
+        // The worker's last refresh of the list may still be on its way.
+        auto links = [&table] {
+            QStringList texts;
+            for (const TFileData& entry : table.Entries()) {
+                texts << entry.Link;
+            }
+            return texts;
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(RowTexts(*window_->datLst()), links(), kSettleTimeoutMs);
 
         const QList<TFileData> entries = table.Entries();
         const QStringList problems = model.Check(entries);
@@ -196,11 +204,6 @@ private slots:
         QVERIFY(!worker.Paused);
         QCOMPARE(table.FilesRemaining(), 0);
         QCOMPARE(table.FilesRemaining(), table.QueuedCount());
-        QStringList links;
-        for (const TFileData& entry : entries) {
-            links << entry.Link;
-        }
-        QCOMPARE(RowTexts(*window_->datLst()), links);
         QCOMPARE(window_->boxes, QStringList());
         qInfo("%d steps while hashing, %d entries at the end", busySteps,
               static_cast<int>(entries.size()));
