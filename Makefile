@@ -1,14 +1,20 @@
 # The two commands of the README's quick start.
 #   make run ARGS="file ..."   install what is missing, build, start Linkmint
 #   make test                  install what is missing, build, run every test
+#                              (plain, sanitizers, bounded fuzzing)
+#   make test-plain            only the plain build's tests
 
 BUILD_DIR ?= build
 TSAN_DIR ?= build-tsan
+ASAN_DIR ?= build-asan
+LM_ASAN_OPTIONS := detect_leaks=1
+LM_UBSAN_OPTIONS := print_stacktrace=1:halt_on_error=1
+LM_TSAN_OPTIONS := second_deadlock_stack=1
 JOBS ?= $(shell nproc)
 # CI builds treat warnings as errors.
 WERROR := $(if $(filter true 1 yes,$(CI)),ON,OFF)
 
-.PHONY: run test deps configure build
+.PHONY: run test test-plain test-asan test-tsan fuzz deps configure build
 
 # Without any display the window cannot open: say so and hash with the CLI.
 run: build
@@ -19,12 +25,29 @@ run: build
 	  $(BUILD_DIR)/bin/linkmint $(ARGS); \
 	fi
 
-# The worker's tests run once more under ThreadSanitizer, then everything.
-test: build
-	@cmake -S . -B $(TSAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLM_SANITIZE=thread -DLM_WERROR=$(WERROR) >/dev/null
-	@cmake --build $(TSAN_DIR) -j $(JOBS) --target core_tests
-	cd $(TSAN_DIR) && ctest --output-on-failure -L worker
+# Every suite: the plain build, the whole suite again under AddressSanitizer
+# and UndefinedBehaviorSanitizer, the worker and window tests under
+# ThreadSanitizer, and a bounded run of every fuzzer.
+test: test-plain test-asan test-tsan fuzz
+
+test-plain: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+test-asan: deps
+	@cmake -S . -B $(ASAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLM_SANITIZE="address;undefined" -DLM_WERROR=$(WERROR) >/dev/null
+	@cmake --build $(ASAN_DIR) -j $(JOBS)
+	cd $(ASAN_DIR) && ASAN_OPTIONS=$(LM_ASAN_OPTIONS) UBSAN_OPTIONS=$(LM_UBSAN_OPTIONS) ctest --output-on-failure -j $(JOBS)
+
+# Qt itself is not instrumented: its own threads synchronise in ways the
+# sanitizer cannot see, so the window tests ignore what happens inside it.
+test-tsan: deps
+	@cmake -S . -B $(TSAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLM_SANITIZE=thread -DLM_WERROR=$(WERROR) >/dev/null
+	@cmake --build $(TSAN_DIR) -j $(JOBS)
+	cd $(TSAN_DIR) && TSAN_OPTIONS="$(LM_TSAN_OPTIONS)" ctest --output-on-failure -L worker
+	cd $(TSAN_DIR) && TSAN_OPTIONS="$(LM_TSAN_OPTIONS) die_after_fork=0 ignore_noninstrumented_modules=1" ctest --output-on-failure -L window
+
+fuzz: deps
+	scripts/run-fuzzers
 
 deps:
 	@scripts/install-deps
