@@ -1,6 +1,7 @@
 #include "debug_log.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include "ansi_codepage.h"
 
@@ -13,7 +14,14 @@ DebugLog::DebugLog(const QString& programDir)
 void DebugLog::Enable() {
     std::lock_guard lock(mutex_);
     if (!enabled_.load()) {
-        QFile::remove(path_);
+        // A log that cannot be removed (its folder may not be written) is
+        // emptied instead, so that this run's lines stand alone. Only a
+        // plain file: a link's target is somebody else's.
+        const QFileInfo old(path_);
+        if (!QFile::remove(path_) && old.isFile() && !old.isSymLink()) {
+            QFile file(path_);
+            static_cast<void>(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        }
         enabled_ = true;
     }
 }

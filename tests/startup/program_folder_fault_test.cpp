@@ -385,5 +385,30 @@ TEST_F(ProgramFolderFaultTest, TheDebugLogFailsQuietly) {
     EXPECT_FALSE(ran_.empty());
 }
 
+// A folder the log cannot be removed from, but the log itself may be
+// written: the new run still starts with an empty log.
+TEST_F(ProgramFolderFaultTest, AnOldDebugLogThatCannotBeRemovedIsEmptied) {
+    const std::string dir = dir_.Path().string();
+    const QString logPath = Dir() + QLatin1String(kDebugLogFileName);
+    ASSERT_TRUE(WriteFile(logPath, "an older run\r\n"));
+    ::chmod(logPath.toLocal8Bit().constData(), 0666);
+    ::chmod(dir.c_str(), test::IsRoot() ? 0755 : 0555);
+    const int code = RunInChild([&] {
+        if ((test::IsRoot() && !test::BecomeNobody()) || ::access(dir.c_str(), W_OK) == 0) {
+            return kChildSkipped;
+        }
+        DebugLog log(Dir());
+        log.Enable();
+        log.WriteDebugLog("CloseQuery start.");
+        return 0;
+    });
+    ::chmod(dir.c_str(), 0700);
+    if (code == kChildSkipped) {
+        GTEST_SKIP() << "no way to keep the log from being removed here";
+    }
+    EXPECT_EQ(code, 0);
+    EXPECT_EQ(ReadFile(logPath), "CloseQuery start.\r\n");
+}
+
 }  // namespace
 }  // namespace lm
