@@ -1,7 +1,5 @@
 #include "file_table.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QLocale>
 
 #include <algorithm>
@@ -9,6 +7,7 @@
 #include <vector>
 
 #include "ed2k_link.h"
+#include "regular_file.h"
 #include "row_sink.h"
 #include "settings.h"
 
@@ -29,21 +28,11 @@ struct Probe {
     std::int64_t size = 0;
 };
 
-// Whether the file is there and how big it is. Only regular files are
-// opened: opening a FIFO could block the caller indefinitely.
+// Whether the file is there and how big it is (-1 when it is not a regular
+// file that can be read).
 Probe ProbeFile(const QString& path) {
-    const QFileInfo info(path);
-    if (!info.exists()) {
-        return {};
-    }
-    if (!info.isFile()) {
-        return {true, -1};
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {true, -1};
-    }
-    return {true, file.size()};
+    const RegularFileProbe probe = ProbeRegularFile(path);
+    return {probe.exists, probe.size.value_or(-1)};
 }
 
 std::optional<long long> NumberAfter(const QString& line, QLatin1StringView prefix) {

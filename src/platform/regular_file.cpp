@@ -1,0 +1,32 @@
+#include "regular_file.h"
+
+#include <QFile>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace lm {
+
+RegularFileProbe ProbeRegularFile(const QString& path) {
+    const QByteArray name = QFile::encodeName(path);
+    struct stat info {};
+    if (name.isEmpty() || ::stat(name.constData(), &info) != 0) {
+        return {};
+    }
+    RegularFileProbe probe{true, std::nullopt};
+    if (!S_ISREG(info.st_mode)) {
+        return probe;
+    }
+    const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0) {
+        return probe;
+    }
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+        probe.size = static_cast<std::int64_t>(info.st_size);
+    }
+    ::close(fd);
+    return probe;
+}
+
+}  // namespace lm
