@@ -12,6 +12,7 @@
 #include <QListWidgetItem>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 
 #include <memory>
 #include <random>
@@ -118,6 +119,8 @@ private slots:
                 if (rows == 0) {
                     continue;
                 }
+                // The worker goes on while the user moves to a row.
+                QThread::usleep(static_cast<unsigned long>(Below(3000)));
                 QList<int> picked;
                 for (int n = 1 + Below(3); n > 0; --n) {
                     picked << Below(rows);
