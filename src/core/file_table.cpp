@@ -20,7 +20,7 @@ QString SortKey(const QString& fileName) {
                                    static_cast<std::size_t>(fileName.size()));
     const std::u16string_view name = NameWithoutPath(path);
     return QLocale::system().toLower(
-        QString::fromUtf16(name.data(), static_cast<qsizetype>(name.size())));
+        QStringView(name.data(), static_cast<qsizetype>(name.size())).toString());
 }
 
 struct Probe {

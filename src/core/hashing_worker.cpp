@@ -35,7 +35,7 @@ std::u16string ToU16(const QString& text) {
 }
 
 QString FromU16(std::u16string_view text) {
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+    return QStringView(text.data(), static_cast<qsizetype>(text.size())).toString();
 }
 
 std::filesystem::path PathFor(const QString& fileName) {

@@ -52,7 +52,7 @@ QString SortKey(const QString& fileName, bool stripPath) {
         const std::u16string_view path(reinterpret_cast<const char16_t*>(fileName.utf16()),
                                        static_cast<std::size_t>(fileName.size()));
         const std::u16string_view name = NameWithoutPath(path);
-        key = QString::fromUtf16(name.data(), static_cast<qsizetype>(name.size()));
+        key = QStringView(name.data(), static_cast<qsizetype>(name.size())).toString();
     }
     return key.toLower();
 }
