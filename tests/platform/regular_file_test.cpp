@@ -7,7 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "other_user.h"
+#include "fault_env.h"
 #include "regular_file.h"
 #include "temp_dir.h"
 
@@ -55,16 +55,16 @@ TEST(RegularFile, AFileTheUserMayNotReadHasNoSize) {
     std::ofstream(file) << "12345";
     ::chmod(file.c_str(), 0);
     ::chmod(dir.Path().c_str(), 0755);
-    if (!test::CanActAsOtherUser()) {
+    if (!test::IsRoot()) {
         const RegularFileProbe probe = ProbeRegularFile(Q(file));
         EXPECT_TRUE(probe.exists);
         EXPECT_FALSE(probe.size.has_value());
         return;
     }
     const QString path = Q(file);
-    EXPECT_EQ(test::RunAsOtherUser([&path] {
+    EXPECT_EQ(test::WaitForChild(test::StartAsNobody([&path] {
                   const RegularFileProbe probe = ProbeRegularFile(path);
                   return probe.exists && !probe.size.has_value() ? 0 : 1;
-              }),
+              })),
               0);
 }

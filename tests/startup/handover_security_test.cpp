@@ -19,7 +19,7 @@
 #include <sys/un.h>
 #include <unistd.h>
 
-#include "../support/other_user.h"
+#include "../support/fault_env.h"
 #include "../support/temp_dir.h"
 #include "handover_block.h"
 #include "handover_sender.h"
@@ -142,9 +142,9 @@ TEST(HandoverBlockAccess, OnlyThisUsersPrivateBlockIsOpened) {
         HandoverBlock::Remove(open);
     }
 
-    if (test::CanActAsOtherUser()) {
+    if (test::IsRoot()) {
         const QString foreign = BlockName("foreign");
-        ASSERT_TRUE(MakeRawBlock(foreign, 0600, test::kOtherUid));
+        ASSERT_TRUE(MakeRawBlock(foreign, 0600, test::kNobody));
         HandoverBlock block;
         EXPECT_FALSE(block.Open(foreign));
         HandoverBlock::Remove(foreign);
@@ -178,7 +178,7 @@ TEST_F(HandoverChannel, SocketIsPrivateAndOwnSendersAreHeard) {
 }
 
 TEST_F(HandoverChannel, AnotherUserIsNeverHeard) {
-    if (!test::CanActAsOtherUser()) {
+    if (!test::IsRoot()) {
         GTEST_SKIP() << "needs root to act as a second user";
     }
     // Open the doors the file system would otherwise keep shut, so that only
@@ -186,7 +186,7 @@ TEST_F(HandoverChannel, AnotherUserIsNeverHeard) {
     ::chmod(dir_.Path().c_str(), 0755);
     ::chmod(socketPath_.c_str(), 0777);
     const std::string path = socketPath_.string();
-    const pid_t child = test::StartAsOtherUser([&path] {
+    const pid_t child = test::StartAsNobody([&path] {
         const int fd = ConnectRaw(path);
         if (fd < 0) {
             return 3;
@@ -205,14 +205,14 @@ TEST_F(HandoverChannel, AnotherUserIsNeverHeard) {
 }
 
 TEST_F(HandoverChannel, SenderRefusesAnotherUsersListener) {
-    if (!test::CanActAsOtherUser()) {
+    if (!test::IsRoot()) {
         GTEST_SKIP() << "needs root to act as a second user";
     }
     ::chmod(dir_.Path().c_str(), 0777);
     const std::string path = (dir_.Path() / "planted.sock").string();
     int ready[2];
     ASSERT_EQ(::pipe(ready), 0);
-    const pid_t child = test::StartAsOtherUser([&path, &ready] {
+    const pid_t child = test::StartAsNobody([&path, &ready] {
         const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
         sockaddr_un address{};
         address.sun_family = AF_UNIX;

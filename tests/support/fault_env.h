@@ -93,6 +93,44 @@ inline bool BecomeNobody() {
            ::setresuid(kNobody, kNobody, kNobody) == 0;
 }
 
+// Starts `body` in a child that has become nobody (exit status 126 when it
+// could not); returns the child's pid, or -1. Wait for it with WaitForChild.
+inline pid_t StartAsNobody(const std::function<int()>& body) {
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::alarm(60);
+        ::_exit(BecomeNobody() ? body() : 126);
+    }
+    return pid;
+}
+
+// The exit status of a child of StartAsNobody, or -1 when it could not
+// switch or died; `meanwhile` runs again and again while the child does (a
+// test's event loop, say, which the child talks to).
+inline int WaitForChild(pid_t pid, const std::function<void()>& meanwhile = {}) {
+    if (pid < 0) {
+        return -1;
+    }
+    int status = 0;
+    for (;;) {
+        const pid_t done = ::waitpid(pid, &status, meanwhile ? WNOHANG : 0);
+        if (done == pid) {
+            break;
+        }
+        if (done < 0 && errno != EINTR) {
+            return -1;
+        }
+        if (meanwhile) {
+            meanwhile();
+            ::usleep(1000);
+        }
+    }
+    if (!WIFEXITED(status) || WEXITSTATUS(status) >= 126) {
+        return -1;
+    }
+    return WEXITSTATUS(status);
+}
+
 // For a child only: its own copy of the mount table, so that what it
 // mounts is gone with it and nobody else sees it.
 inline bool PrivateMounts() {
