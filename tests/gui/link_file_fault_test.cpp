@@ -15,6 +15,7 @@
 #include <string>
 
 #include "fault_env.h"
+#include "file_bytes.h"
 #include "link_file_writer.h"
 #include "temp_dir.h"
 
@@ -23,16 +24,8 @@ namespace {
 
 using test::kChildSkipped;
 
-QByteArray ReadFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size() &&
-           f.flush();
-}
+using test::ReadFile;
+using test::WriteFile;
 
 class LinkFileFaultTest : public ::testing::Test {
 protected:

@@ -25,6 +25,7 @@
 
 #include "debug_log.h"
 #include "fault_env.h"
+#include "file_bytes.h"
 #include "ini_file.h"
 #include "temp_dir.h"
 
@@ -38,16 +39,8 @@ using test::kSaveClaimedSuccess;
 using test::kTempFileLeft;
 using test::RunInChild;
 
-QByteArray ReadFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size() &&
-           f.flush();
-}
+using test::ReadFile;
+using test::WriteFile;
 
 // Settings with `count` kept entries, so that the file is large.
 struct Contents {
