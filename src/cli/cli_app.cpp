@@ -1,7 +1,9 @@
 #include "cli_app.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 
 #include "cli_options.h"
 #include "ed2k_link.h"
@@ -63,19 +65,43 @@ private:
     bool shown_ = false;
 };
 
+// True when everything written to `out` since errno was last cleared has
+// reached it; otherwise says why on `err`, with the reason the system gave
+// for the failed write.
+bool Delivered(std::ostream& out, std::ostream& err) {
+    out.flush();
+    if (out) {
+        return true;
+    }
+    const int reason = errno;
+    err << "Error: Unable to write to standard output";
+    if (reason != 0) {
+        err << ": " << std::strerror(reason);
+    }
+    err << ".\n";
+    return false;
+}
+
 }  // namespace
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
            bool showProgress) {
     CliOptions options;
-    std::string badOption;
-    if (ParseCliOptions(args, options, badOption) != ParseResult::Ok) {
-        err << "linkmint-cli: unknown option '" << badOption << "'\n" << kUsage;
-        return 2;
+    std::string bad;
+    switch (ParseCliOptions(args, options, bad)) {
+        case ParseResult::Ok:
+            break;
+        case ParseResult::BadOption:
+            err << "linkmint-cli: unknown option '" << bad << "'\n" << kUsage;
+            return 2;
+        case ParseResult::BadValue:
+            err << "linkmint-cli: " << bad << "\n" << kUsage;
+            return 2;
     }
     if (options.help || options.paths.empty()) {
+        errno = 0;
         out << kUsage;
-        return 0;
+        return Delivered(out, err) ? 0 : 1;
     }
 
     int status = 0;
@@ -114,8 +140,12 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
                 {Utf16ToBytes(Ed2kLink(name, digests.size, digests.ed2kSecond, options.link)),
                  &digests});
         }
+        errno = 0;
         PrintEntries(entries, options, out, firstBlock);
-        out.flush();
+        // Links that cannot be delivered are lost: stop at once.
+        if (!Delivered(out, err)) {
+            return 1;
+        }
     }
     return status;
 }

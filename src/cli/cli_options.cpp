@@ -15,7 +15,7 @@ const char* const kUsage =
     "  -h, --help           show this text\n";
 
 ParseResult ParseCliOptions(const std::vector<std::string>& args, CliOptions& options,
-                            std::string& badOption) {
+                            std::string& bad) {
     bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -31,13 +31,21 @@ ParseResult ParseCliOptions(const std::vector<std::string>& args, CliOptions& op
             options.link.trailingSlash = false;
         } else if (arg == "--info") {
             options.info = true;
-        } else if (arg == "--threads" && i + 1 < args.size() &&
-                   (args[i + 1] == "1" || args[i + 1] == "2")) {
-            options.threads = args[++i] == "1" ? 1 : 2;
+        } else if (arg == "--threads") {
+            if (i + 1 >= args.size()) {
+                bad = "--threads needs a value: 1 or 2";
+                return ParseResult::BadValue;
+            }
+            const std::string& value = args[++i];
+            if (value != "1" && value != "2") {
+                bad = "invalid value '" + value + "' for --threads: use 1 or 2";
+                return ParseResult::BadValue;
+            }
+            options.threads = value == "1" ? 1 : 2;
         } else if (arg == "-h" || arg == "--help") {
             options.help = true;
         } else {
-            badOption = arg;
+            bad = arg;
             return ParseResult::BadOption;
         }
     }

@@ -15,11 +15,13 @@ struct CliOptions {
     std::vector<std::string> paths;
 };
 
-enum class ParseResult { Ok, BadOption };
+enum class ParseResult { Ok, BadOption, BadValue };
 
 // Options may stand anywhere before "--"; everything after it is a path.
+// On BadOption `bad` is the unknown option; on BadValue it is the message
+// that names the option and its value.
 ParseResult ParseCliOptions(const std::vector<std::string>& args, CliOptions& options,
-                            std::string& badOption);
+                            std::string& bad);
 
 extern const char* const kUsage;
 

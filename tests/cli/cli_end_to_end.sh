@@ -69,6 +69,14 @@ if [ "${as_user[0]:-}" != skip ]; then
 fi
 chmod 700 locked
 
+# Links that cannot be written are not lost in silence.
+if [ -w /dev/full ]; then
+  err=$("$cli" abc.txt 2>&1 >/dev/full); status=$?
+  if [ "$status" != 1 ] || [ "$err" != 'Error: Unable to write to standard output: No space left on device.' ]; then
+    echo "/dev/full: status $status, stderr '$err'"; fail=1
+  fi
+fi
+
 "$cli" --bogus >/dev/null 2>&1; status=$?
 if [ "$status" != 2 ]; then
   echo "unknown option: status $status"; fail=1

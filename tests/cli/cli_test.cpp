@@ -1,6 +1,8 @@
 // linkmint-cli's output, byte for byte, and its errors and exit statuses.
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -98,6 +100,19 @@ TEST_F(CliTest, UsageAndBadOptions) {
     EXPECT_NE(run.err.find("unknown option '--frobnicate'"), std::string::npos);
     EXPECT_NE(run.err.find("Usage: linkmint-cli"), std::string::npos);
 
+    // A bad value is named as such, not taken for an unknown option.
+    for (const char* value : {"3", "0", "two"}) {
+        run = RunWith({"--threads", value, "x"});
+        EXPECT_EQ(run.status, 2);
+        EXPECT_NE(run.err.find(std::string("invalid value '") + value + "' for --threads"),
+                  std::string::npos)
+            << run.err;
+        EXPECT_EQ(run.err.find("unknown option"), std::string::npos);
+    }
+    run = RunWith({"x", "--threads"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("--threads needs a value"), std::string::npos);
+
     // After "--" everything is a path, even what looks like an option.
     const std::string odd = Write("--info", "abc");
     run = RunWith({"--strip-path", "--", "--info"});
@@ -105,6 +120,33 @@ TEST_F(CliTest, UsageAndBadOptions) {
     run = RunWith({"--strip-path", "--", odd});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "ed2k://|file|--info|3|A448017AAF21D8525FC10AE87AA6729D|/\n");
+}
+
+// A stream whose device is full: every write fails with ENOSPC.
+class FullDevice : public std::streambuf {
+protected:
+    int_type overflow(int_type) override {
+        errno = ENOSPC;
+        return traits_type::eof();
+    }
+    std::streamsize xsputn(const char*, std::streamsize) override {
+        errno = ENOSPC;
+        return 0;
+    }
+};
+
+TEST_F(CliTest, OutputThatCannotBeWrittenIsAnError) {
+    const std::string abc = Write("abc.txt", "abc");
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{abc, abc}, std::vector<std::string>{"--help"}}) {
+        FullDevice device;
+        std::ostream out(&device);
+        std::ostringstream err;
+        EXPECT_EQ(RunCli(args, out, err, false), 1);
+        // Reported once, with the system's reason, and the run stops there.
+        EXPECT_EQ(err.str(), "Error: Unable to write to standard output: " +
+                                 std::string(std::strerror(ENOSPC)) + ".\n");
+    }
 }
 
 TEST_F(CliTest, NamesThatAreNotUtf8SurviveUnchanged) {
