@@ -10,13 +10,15 @@
 
 namespace lm {
 
-InstanceLock::InstanceLock(const QString& path) {
+InstanceLock::InstanceLock(const QString& path, Wait wait) {
     fd_ = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     if (fd_ < 0) {
         return;
     }
-    while (::flock(fd_, LOCK_EX) != 0) {
+    const int operation = wait == Wait::Yes ? LOCK_EX : LOCK_EX | LOCK_NB;
+    while (::flock(fd_, operation) != 0) {
         if (errno != EINTR) {
+            heldElsewhere_ = errno == EWOULDBLOCK;
             ::close(fd_);
             fd_ = -1;
             return;

@@ -1,5 +1,6 @@
 #include "instance_names.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 
 #include <sys/stat.h>
@@ -9,21 +10,12 @@ namespace lm {
 
 namespace {
 
-QString Suffix() {
-    QString suffix = QString::number(::getuid());
-    const QString tag = qEnvironmentVariable("LINKMINT_INSTANCE");
-    if (!tag.isEmpty()) {
-        suffix += u'-' + tag;
-    }
-    return suffix;
-}
-
 // $XDG_RUNTIME_DIR belongs to the user alone. Without it, a folder of our
 // own in the temporary directory, readable by nobody else.
 QString RuntimeDir() {
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     if (!runtime.isEmpty() && QDir(runtime).exists()) {
-        return runtime;
+        return QDir(runtime).absolutePath();
     }
     const QString dir =
         QDir::tempPath() + QStringLiteral("/linkmint-") + QString::number(::getuid());
@@ -39,18 +31,41 @@ QString RuntimeDir() {
     return QDir::homePath();
 }
 
+QString InRuntimeDir(const char* suffix) {
+    return RuntimeDir() + QStringLiteral("/linkmint-") + InstanceNames::Key() +
+           QLatin1StringView(suffix);
+}
+
 }  // namespace
 
+QString InstanceNames::Key() {
+    // The shared-memory block lives outside the runtime folder, so the
+    // folder's path goes into its name.
+    const QByteArray folder = QFile::encodeName(RuntimeDir());
+    const QByteArray digest =
+        QCryptographicHash::hash(folder, QCryptographicHash::Sha256).toHex().left(12);
+    QString key = QString::number(::getuid()) + u'-' + QString::fromLatin1(digest);
+    const QString tag = qEnvironmentVariable("LINKMINT_INSTANCE");
+    if (!tag.isEmpty()) {
+        key += u'-' + tag;
+    }
+    return key;
+}
+
 QString InstanceNames::BlockName() {
-    return QStringLiteral("/eD2K_Memory_Map-") + Suffix();
+    return QStringLiteral("/eD2K_Memory_Map-") + Key();
 }
 
 QString InstanceNames::SocketPath() {
-    return RuntimeDir() + QStringLiteral("/linkmint-") + Suffix() + QStringLiteral(".sock");
+    return InRuntimeDir(".sock");
 }
 
 QString InstanceNames::LockPath() {
-    return RuntimeDir() + QStringLiteral("/linkmint-") + Suffix() + QStringLiteral(".lock");
+    return InRuntimeDir(".lock");
+}
+
+QString InstanceNames::AlivePath() {
+    return InRuntimeDir(".running");
 }
 
 }  // namespace lm

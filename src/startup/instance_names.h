@@ -16,18 +16,24 @@ inline constexpr std::uint32_t kTrayLeftButtonUp = 0x202;
 // WM_HANDOVER long parameter: the message's last path goes on in the next.
 inline constexpr std::uint32_t kHandoverContinues = 1;
 
-// The names that tie the instances of one user together. They all carry the
-// user id, so that two users on one machine each get their own instance.
-// $LINKMINT_INSTANCE, when set, is added to every name: a separate set of
-// instances (the tests use it so as not to meet a real running program).
+// The names that tie the instances of one session together. Every name is
+// made from one key: the user id, the runtime folder ($XDG_RUNTIME_DIR, or
+// a private folder under the temporary directory when that is not set) and
+// $LINKMINT_INSTANCE when set (the tests use it so as not to meet a real
+// running program). Two users, or two sessions of one user with runtime
+// folders of their own, each get instances of their own.
 struct InstanceNames {
+    // uid-XXXXXXXXXXXX[-tag], the X a digest of the runtime folder's path.
+    static QString Key();
     // The POSIX shared-memory name of the hand-over block.
     static QString BlockName();
-    // The running instance's local socket and the lock that serialises
-    // starts and hand-overs, in $XDG_RUNTIME_DIR (or a private folder under
-    // the temporary directory when that is not set).
+    // In the runtime folder: the running instance's local socket; the lock
+    // that serialises starts and hand-overs; and the lock the running
+    // instance holds for as long as it lives, by which a later start tells a
+    // live instance (however slow) from one that has gone.
     static QString SocketPath();
     static QString LockPath();
+    static QString AlivePath();
 };
 
 }  // namespace lm

@@ -34,22 +34,38 @@ bool SingleInstance::HandOver(HandoverBlock& block, const QString& socketPath,
 
 SingleInstance::Role SingleInstance::Start(const QStringList& arguments) {
     lock_ = std::make_unique<InstanceLock>(InstanceNames::LockPath());
-    const QString name = InstanceNames::BlockName();
-    {
+    alive_ = std::make_unique<InstanceLock>(InstanceNames::AlivePath(), InstanceLock::Wait::No);
+    if (alive_->Held()) {
+        // Nobody runs: whatever an instance that died left is in the way.
+        return StartFirst(true);
+    }
+    if (alive_->Unavailable()) {
+        // Without the lock file nothing tells whether the maker of a block
+        // lives, so a block found is used but never removed.
         HandoverBlock running;
-        if (running.Open(name)) {
-            if (HandOver(running, InstanceNames::SocketPath(), arguments)) {
-                return Role::HandedOver;
-            }
-            // Nobody answers: the block was left by an instance that died.
-            HandoverBlock::Remove(name);
+        if (running.Open(InstanceNames::BlockName()) &&
+            HandOver(running, InstanceNames::SocketPath(), arguments)) {
+            return Role::HandedOver;
         }
+        return StartFirst(false);
     }
-    if (!block_.Create(name)) {
-        // Something in the way that is not a live instance's block.
+    HandoverBlock running;
+    if (!running.Open(InstanceNames::BlockName())) {
+        // The running instance has no block (it could not make one), so it
+        // cannot receive: this start runs a window of its own.
+        return StartFirst(false);
+    }
+    return HandOver(running, InstanceNames::SocketPath(), arguments) ? Role::HandedOver
+                                                                     : Role::Unanswered;
+}
+
+SingleInstance::Role SingleInstance::StartFirst(bool removeLeftovers) {
+    const QString name = InstanceNames::BlockName();
+    if (removeLeftovers) {
         HandoverBlock::Remove(name);
-        block_.Create(name);
+        QFile::remove(InstanceNames::SocketPath());
     }
+    block_.Create(name);
     return Role::First;
 }
 

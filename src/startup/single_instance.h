@@ -11,21 +11,25 @@
 
 namespace lm {
 
-// Which of a user's starts runs the window. The first start makes the
+// Which of a session's starts runs the window. The first start makes the
 // hand-over block and serves; a later one brings the running window forward,
 // hands its paths over and ends.
 class SingleInstance {
 public:
-    enum class Role { First, HandedOver };
+    // Unanswered: an instance runs but did not take the paths (it is not
+    // listening, or it did not answer in time). Nothing of it is touched.
+    enum class Role { First, HandedOver, Unanswered };
 
     // Call before anything else of the program. Holds the start lock from
     // here until Publish, so that a start at the same moment waits for this
     // one to be ready to receive.
     //
-    // A block left behind by an instance that died (nobody answers on its
-    // socket) is removed and this start becomes the first instance. When no
-    // block can be made this start still becomes the first instance, then
-    // without receiving hand-overs.
+    // A running instance is known by the lock it holds for its whole life,
+    // never by how fast it answers: only when no process holds that lock are
+    // a block and a socket left behind removed (the instance that made them
+    // has gone), and this start becomes the first instance. When no block
+    // can be made this start still becomes the first instance, then without
+    // receiving hand-overs.
     Role Start(const QStringList& arguments);
 
     // The first instance's block; null when it could not be made.
@@ -43,7 +47,10 @@ public:
                          const QStringList& arguments);
 
 private:
+    Role StartFirst(bool removeLeftovers);
+
     std::unique_ptr<InstanceLock> lock_;
+    std::unique_ptr<InstanceLock> alive_;
     HandoverBlock block_;
 };
 
