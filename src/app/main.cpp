@@ -1,10 +1,11 @@
-// The linkmint program: the first start of a user runs the window, any
+// The linkmint program: the first start of a session runs the window, any
 // later one hands its paths to it and ends.
 
 #include <QApplication>
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <memory>
 
 #include <unistd.h>
@@ -18,18 +19,36 @@
 #include "single_instance.h"
 
 int main(int argc, char** argv) {
-    lm::SingleInstance instance;
-    // A later start needs no display: it only talks to the running one.
-    if (instance.Start(lm::ProgramArguments(argc, argv)) == lm::SingleInstance::Role::HandedOver) {
-        return 0;
-    }
-
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Linkmint"));
-    // What is left once Qt has taken its own options.
+    // Every argument after the program's name is a path or "/debug", so Qt
+    // gets none of them: a file named "-reverse" is a file. Qt's own options
+    // come from the environment (QT_QPA_PLATFORM, QT_SCALE_FACTOR, ...).
     const QStringList arguments = lm::ProgramArguments(argc, argv);
 
+    lm::SingleInstance instance;
+    // A later start needs no display: it only talks to the running one.
+    switch (instance.Start(arguments)) {
+        case lm::SingleInstance::Role::First:
+            break;
+        case lm::SingleInstance::Role::HandedOver:
+            return 0;
+        case lm::SingleInstance::Role::Unanswered:
+            std::fputs(
+                "linkmint: Linkmint is running but did not take the files; nothing was "
+                "handed over.\n",
+                stderr);
+            return 1;
+    }
+
+    int qtArgc = 1;
+    char* qtArgv[] = {argv[0], nullptr};
+    QApplication app(qtArgc, qtArgv);
+    QApplication::setApplicationName(QStringLiteral("Linkmint"));
+
     lm::TeD2KfrmMain window(arguments, lm::ProgramDirectory(), instance.Block());
+    // A window hidden in the notification area is not the "last window" Qt
+    // waits for, so the end of the close sequence ends the program.
+    QObject::connect(&window, &lm::TeD2KfrmMain::closeCompleted, &app, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
     std::unique_ptr<lm::HandoverServer> server;
     if (instance.Block() != nullptr) {
         server = std::make_unique<lm::HandoverServer>(

@@ -15,11 +15,11 @@ enum FileState : int { fsIdle = 0, fsQueued = 1, fsWorking = 2, fsHashed = 3 };
 
 // One listed file. Row i of the list shows entry i of the file table.
 struct TFileData {
-    QString Link;        // the ed2k link, empty until hashed
-    QString FileName;    // full path
+    QString Link;      // the ed2k link, empty until hashed
+    QString FileName;  // full path
     int State = fsIdle;
     int CRCStatus = crcNoHash;
-    QByteArray CRC32;    // hexadecimal texts, empty until hashed
+    QByteArray CRC32;  // hexadecimal texts, empty until hashed
     QByteArray MD5;
     QByteArray SHA1;
     bool Selected = false;

@@ -254,10 +254,11 @@ void HashingWorker::AddFiles(std::uint64_t identity) {
     }
     // The cursor is set only past the check, so a duplicate cannot leave it
     // busy after the real worker has restored it.
-    Post([](WorkerHost& host) {
+    // A pause asked for since StartHashing stays in force: the controls
+    // show the flag as it is when they are set.
+    Post([this](WorkerHost& host) {
         host.SetBusyCursor(true);
-        host.SetPauseControls(kPicturePause, QStringLiteral("Pause (F12)"),
-                              QStringLiteral("Pause"));
+        ShowPauseState(host);
         host.EnableRemoveAllAndSort();
     });
     Debug(QStringLiteral("Creating memory stream."));
@@ -358,15 +359,13 @@ void HashingWorker::AddFiles(std::uint64_t identity) {
         if (stored) {
             Debug(QStringLiteral("Locking DatLst canvas."));
             Debug(QStringLiteral("Getting eD2K text width."));
+            const int width = host_.LinkTextWidth(results.link) + 8;
             Debug(QStringLiteral("Unlocking DatLst canvas."));
             Debug(QStringLiteral("Checking DatLst scroll width."));
-            Post([this, link = results.link](WorkerHost& host) {
-                const int width = host.LinkTextWidth(link) + 8;
-                if (width > host.ScrollExtent()) {
-                    Debug(QStringLiteral("Fixing DatLst scroll width."));
-                    host.SetScrollExtent(width);
-                }
-            });
+            if (host_.RaiseScrollExtent(width)) {
+                Debug(QStringLiteral("Fixing DatLst scroll width."));
+                Post([](WorkerHost& host) { host.ApplyScrollExtent(); });
+            }
             Debug(QStringLiteral("Adding remaining hashes to lists."));
         }
 
@@ -453,12 +452,21 @@ void HashingWorker::OnThreadEnded(std::uint64_t identity, bool died, const QStri
     table_.PauseUnfinished();
     Paused = true;
     WorkerActive = false;
-    host_.SetPauseControls(kPictureResume, QStringLiteral("Resume (F12)"),
-                           QStringLiteral("Resume"));
+    ShowPauseState(host_);
     host_.SetBusyCursor(false);
     host_.SetStatusText(1, RemainingText("Paused", table_.FilesRemaining()));
     QMetaObject::invokeMethod(this, "ShowThreadDiedBox", Qt::QueuedConnection);
     emit threadEnded();
+}
+
+void HashingWorker::ShowPauseState(WorkerHost& host) const {
+    if (Paused) {
+        host.SetPauseControls(kPictureResume, QStringLiteral("Resume (F12)"),
+                              QStringLiteral("Resume"));
+    } else {
+        host.SetPauseControls(kPicturePause, QStringLiteral("Pause (F12)"),
+                              QStringLiteral("Pause"));
+    }
 }
 
 void HashingWorker::ShowThreadDiedBox() {

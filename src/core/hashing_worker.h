@@ -69,6 +69,9 @@ public:
     void PauseAndWait(const std::function<void()>& processEvents);
     // Gives a running worker a new priority at once.
     void SetWorkerPriority(ThreadPriority priority);
+    // The Pause button and menu item as the flag stands: "Pause" while it is
+    // clear, "Resume" while it is set.
+    void ShowPauseState(WorkerHost& host) const;
 
     void ArmEvent(int code);
     // Drops a pending deferred event (the close sequence).

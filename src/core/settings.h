@@ -26,7 +26,7 @@ struct SettingsValues {
     // [Display]
     int mainWinTop = 109;
     int mainWinLeft = 211;
-    int mainWinWidth = 0;   // 0: keep the window's designed size
+    int mainWinWidth = 0;  // 0: keep the window's designed size
     int mainWinHeight = 0;
 
     // [Options]
@@ -38,12 +38,12 @@ struct SettingsValues {
     bool dirDragDropAll = false;
     bool presortFiles = false;
     bool preselectFiles = false;
-    int notifySound = 0;          // 0..6 system sounds, 7 the custom file
-    QString customSoundPath;      // the custom file, when there is one
+    int notifySound = 0;      // 0..6 system sounds, 7 the custom file
+    QString customSoundPath;  // the custom file, when there is one
     QString defaultDirectory;
     bool recurseDirectories = false;
     bool autoCountDirectories = false;
-    int defaultType = 1;          // 1-based row of fileTypes
+    int defaultType = 1;  // 1-based row of fileTypes
     ThreadPriority threadPriority = ThreadPriority::Lower;
     OnCompletion onCompletion = OnCompletion::GoIdle;
     bool keepFilesOnExit = false;

@@ -7,8 +7,9 @@ namespace lm {
 class RowSink;
 
 // Everything the hashing worker shows or sets off in the window. The worker
-// never calls these itself: each call is handed to the GUI thread and made
-// there, in the order the worker asked for them. The main window implements
+// never calls these itself (but for the two marked otherwise): each call is
+// handed to the GUI thread and made there, in the order the worker asked
+// for them. The main window implements
 // the interface; tests implement it with a recorder.
 class WorkerHost {
 public:
@@ -35,10 +36,15 @@ public:
 
     // The list rows the file table is mirrored into.
     virtual RowSink& Rows() = 0;
-    // Width in pixels of a link in the list's font.
+    // Width in pixels of a link in the list's font. Called on the worker's
+    // own thread, when it stores a file's link: must be safe there.
     virtual int LinkTextWidth(const QString& link) = 0;
-    virtual int ScrollExtent() = 0;
-    virtual void SetScrollExtent(int width) = 0;
+    // Raises the list's horizontal extent to `width` when it is narrower
+    // and says whether it did. Called on the worker's thread: the extent
+    // changes at once, so the next file compares with it; the list is laid
+    // out anew by ApplyScrollExtent on the GUI thread.
+    virtual bool RaiseScrollExtent(int width) = 0;
+    virtual void ApplyScrollExtent() = 0;
 
     // The completion actions.
     virtual void CopyAllLinks() = 0;

@@ -1,5 +1,6 @@
 #include "dat_lst.h"
 
+#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QScrollBar>
 
@@ -18,6 +19,7 @@ TDatLst::TDatLst(QWidget* parent) : QListWidget(parent) {
     setTextElideMode(Qt::ElideNone);
     setMouseTracking(true);
     setItemDelegate(new TDatLstDelegate(this));
+    measuringFont_ = font();
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         if (programmatic_ == 0) {
             emit selectionClicked();
@@ -26,15 +28,42 @@ TDatLst::TDatLst(QWidget* parent) : QListWidget(parent) {
 }
 
 void TDatLst::SetHorizontalExtent(int width) {
-    if (width == extent_) {
-        return;
-    }
     extent_ = width;
-    doItemsLayout();
+    ApplyHorizontalExtent();
+}
+
+bool TDatLst::RaiseHorizontalExtent(int width) {
+    int current = extent_.load();
+    while (width > current) {
+        if (extent_.compare_exchange_weak(current, width)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void TDatLst::ApplyHorizontalExtent() {
+    if (laidOutExtent_ != extent_.load()) {
+        laidOutExtent_ = extent_.load();
+        doItemsLayout();
+    }
 }
 
 int TDatLst::TextWidth(const QString& text) const {
-    return fontMetrics().horizontalAdvance(FromAnsi(ToAnsi(text)));
+    QFont font;
+    {
+        std::lock_guard lock(fontMutex_);
+        font = measuringFont_;
+    }
+    return QFontMetrics(font).horizontalAdvance(FromAnsi(ToAnsi(text)));
+}
+
+void TDatLst::changeEvent(QEvent* event) {
+    QListWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        std::lock_guard lock(fontMutex_);
+        measuringFont_ = font();
+    }
 }
 
 int TDatLst::WidestRowExtent() const {

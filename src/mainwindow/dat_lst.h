@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QFont>
 #include <QListWidget>
 
+#include <atomic>
 #include <functional>
+#include <mutex>
 
 #include "row_sink.h"
 
@@ -28,10 +31,16 @@ public:
     void SetPaintingStopped(bool stopped) { paintingStopped_ = stopped; }
     bool PaintingStopped() const { return paintingStopped_; }
 
-    // The horizontal extent: how wide the rows are for scrolling.
-    int HorizontalExtent() const { return extent_; }
+    // The horizontal extent: how wide the rows are for scrolling. Read and
+    // raised from any thread; set and applied on the GUI thread.
+    int HorizontalExtent() const { return extent_.load(); }
     void SetHorizontalExtent(int width);
-    // Width of a text in the list's font, measured on its ANSI form.
+    // Raises the extent to `width` when it is narrower; true when it did.
+    // The rows are laid out anew by ApplyHorizontalExtent.
+    bool RaiseHorizontalExtent(int width);
+    void ApplyHorizontalExtent();
+    // Width of a text in the list's font, measured on its ANSI form. Safe
+    // from any thread.
     int TextWidth(const QString& text) const;
     // The greatest row text width plus 8, or 0 without rows.
     int WidestRowExtent() const;
@@ -63,11 +72,16 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     std::function<int(int)> lamp_;
     bool paintingStopped_ = false;
-    int extent_ = 0;
+    std::atomic<int> extent_{0};
+    int laidOutExtent_ = 0;
+    // A copy of the list's font for measuring off the GUI thread.
+    mutable std::mutex fontMutex_;
+    QFont measuringFont_;
     int programmatic_ = 0;  // >0 while the program changes rows or selection
 };
 

@@ -157,6 +157,9 @@ void TeD2KfrmMain::closeEvent(QCloseEvent* event) {
             }
         }
         debugLog_.WriteDebugLog(QStringLiteral("Close complete."));
+        event->accept();
+        emit closeCompleted();
+        return;
     }
     event->accept();
 }
@@ -222,6 +225,10 @@ void TeD2KfrmMain::SetPauseEnabled(bool enabled) {
 }
 
 void TeD2KfrmMain::EnableRemoveAllAndSort() {
+    // An empty list offers nothing to remove or sort, whoever asks.
+    if (DatLst->RowCount() == 0) {
+        return;
+    }
     SetCommandEnabled(rmvAll_, true);
     SetCommandEnabled(sortList_, true);
 }
@@ -242,12 +249,12 @@ int TeD2KfrmMain::LinkTextWidth(const QString& link) {
     return DatLst->TextWidth(link);
 }
 
-int TeD2KfrmMain::ScrollExtent() {
-    return DatLst->HorizontalExtent();
+bool TeD2KfrmMain::RaiseScrollExtent(int width) {
+    return DatLst->RaiseHorizontalExtent(width);
 }
 
-void TeD2KfrmMain::SetScrollExtent(int width) {
-    DatLst->SetHorizontalExtent(width);
+void TeD2KfrmMain::ApplyScrollExtent() {
+    DatLst->ApplyHorizontalExtent();
 }
 
 void TeD2KfrmMain::CopyAllLinks() {

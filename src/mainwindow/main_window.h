@@ -90,7 +90,9 @@ public:
     bool DebugLogging() const { return debugLog_.Enabled(); }
 
     // A message of a later start (its WM_TRAYCALLBACK or WM_HANDOVER),
-    // handled on the GUI thread before the sender is answered.
+    // handled on the GUI thread before the sender is answered. Never waits:
+    // handed-over paths are taken from the block at once and added by a
+    // queued call.
     void HandoverMessage(std::uint32_t message, std::uint32_t wParam, std::uint32_t lParam);
 
     // Rebuilds the info pane and applies the enable rules of the commands.
@@ -113,8 +115,8 @@ public:
     void SetBusyCursor(bool busy) override;
     RowSink& Rows() override;
     int LinkTextWidth(const QString& link) override;
-    int ScrollExtent() override;
-    void SetScrollExtent(int width) override;
+    bool RaiseScrollExtent(int width) override;
+    void ApplyScrollExtent() override;
     void CopyAllLinks() override;
     void CopySelectedLinks() override;
     void PlayNotifySound() override;
@@ -143,6 +145,11 @@ public:
     TfrmPrefs* prefsDialog() const { return frmPrefs; }
     TfrmSelDir* selDirDialog() const { return frmSelDir; }
     TfrmAbout* aboutDialog() const { return frmAbout; }
+
+signals:
+    // The close sequence has run to its end ("Close complete."); the program
+    // ends here even while the window is hidden in the notification area.
+    void closeCompleted();
 
 public slots:
     void mnuAddFilesClick();
@@ -207,7 +214,8 @@ private:
     void FirstActivation();
     void AddPath(const QString& path, bool reportMissing);
     void AddDirectory(const QString& dir);
-    void HandoverReceived(int count, bool continues);
+    void AddHandedOver(const QStringList& paths, bool continues);
+    void ApplyStoredGeometry();
     void BringForward();
     void ShowMessage(const QString& text);
 
@@ -254,6 +262,9 @@ private:
         sortList_, prefs_, pause_, about_;
 
     int startupPhase_ = 2;
+    // Until the settings have been read, nothing may write them: a close
+    // before (a signal during start-up) would replace them with defaults.
+    bool settingsLoaded_ = false;
     bool closing_ = false;
     bool minimized_ = false;
     QString applicationTitle_;

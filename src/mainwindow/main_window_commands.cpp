@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHelpEvent>
@@ -353,15 +354,14 @@ void TeD2KfrmMain::SetClipboardText(const QString& text) {
 void TeD2KfrmMain::mnuPauseClick() {
     if (!worker_->Paused) {
         worker_->Paused = true;
-        SetPauseControls(TImageList1::Resume, QStringLiteral("Resume (F12)"),
-                         QStringLiteral("Resume"));
+        worker_->ShowPauseState(*this);
         return;
     }
     // A worker still finishing its last chunk would, on seeing the flag,
     // set back to idle what is queued here; let it end first.
     WaitForWorker();
     worker_->Paused = false;
-    SetPauseControls(TImageList1::Pause, QStringLiteral("Pause (F12)"), QStringLiteral("Pause"));
+    worker_->ShowPauseState(*this);
     table_.QueueUnfinished();
     worker_->StartHashing();
 }
@@ -395,8 +395,11 @@ void TeD2KfrmMain::mnuRmvSelClick() {
     UpdateInfoWin();
     if (currentRemoved) {
         // The worker gives up the removed file after its current chunk;
-        // then everything not hashed yet is queued again.
-        WaitForWorker();
+        // then everything not hashed yet is queued again. The flag is set
+        // even when the worker has already run out of files meanwhile, so
+        // that the Pause command below resumes rather than pauses.
+        worker_->PauseAndWait(
+            [] { QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents); });
         mnuPauseClick();
     }
 }

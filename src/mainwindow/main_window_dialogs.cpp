@@ -109,6 +109,9 @@ void TeD2KfrmMain::StoreGeometry() {
 }
 
 void TeD2KfrmMain::SaveIniFile() {
+    if (!settingsLoaded_) {
+        return;  // what stands in the file has not been read yet
+    }
     // Failures of the settings file are silent.
     StoreGeometry();
     lm::SaveIniFile(settings_.Snapshot(), table_.Entries(), programDir_);

@@ -36,6 +36,12 @@ void TeD2KfrmMain::FirstActivation() {
     }
     startupPhase_ = 1;
     QCoreApplication::processEvents();
+    // A close that came in meanwhile (a signal, a close box) ends the start:
+    // nothing more is loaded, added or started.
+    if (closing_) {
+        startupPhase_ = 0;
+        return;
+    }
 
     IniLoadContext context;
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -43,19 +49,18 @@ void TeD2KfrmMain::FirstActivation() {
     }
     context.isContextMenuRegistered = [this] { return frmPrefs->IsContextMenuRegistered(); };
     const QList<TFileData> kept = LoadIniFile(settings_, programDir_, context);
+    settingsLoaded_ = true;
     for (const TFileData& entry : kept) {
         table_.Restore(entry);
     }
-    const SettingsValues values = settings_.Snapshot();
-    if (values.mainWinWidth > 0 && values.mainWinHeight > 0) {
-        setGeometry(values.mainWinLeft, values.mainWinTop, values.mainWinWidth,
-                    values.mainWinHeight);
-    } else {
-        move(values.mainWinLeft, values.mainWinTop);
-    }
+    ApplyStoredGeometry();
 
     for (const QString& argument : std::as_const(arguments_)) {
         QCoreApplication::processEvents();
+        if (closing_) {
+            startupPhase_ = 0;
+            return;
+        }
         const QFileInfo info(argument);
         if (info.isFile()) {
             table_.AddEntry(argument);
@@ -66,6 +71,10 @@ void TeD2KfrmMain::FirstActivation() {
         } else {
             ShowMessage(QStringLiteral("Error: Could not find file \"%1\"").arg(argument));
         }
+    }
+    if (closing_) {
+        startupPhase_ = 0;
+        return;
     }
     setAcceptDrops(true);
 
@@ -89,6 +98,20 @@ void TeD2KfrmMain::FirstActivation() {
         }
     }
     startupPhase_ = 0;
+}
+
+void TeD2KfrmMain::ApplyStoredGeometry() {
+    // Each key on its own: a missing one keeps the designed value.
+    const SettingsValues values = settings_.Snapshot();
+    QRect frame = geometry();
+    frame.moveTo(values.mainWinLeft, values.mainWinTop);
+    if (values.mainWinWidth > 0) {
+        frame.setWidth(values.mainWinWidth);
+    }
+    if (values.mainWinHeight > 0) {
+        frame.setHeight(values.mainWinHeight);
+    }
+    setGeometry(frame);
 }
 
 void TeD2KfrmMain::AddDirectory(const QString& dir) {
@@ -118,8 +141,10 @@ void TeD2KfrmMain::BringForward() {
         tray_->RemoveIcon();
     }
     if (isMinimized()) {
-        showNormal();
-    } else if (!isVisible()) {
+        // Back to what it was before: a maximized window comes back maximized.
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+    }
+    if (!isVisible()) {
         show();
     }
     raise();
@@ -133,17 +158,24 @@ void TeD2KfrmMain::HandoverMessage(std::uint32_t message, std::uint32_t wParam,
     }
     if (message == WM_TRAYCALLBACK && wParam == kTrayIconId && lParam == kTrayLeftButtonUp) {
         BringForward();
-    } else if (message == WM_HANDOVER) {
-        HandoverReceived(static_cast<int>(wParam & 0xFFFF), (lParam & kHandoverContinues) != 0);
+    } else if (message == WM_HANDOVER && block_ != nullptr) {
+        // The sender writes its next text once this message is answered, so
+        // the paths are taken now; adding them (which may show a box) waits
+        // for a queued call, after the answer has gone out.
+        const bool continues = (lParam & kHandoverContinues) != 0;
+        QStringList paths =
+            handoverPieces_.Take(block_->ReadPaths(static_cast<int>(wParam & 0xFFFF)), continues);
+        QMetaObject::invokeMethod(
+            this, [this, paths = std::move(paths), continues] { AddHandedOver(paths, continues); },
+            Qt::QueuedConnection);
     }
 }
 
-void TeD2KfrmMain::HandoverReceived(int count, bool continues) {
-    if (block_ == nullptr) {
+void TeD2KfrmMain::AddHandedOver(const QStringList& paths, bool continues) {
+    if (closing_) {
         return;
     }
-    const QStringList paths = handoverPieces_.Take(block_->ReadPaths(count), continues);
-    for (const QString& path : std::as_const(paths)) {
+    for (const QString& path : paths) {
         const QFileInfo info(path);
         if (info.isFile()) {
             table_.AddEntry(path);
@@ -151,7 +183,7 @@ void TeD2KfrmMain::HandoverReceived(int count, bool continues) {
             AddDirectory(path);
         }
     }
-    if (continues) {
+    if (continues || closing_) {
         return;
     }
     if (table_.FileCount() >= 1) {

@@ -14,6 +14,12 @@ namespace lm {
 // The running instance's end of the channel: a local socket on which second
 // starts send their messages. Each message is handed to `handler` on the GUI
 // thread and acknowledged once the handler has returned.
+//
+// The handler runs inside the socket's read notification: it must take what
+// it needs (the block's text) and return, and leave anything that may wait
+// for the user or run an event loop of its own (a message box, a long
+// listing) to a queued call. A sender that goes away meanwhile would
+// otherwise have its socket deleted under the notification.
 class HandoverServer : public QObject {
     Q_OBJECT
 

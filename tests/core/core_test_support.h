@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
 #include <condition_variable>
 #include <cstdint>
 #include <functional>
@@ -56,7 +57,7 @@ class RecordingHost : public WorkerHost {
 public:
     QStringList calls, events;
     RecordingRows rows;
-    int extent = 0;
+    std::atomic<int> extent{0};
     bool startup = false;
 
     void SetStatusText(int panel, const QString& t) override {
@@ -75,12 +76,18 @@ public:
         Add("rows");
         return rows;
     }
+    // The two the worker calls on its own thread.
     int LinkTextWidth(const QString& link) override { return static_cast<int>(link.size()) * 6; }
-    int ScrollExtent() override { return extent; }
-    void SetScrollExtent(int width) override {
-        extent = width;
-        Add(QString("scroll:%1").arg(width));
+    bool RaiseScrollExtent(int width) override {
+        int current = extent.load();
+        while (width > current) {
+            if (extent.compare_exchange_weak(current, width)) {
+                return true;
+            }
+        }
+        return false;
     }
+    void ApplyScrollExtent() override { Add(QString("scroll:%1").arg(extent.load())); }
     void CopyAllLinks() override { Add("copyAll"); }
     void CopySelectedLinks() override { Add("copySelected"); }
     void PlayNotifySound() override { Add("sound"); }
