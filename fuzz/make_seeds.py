@@ -120,6 +120,33 @@ def hash_variants():
         write("fuzz_hash_variants", "case%d" % k, body + bytes([k]))
 
 
+def list_reader():
+    abc = "A448017AAF21D8525FC10AE87AA6729D"
+    write("fuzz_list_reader", "links.ed2k", (
+        "ed2k://|file|abc.txt|3|" + abc + "|h=VGMT4NSHA2AWVOR6EVYXQUGCNSONBWE5|/\r\n"
+        "ed2k://|file|/a/b|c.bin|19456000|187E981FE4C13D4767043AB5DECD67CE|"
+        "p=CC25AD5FFC0D06B688A11A028497DC18:2721753A11ABF0A4B95E911AD429BA82:"
+        "31D6CFE0D16AE931B73C59D7E0C089C0|/\r\n"
+        "ed2k://|file|a%20b%20%c3%a9.txt|3|" + abc.lower() + "|/\r\n").encode("cp1252"))
+    write("fuzz_list_reader", "info-utf16.txt", b"\xff\xfe" + utf16(
+        "ed2k://|file|caf\u00e9 \u4e2d.avi|3|" + abc + "|/\r\n"
+        "CRC32: 352441C2\r\nMD5: 900150983CD24FB0D6963F7D28E17F72\r\n"
+        "SHA1: A9993E364706816ABA3E25717850C26C9CD0D89D\r\n"
+        "AICH: VGMT4NSHA2AWVOR6EVYXQUGCNSONBWE5\r\n\r\n"))
+    write("fuzz_list_reader", "list.sfv",
+          b"; comment\r\nabc.txt 352441C2\r\nname with spaces.avi\t0123ABCD\r\ncaf\xe9.txt 352441C2\r\n")
+    write("fuzz_list_reader", "sums", (
+        "900150983cd24fb0d6963f7d28e17f72  abc.txt\n"
+        "a9993e364706816aba3e25717850c26c9cd0d89d *abc.txt\n"
+        "\\900150983cd24fb0d6963f7d28e17f72  back\\\\slash\\nnewline\n").encode())
+    write("fuzz_list_reader", "bsd", (
+        "MD5 (abc.txt) = 900150983cd24fb0d6963f7d28e17f72\n"
+        "SHA1(abc.txt)= a9993e364706816aba3e25717850c26c9cd0d89d\n"
+        "ED2K  (abc.txt) = a448017aaf21d8525fc10ae87aa6729d\n"
+        "AICH  (abc.txt) = vgmt4nsha2awvor6evyxqugcnsonbwe5\n"
+        "CRC32 (abc.txt) = 352441c2\n").encode())
+
+
 if __name__ == "__main__":
     line_reader()
     ini_file()
@@ -127,3 +154,4 @@ if __name__ == "__main__":
     command_line()
     handover()
     hash_variants()
+    list_reader()

@@ -5,10 +5,13 @@
 #include <cmath>
 #include <cstring>
 
+#include "base32.h"
+#include "check_runner.h"
 #include "cli_options.h"
 #include "ed2k_link.h"
 #include "file_hash_pass.h"
 #include "hash_text.h"
+#include "magnet_link.h"
 #include "name_encoding.h"
 
 namespace lm::cli {
@@ -36,6 +39,9 @@ void PrintEntries(const std::vector<Entry>& entries, const CliOptions& options, 
             << "CRC32: " << CrcText(e.digests->crc32, lower) << '\n'
             << "MD5: " << HexText(e.digests->md5, lower) << '\n'
             << "SHA1: " << HexText(e.digests->sha1, lower) << '\n';
+        if (options.link.aichHash && e.digests->aich) {
+            out << "AICH: " << Base32Text(*e.digests->aich, lower) << '\n';
+        }
     }
 }
 
@@ -82,6 +88,88 @@ bool Delivered(std::ostream& out, std::ostream& err) {
     return false;
 }
 
+std::string Describe(const EntryResult& r) {
+    switch (r.verdict) {
+        case Verdict::Ok:
+            return "OK  " + r.name;
+        case Verdict::Missing:
+            return "MISSING  " + r.name;
+        case Verdict::NotChecked:
+            return "NOT CHECKED  " + r.name;
+        case Verdict::Failed:
+            break;
+    }
+    if (r.differs.empty()) {
+        return "FAILED  " + r.name + " (" + r.error + ")";
+    }
+    std::string what;
+    for (const std::string& d : r.differs) {
+        what += (what.empty() ? "" : ", ") + d;
+    }
+    return "FAILED  " + r.name + " (" + what + (r.differs.size() == 1 ? " differs)" : " differ)");
+}
+
+std::string Count(std::size_t n, const char* one, const char* many) {
+    return std::to_string(n) + ' ' + (n == 1 ? one : many);
+}
+
+// --check: every list is read and parsed first, then every file they name
+// is hashed once. Status 2 when a list cannot be read or holds nothing to
+// check, else 1 when any entry failed or is missing.
+int RunCheck(const CliOptions& options, std::ostream& out, std::ostream& err, bool showProgress) {
+    int status = 0;
+    CheckRunner runner;
+    for (const std::string& listPath : options.paths) {
+        std::string bytes, error;
+        if (!ReadListFile(listPath, bytes, error)) {
+            err << "Error: Unable to read list \"" << listPath << "\": " << error << ".\n";
+            status = 2;
+            continue;
+        }
+        const ParsedList list = ParseList(bytes, &Utf16ToBytes);
+        for (std::size_t line : list.unreadLines) {
+            err << "Warning: " << listPath << ", line " << line
+                << ": not a line of a known list format.\n";
+        }
+        if (list.entries.empty()) {
+            err << "Error: The list \"" << listPath << "\" holds nothing to check.\n";
+            status = 2;
+            continue;
+        }
+        runner.AddList(list, std::filesystem::path(listPath).parent_path());
+    }
+
+    ChunkBuffer buffer(options.threads);
+    ProgressLine progress(err, showProgress);
+    const std::vector<EntryResult>& results = runner.Results();
+    CheckControl control;
+    control.progress = [&](const CheckProgress& p) {
+        progress.Show(p.path.filename().string(), p.chunk, p.chunks);
+    };
+    runner.Run(buffer, control);
+    progress.Clear();
+
+    std::size_t ok = 0, failed = 0, missing = 0;
+    errno = 0;
+    for (const EntryResult& r : results) {
+        out << Describe(r) << '\n';
+        ok += r.verdict == Verdict::Ok;
+        failed += r.verdict == Verdict::Failed;
+        missing += r.verdict == Verdict::Missing;
+    }
+    if (!results.empty()) {
+        out << Count(results.size(), "entry", "entries") << ": " << ok << " OK, " << failed
+            << " FAILED, " << missing << " MISSING\n";
+    }
+    if (!Delivered(out, err)) {
+        return 1;
+    }
+    if (status == 0 && ok != results.size()) {
+        status = 1;
+    }
+    return status;
+}
+
 }  // namespace
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
@@ -98,10 +186,18 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             err << "linkmint-cli: " << bad << "\n" << kUsage;
             return 2;
     }
+    if (options.check && options.paths.empty() && !options.help) {
+        err << "linkmint-cli: --check needs at least one list\n" << kUsage;
+        return 2;
+    }
     if (options.help || options.paths.empty()) {
         errno = 0;
         out << kUsage;
         return Delivered(out, err) ? 0 : 1;
+    }
+
+    if (options.check) {
+        return RunCheck(options, out, err, showProgress);
     }
 
     int status = 0;
@@ -117,7 +213,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         FileDigests digests;
         PassOutcome outcome;
         try {
-            outcome = HashFile(path, buffer, hooks, digests);
+            outcome = HashFile(path, buffer, hooks, digests, PassOptions{options.link.aichHash});
         } catch (const ReadError& e) {
             progress.Clear();
             err << "Error: Unable to read file \"" << path << "\": " << e.what() << ".\n";
@@ -133,12 +229,14 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
 
         const std::u16string name = BytesToUtf16(path);
         std::vector<Entry> entries;
-        entries.push_back(
-            {Utf16ToBytes(Ed2kLink(name, digests.size, digests.ed2k, options.link)), &digests});
-        if (digests.hasSecondEd2k) {
-            entries.push_back(
-                {Utf16ToBytes(Ed2kLink(name, digests.size, digests.ed2kSecond, options.link)),
-                 &digests});
+        for (Ed2kVariant variant : {Ed2kVariant::First, Ed2kVariant::Second}) {
+            if (variant == Ed2kVariant::Second && !digests.hasSecondEd2k) {
+                break;
+            }
+            entries.push_back({options.magnet
+                                   ? MagnetLink(path, digests, variant, options.link)
+                                   : Utf16ToBytes(Ed2kLink(name, digests, variant, options.link)),
+                               &digests});
         }
         errno = 0;
         PrintEntries(entries, options, out, firstBlock);

@@ -3,14 +3,20 @@
 namespace lm::cli {
 
 const char* const kUsage =
-    "Usage: linkmint-cli [--strip-path] [--lowercase] [--no-trailing-slash] [--info] [--threads N] "
-    "[--] PATH...\n"
-    "Prints the ed2k link of every file, in the order given.\n"
+    "Usage: linkmint-cli [--strip-path] [--lowercase] [--no-trailing-slash] [--info] [--aich]\n"
+    "                    [--hashset] [--magnet] [--threads N] [--] PATH...\n"
+    "       linkmint-cli --check [--threads N] [--] LIST...\n"
+    "Prints the ed2k link of every file, in the order given, or checks files against lists.\n"
     "\n"
     "  --strip-path         put only the file name in the link, not its directories\n"
     "  --lowercase          write hashes with a-f instead of A-F\n"
     "  --no-trailing-slash  end links with \"|\" instead of \"|/\"\n"
     "  --info               print the link, CRC32, MD5 and SHA1 of every file\n"
+    "  --aich               add the AICH hash: \"h=\" in links, an \"AICH: \" line with --info\n"
+    "  --hashset            add the part hashes (\"p=\") to links whose hash is made of several\n"
+    "  --magnet             print magnet links instead of ed2k links\n"
+    "  --check              check the files named in ed2k link files, .sfv files, md5sum\n"
+    "                       and sha1sum files (also BSD style) against them\n"
     "  --threads N          hash on N threads: 1, or 2 (the default on two or more cores)\n"
     "  -h, --help           show this text\n";
 
@@ -31,6 +37,14 @@ ParseResult ParseCliOptions(const std::vector<std::string>& args, CliOptions& op
             options.link.trailingSlash = false;
         } else if (arg == "--info") {
             options.info = true;
+        } else if (arg == "--aich") {
+            options.link.aichHash = true;
+        } else if (arg == "--hashset") {
+            options.link.partHashes = true;
+        } else if (arg == "--magnet") {
+            options.magnet = true;
+        } else if (arg == "--check") {
+            options.check = true;
         } else if (arg == "--threads") {
             if (i + 1 >= args.size()) {
                 bad = "--threads needs a value: 1 or 2";

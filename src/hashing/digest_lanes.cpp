@@ -57,6 +57,11 @@ void Ed2kSha1Lane::Finish(FileDigests& out) {
         md4_.Final(out.ed2kSecond.data());
     }
 
+    out.chunkDigests.resize(chunks);
+    for (std::size_t i = 0; i < chunks; ++i) {
+        std::copy_n(reinterpret_cast<const std::uint8_t*>(chunkDigests_.data()) + 16 * i, 16,
+                    out.chunkDigests[i].begin());
+    }
     sha1_.Final(out.sha1.data());
 }
 

@@ -33,7 +33,8 @@ class Ed2kSha1Lane {
 public:
     void Begin();
     void FeedChunk(std::span<const std::uint8_t> chunk);
-    // Sets ed2k, the second ed2k hash where the size calls for one, and sha1.
+    // Sets ed2k, the second ed2k hash where the size calls for one, the chunk
+    // digests and sha1.
     void Finish(FileDigests& out);
 
 private:

@@ -2,6 +2,8 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <vector>
 
 namespace lm {
 
@@ -23,7 +25,9 @@ constexpr std::uint32_t ChunkCountFor(std::uint64_t size) {
 
 // Sizes that are exact multiples of the chunk size, 0 included, get a second
 // ed2k hash: the one computed as if one more, empty chunk followed.
-constexpr bool HasSecondEd2kHash(std::uint64_t size) { return size % kChunkSize == 0; }
+constexpr bool HasSecondEd2kHash(std::uint64_t size) {
+    return size % kChunkSize == 0;
+}
 
 // Everything one pass over a file yields.
 struct FileDigests {
@@ -34,6 +38,10 @@ struct FileDigests {
     std::uint32_t crc32 = 0;
     Digest16 md5{};
     Digest20 sha1{};
+    // The MD4 digest of every chunk, in file order: the part hashes.
+    std::vector<Digest16> chunkDigests;
+    // The root of the AICH tree, when the pass was asked for it.
+    std::optional<Digest20> aich;
 };
 
 }  // namespace lm

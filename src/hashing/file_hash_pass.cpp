@@ -68,7 +68,7 @@ LaneThread& ChunkBuffer::Lane() {
     return *lane_;
 }
 
-bool FileHashPass::Open(const std::filesystem::path& path) {
+bool FileHashPass::Open(const std::filesystem::path& path, const PassOptions& options) {
     Close();
     // O_NONBLOCK keeps a FIFO from blocking the open; such files are refused
     // below anyway, and regular files ignore the flag.
@@ -90,6 +90,10 @@ bool FileHashPass::Open(const std::filesystem::path& path) {
     chunksDone_ = 0;
     md5Crc_.Begin();
     ed2kSha1_.Begin();
+    aich_ = options.aich;
+    if (aich_) {
+        aichTree_.Begin(size_);
+    }
     readAhead_ = buffer_.Parallel() && size_ >= kParallelMin;
     if (readAhead_) {
         StartReading(0);
@@ -125,20 +129,39 @@ void FileHashPass::HashNextChunk() {
 }
 
 void FileHashPass::FeedLanes(std::span<const std::uint8_t> chunk) {
+    if (aich_) {
+        aichLeaves_.Begin(chunk);
+    }
     if (!buffer_.Parallel() || chunk.size() < kParallelMin) {
         ed2kSha1_.FeedChunk(chunk);
         md5Crc_.FeedChunk(chunk);
-        return;
+        if (aich_) {
+            aichLeaves_.HashSome(leafSha_[0]);
+        }
+    } else {
+        // Each lane does its own digests, then helps with the AICH leaves
+        // that are still unclaimed.
+        LaneThread& lane = buffer_.Lane();
+        lane.Post([this, chunk] {
+            ed2kSha1_.FeedChunk(chunk);
+            if (aich_) {
+                aichLeaves_.HashSome(leafSha_[1]);
+            }
+        });
+        try {
+            md5Crc_.FeedChunk(chunk);
+            if (aich_) {
+                aichLeaves_.HashSome(leafSha_[0]);
+            }
+        } catch (...) {
+            lane.Drain();
+            throw;
+        }
+        lane.Wait();
     }
-    LaneThread& lane = buffer_.Lane();
-    lane.Post([this, chunk] { ed2kSha1_.FeedChunk(chunk); });
-    try {
-        md5Crc_.FeedChunk(chunk);
-    } catch (...) {
-        lane.Drain();
-        throw;
+    if (aich_) {
+        aichTree_.AddPart(aichLeaves_.Leaves());
     }
-    lane.Wait();
 }
 
 void FileHashPass::ReadExactly(std::uint8_t* into, std::size_t bytes) {
@@ -176,13 +199,16 @@ FileDigests FileHashPass::Finish() {
     out.size = size_;
     ed2kSha1_.Finish(out);
     md5Crc_.Finish(out);
+    if (aich_) {
+        out.aich = aichTree_.Root();
+    }
     return out;
 }
 
 PassOutcome HashFile(const std::filesystem::path& path, ChunkBuffer& buffer, const PassHooks& hooks,
-                     FileDigests& out) {
+                     FileDigests& out, const PassOptions& options) {
     FileHashPass pass(buffer);
-    if (!pass.Open(path)) {
+    if (!pass.Open(path, options)) {
         return PassOutcome::OpenFailed;
     }
     auto paused = [&hooks] { return hooks.pauseRequested && hooks.pauseRequested(); };

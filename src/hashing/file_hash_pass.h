@@ -7,6 +7,8 @@
 #include <stdexcept>
 #include <vector>
 
+#include "aich_leaves.h"
+#include "aich_tree.h"
 #include "digest_lanes.h"
 #include "ed2k_digest.h"
 
@@ -20,6 +22,13 @@ public:
 };
 
 class LaneThread;
+
+// What a pass computes beyond the ed2k hash, CRC-32, MD5 and SHA-1.
+struct PassOptions {
+    // The root of the AICH tree, from the same reads. Costs one more SHA-1
+    // over every byte, shared between the lanes.
+    bool aich = false;
+};
 
 // The working memory of the hasher, kept for a whole run of the worker and
 // reused for every chunk of every file: two chunk buffers (one being hashed
@@ -83,7 +92,7 @@ public:
     ~FileHashPass() { Close(); }
 
     // False when the path cannot be opened or is not a regular file.
-    bool Open(const std::filesystem::path& path);
+    bool Open(const std::filesystem::path& path, const PassOptions& options = {});
 
     std::uint64_t Size() const { return size_; }
     std::uint32_t ChunkCount() const { return chunkCount_; }
@@ -114,6 +123,10 @@ private:
     std::uint32_t chunksDone_ = 0;
     Md5CrcLane md5Crc_;
     Ed2kSha1Lane ed2kSha1_;
+    bool aich_ = false;
+    AichLeaves aichLeaves_;
+    AichTree aichTree_;
+    TDCP_sha1 leafSha_[2];  // one per lane
 };
 
 enum class PassOutcome { Hashed, OpenFailed, Paused };
@@ -128,6 +141,6 @@ struct PassHooks {
 
 // Runs a whole pass with the hooks in their places. Throws ReadError.
 PassOutcome HashFile(const std::filesystem::path& path, ChunkBuffer& buffer, const PassHooks& hooks,
-                     FileDigests& out);
+                     FileDigests& out, const PassOptions& options = {});
 
 }  // namespace lm

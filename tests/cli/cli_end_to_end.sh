@@ -77,6 +77,44 @@ if [ -w /dev/full ]; then
   fi
 fi
 
+# AICH and part hashes, checked by rhash; lists written by rhash, md5sum and
+# sha1sum, checked by us. Every file here but zeros.bin has one ed2k hash;
+# of the two of zeros.bin, rhash knows only the second.
+head -c 9728001 /dev/urandom > two-parts.bin
+printf 'hello\n' > "name with spaces $(printf '\xc3\xa9').txt"
+set -- abc.txt two-parts.bin "name with spaces $(printf '\xc3\xa9').txt"
+"$cli" --aich --hashset "$@" > ours.ed2k
+"$cli" --aich --hashset zeros.bin | tail -n 1 >> ours.ed2k
+if ! grep -q '|p=.*|h=' ours.ed2k; then
+  echo "no p= and h= in our links"; cat ours.ed2k; fail=1
+fi
+if ! out=$(rhash -c ours.ed2k 2>&1); then
+  echo "rhash -c rejects our links:"; echo "$out"; fail=1
+fi
+rhash --sfv "$@" zeros.bin > rhash.sfv
+rhash --ed2k-link "$@" zeros.bin > rhash.ed2k
+rhash --bsd --aich --ed2k --crc32 "$@" > rhash.bsd
+md5sum "$@" zeros.bin > list.md5
+sha1sum -b "$@" > list.sha1
+md5sum --tag "$@" > tag.md5
+lists=(rhash.sfv rhash.ed2k rhash.bsd list.md5 list.sha1 tag.md5 ours.ed2k)
+# Relative names are taken from the list's folder, not the working one.
+out=$(cd / && "$cli" --check "${lists[@]/#/$dir/}" 2>"$dir/err.txt"); status=$?
+entries=$(cat "${lists[@]}" | grep -vc '^;')
+if [ "$status" != 0 ] || [ -s err.txt ] || [ "$(echo "$out" | grep -c '^OK  ')" != "$entries" ] ||
+   [ "$(echo "$out" | tail -n 1)" != "$entries entries: $entries OK, 0 FAILED, 0 MISSING" ]; then
+  echo "--check on lists of other tools: status $status"; echo "$out"; cat err.txt; fail=1
+fi
+printf 'x' | dd of=two-parts.bin bs=1 seek=9728000 conv=notrunc 2>/dev/null
+out=$("$cli" --check ours.ed2k list.md5); status=$?
+if [ "$status" != 1 ] ||
+   [ "$(echo "$out" | grep -c '^FAILED  ')" != 2 ] ||
+   ! echo "$out" | grep -qx 'FAILED  two-parts.bin (ed2k hash, AICH hash differ)' ||
+   ! echo "$out" | grep -qx 'FAILED  two-parts.bin (MD5 differs)' ||
+   [ "$(echo "$out" | tail -n 1)" != '8 entries: 6 OK, 2 FAILED, 0 MISSING' ]; then
+  echo "--check after a change: status $status"; echo "$out"; fail=1
+fi
+
 "$cli" --bogus >/dev/null 2>&1; status=$?
 if [ "$status" != 2 ]; then
   echo "unknown option: status $status"; fail=1

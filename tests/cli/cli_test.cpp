@@ -79,6 +79,88 @@ TEST_F(CliTest, InfoBlocks) {
               "SHA1: DA39A3EE5E6B4B0D3255BFEF95601890AFD80709\n");
 }
 
+TEST_F(CliTest, AichPartHashesAndMagnetLinks) {
+    const std::string abc = Write("abc.txt", "abc");
+    const std::string zeros = Write("zeros.bin", std::string(9'728'000, '\0'));
+    CliRun run = RunWith({"--strip-path", "--aich", "--hashset", abc, zeros});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out,
+              "ed2k://|file|abc.txt|3|A448017AAF21D8525FC10AE87AA6729D|"
+              "h=VGMT4NSHA2AWVOR6EVYXQUGCNSONBWE5|/\n"
+              "ed2k://|file|zeros.bin|9728000|D7DEF262A127CD79096A108E7A9FC138|"
+              "h=5D3N4HQHIUMQ7IU7A5QLPLI6RHSWOR7B|/\n"
+              "ed2k://|file|zeros.bin|9728000|FC21D9AF828F92A8DF64BEAC3357425D|"
+              "p=D7DEF262A127CD79096A108E7A9FC138:31D6CFE0D16AE931B73C59D7E0C089C0|"
+              "h=5D3N4HQHIUMQ7IU7A5QLPLI6RHSWOR7B|/\n");
+
+    run = RunWith({"--info", "--aich", "--lowercase", "--strip-path", abc});
+    EXPECT_EQ(run.out,
+              "ed2k://|file|abc.txt|3|a448017aaf21d8525fc10ae87aa6729d|"
+              "h=vgmt4nsha2awvor6evyxqugcnsonbwe5|/\n"
+              "CRC32: 352441c2\n"
+              "MD5: 900150983cd24fb0d6963f7d28e17f72\n"
+              "SHA1: a9993e364706816aba3e25717850c26c9cd0d89d\n"
+              "AICH: vgmt4nsha2awvor6evyxqugcnsonbwe5\n");
+
+    // One magnet link per ed2k link; the path as given, escaped.
+    run = RunWith({"--magnet", zeros});
+    std::string escaped;
+    for (char c : zeros) {
+        escaped += c == '/' ? std::string("%2F") : std::string(1, c);
+    }
+    const std::string tail =
+        "&xl=9728000&dn=" + escaped + "&xt=urn:sha1:K2O65RP57ZRMLZ6PVKEA3V6HYE3OHYD6\n";
+    EXPECT_EQ(run.out, "magnet:?xt=urn:ed2k:D7DEF262A127CD79096A108E7A9FC138" + tail +
+                           "magnet:?xt=urn:ed2k:FC21D9AF828F92A8DF64BEAC3357425D" + tail);
+    run = RunWith({"--magnet", "--aich", "--strip-path", abc});
+    EXPECT_EQ(run.out,
+              "magnet:?xt=urn:ed2k:A448017AAF21D8525FC10AE87AA6729D&xl=3&dn=abc.txt"
+              "&xt=urn:aich:VGMT4NSHA2AWVOR6EVYXQUGCNSONBWE5"
+              "&xt=urn:sha1:VGMT4NSHA2AWVOR6EVYXQUGCNSONBWE5\n");
+}
+
+TEST_F(CliTest, CheckPrintsAVerdictPerEntryAndASummary) {
+    Write("abc.txt", "abc");
+    Write("abd.txt", "abd");
+    const std::string sfv =
+        Write("list.sfv", "; made by hand\r\nabc.txt 352441C2\r\nabd.txt 352441C2\r\n");
+    const std::string links = Write(
+        "links.ed2k",
+        "ed2k://"
+        "|file|abc.txt|3|A448017AAF21D8525FC10AE87AA6729D|h=VGMT4NSHA2AWVOR6EVYXQUGCNSONBWE5|/\r\n"
+        "ed2k://|file|gone.avi|3|A448017AAF21D8525FC10AE87AA6729D|/\r\n"
+        "not a list line\r\n");
+    CliRun run = RunWith({"--check", sfv, links});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out,
+              "OK  abc.txt\n"
+              "FAILED  abd.txt (CRC32 differs)\n"
+              "OK  abc.txt\n"
+              "MISSING  gone.avi\n"
+              "4 entries: 2 OK, 1 FAILED, 1 MISSING\n");
+    EXPECT_EQ(run.err, "Warning: " + links + ", line 3: not a line of a known list format.\n");
+
+    const std::string good = Write("good.md5", "900150983cd24fb0d6963f7d28e17f72  abc.txt\n");
+    run = RunWith({"--check", good});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "OK  abc.txt\n1 entry: 1 OK, 0 FAILED, 0 MISSING\n");
+
+    // A list that cannot be read, or holds nothing, is status 2; the other
+    // lists are still checked.
+    const std::string nothing = Write("nothing.sfv", "; only a comment\n");
+    const std::string missing = (dir_.Path() / "missing.sfv").string();
+    run = RunWith({"--check", nothing, missing, good});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "OK  abc.txt\n1 entry: 1 OK, 0 FAILED, 0 MISSING\n");
+    EXPECT_EQ(run.err, "Error: The list \"" + nothing + "\" holds nothing to check.\n" +
+                           "Error: Unable to read list \"" + missing +
+                           "\": No such file or directory.\n");
+
+    run = RunWith({"--check"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("--check needs at least one list"), std::string::npos);
+}
+
 TEST_F(CliTest, MissingFileIsReportedAndTheRestStillHashed) {
     const std::string abc = Write("abc.txt", "abc");
     const std::string missing = (dir_.Path() / "missing.avi").string();

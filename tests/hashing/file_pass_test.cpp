@@ -14,6 +14,7 @@
 
 #include <sys/stat.h>
 
+#include "base32.h"
 #include "file_hash_pass.h"
 #include "hash_text.h"
 #include "temp_dir.h"
@@ -167,7 +168,9 @@ TEST_P(FilePassTest, FileThatGrowsIsHashedOverItsSizeAtOpen) {
 }
 
 // Above 4 GiB, sizes must not wrap. A sparse file reads as zeros; its
-// expected values were computed with Python and openssl as above.
+// expected values were computed with Python and openssl as above, the AICH
+// root with `rhash --aich`. 463 parts: an odd count, 2^8 < 463 < 2^9, so
+// the tree has parts on both sides at every depth.
 TEST(FilePassLarge, SparseFileAbove4GiB) {
     TempDir dir;
     const auto path = dir.Path() / "sparse.bin";
@@ -175,7 +178,13 @@ TEST(FilePassLarge, SparseFileAbove4GiB) {
     std::filesystem::resize_file(path, 4'500'000'000ull);
     ChunkBuffer buffer;
     FileDigests d;
-    ASSERT_EQ(HashFile(path, buffer, {}, d), PassOutcome::Hashed);
+    ASSERT_EQ(HashFile(path, buffer, {}, d, PassOptions{true}), PassOutcome::Hashed);
+    ASSERT_TRUE(d.aich.has_value());
+    EXPECT_EQ(Base32Text(*d.aich), "EVLTNTAICFDPBEBDOIIQXAGNMTEVEULS");
+    ASSERT_EQ(d.chunkDigests.size(), 463u);
+    EXPECT_EQ(HexText(d.chunkDigests.front()), "D7DEF262A127CD79096A108E7A9FC138");
+    EXPECT_EQ(HexText(d.chunkDigests[461]), "D7DEF262A127CD79096A108E7A9FC138");
+    EXPECT_EQ(HexText(d.chunkDigests.back()), "AC7B3BB0B0EB3D7404BF6780005E0D8E");
     EXPECT_EQ(d.size, 4'500'000'000ull);
     EXPECT_FALSE(d.hasSecondEd2k);
     EXPECT_EQ(HexText(d.ed2k), "33687C9123CB7AADF97CAEB541D2E32F");

@@ -1,9 +1,11 @@
 // Hash texts, ed2k links and the CRC-in-name verdicts.
 #include <gtest/gtest.h>
 
+#include "base32.h"
 #include "crc_in_name.h"
 #include "ed2k_link.h"
 #include "hash_text.h"
+#include "magnet_link.h"
 
 namespace lm {
 namespace {
@@ -56,6 +58,105 @@ TEST(Ed2kLink, NameWithoutPath) {
     EXPECT_EQ(NameWithoutPath(u"/a/b/"), u"");
     // Backslashes and colons are ordinary name characters here.
     EXPECT_EQ(NameWithoutPath(u"/a/C:\\x\\y.avi"), u"C:\\x\\y.avi");
+}
+
+// The digests of a file of two chunks and a bit more, made up.
+FileDigests ThreeChunks() {
+    FileDigests d;
+    d.size = 2 * kChunkSize + 5;
+    d.ed2k = kHash;
+    for (std::uint8_t i = 1; i <= 3; ++i) {
+        Digest16 chunk{};
+        chunk.fill(i);
+        d.chunkDigests.push_back(chunk);
+    }
+    d.sha1.fill(0xAB);
+    Digest20 root;
+    root.fill(0x42);
+    d.aich = root;
+    return d;
+}
+
+TEST(Ed2kLink, PartHashesAndAich) {
+    const FileDigests d = ThreeChunks();
+    const std::u16string hash = u"00010A1FA0FF123456789ABCDEF00FED";
+    const std::u16string parts =
+        u"01010101010101010101010101010101:02020202020202020202020202020202:"
+        u"03030303030303030303030303030303";
+    const std::u16string aich = u"IJBEEQSCIJBEEQSCIJBEEQSCIJBEEQSC";
+    LinkOptions o;
+    o.stripPath = true;
+    // With the new options off, the link of the four-digest program.
+    EXPECT_EQ(Ed2kLink(u"/d/x.avi", d, Ed2kVariant::First, o),
+              Ed2kLink(u"/d/x.avi", d.size, d.ed2k, o));
+    o.partHashes = true;
+    o.aichHash = true;
+    EXPECT_EQ(Ed2kLink(u"/d/x.avi", d, Ed2kVariant::First, o),
+              u"ed2k://|file|x.avi|19456005|" + hash + u"|p=" + parts + u"|h=" + aich + u"|/");
+    o.partHashes = false;
+    o.trailingSlash = false;
+    EXPECT_EQ(Ed2kLink(u"/d/x.avi", d, Ed2kVariant::First, o),
+              u"ed2k://|file|x.avi|19456005|" + hash + u"|h=" + aich + u"|");
+    o.partHashes = true;
+    o.aichHash = false;
+    o.lowercaseHashes = true;
+    std::u16string lowerParts = parts;
+    for (char16_t& c : lowerParts) {
+        c = c == u'A' ? u'a' : c;  // only digits and ":" here
+    }
+    EXPECT_EQ(
+        Ed2kLink(u"/d/x.avi", d, Ed2kVariant::First, o),
+        u"ed2k://|file|x.avi|19456005|00010a1fa0ff123456789abcdef00fed|p=" + lowerParts + u"|");
+
+    // A pass without AICH has no h= to give.
+    FileDigests noAich = d;
+    noAich.aich.reset();
+    o = {};
+    o.aichHash = true;
+    EXPECT_EQ(Ed2kLink(u"x", noAich, Ed2kVariant::First, o),
+              u"ed2k://|file|x|19456005|" + hash + u"|/");
+}
+
+TEST(Ed2kLink, WhichLinksCarryPartHashes) {
+    FileDigests d;
+    Digest16 one{};
+    one.fill(7);
+    // The empty file: neither link is the MD4 of two or more digests.
+    d.hasSecondEd2k = true;
+    EXPECT_TRUE(PartHashes(d, Ed2kVariant::First).empty());
+    EXPECT_TRUE(PartHashes(d, Ed2kVariant::Second).empty());
+    // One chunk exactly: only the second link, ending with the empty chunk.
+    d.size = kChunkSize;
+    d.chunkDigests = {one};
+    EXPECT_TRUE(PartHashes(d, Ed2kVariant::First).empty());
+    EXPECT_EQ(PartHashes(d, Ed2kVariant::Second), (std::vector<Digest16>{one, EmptyChunkHash}));
+    // Below one chunk: none. Above: all chunk digests.
+    d.size = 5;
+    d.hasSecondEd2k = false;
+    EXPECT_TRUE(PartHashes(d, Ed2kVariant::First).empty());
+    EXPECT_THROW(Ed2kHashOf(d, Ed2kVariant::Second), std::logic_error);
+    d.size = kChunkSize + 1;
+    d.chunkDigests = {one, one};
+    EXPECT_EQ(PartHashes(d, Ed2kVariant::First), d.chunkDigests);
+}
+
+TEST(MagnetLink, FieldsAndEscaping) {
+    FileDigests d = ThreeChunks();
+    LinkOptions o;
+    o.stripPath = true;
+    const std::string sha1 = Base32Text(d.sha1);
+    EXPECT_EQ(MagnetLink("/d/a b~%-_.\xC3\xA9\xFF.avi", d, Ed2kVariant::First, o),
+              "magnet:?xt=urn:ed2k:00010A1FA0FF123456789ABCDEF00FED&xl=19456005"
+              "&dn=a%20b~%25-_.%C3%A9%FF.avi&xt=urn:sha1:" +
+                  sha1);
+    o.aichHash = true;
+    o.lowercaseHashes = true;
+    o.stripPath = false;
+    o.partHashes = true;  // not part of a magnet link
+    EXPECT_EQ(MagnetLink("d/&=?#+", d, Ed2kVariant::First, o),
+              "magnet:?xt=urn:ed2k:00010a1fa0ff123456789abcdef00fed&xl=19456005"
+              "&dn=d%2F%26%3D%3F%23%2B&xt=urn:aich:ijbeeqscijbeeqscijbeeqscijbeeqsc&xt=urn:sha1:" +
+                  Base32Text(d.sha1, true));
 }
 
 TEST(CrcInName, FindsOnlyDelimitedRunsOfEight) {

@@ -1,0 +1,167 @@
+// Checking files against parsed lists: verdicts, what differed, each file
+// read once, progress and cancel.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <fstream>
+
+#include "check_runner.h"
+#include "name_encoding.h"
+#include "temp_dir.h"
+
+namespace lm {
+namespace {
+
+constexpr const char* kAbcEd2k = "A448017AAF21D8525FC10AE87AA6729D";
+
+class CheckRunnerTest : public ::testing::Test {
+protected:
+    void Write(const std::string& name, const std::string& bytes) {
+        std::ofstream(dir_.Path() / name, std::ios::binary) << bytes;
+    }
+    void Add(const std::string& listText) {
+        runner_.AddList(ParseList(listText, &cli::Utf16ToBytes), dir_.Path());
+    }
+    std::vector<std::pair<Verdict, std::string>> Verdicts() const {
+        std::vector<std::pair<Verdict, std::string>> out;
+        for (const EntryResult& r : runner_.Results()) {
+            std::string what = r.error;
+            for (const std::string& d : r.differs) {
+                what += (what.empty() ? "" : ",") + d;
+            }
+            out.emplace_back(r.verdict, what);
+        }
+        return out;
+    }
+    TempDir dir_;
+    CheckRunner runner_;
+    ChunkBuffer buffer_{2};
+};
+
+using V = std::vector<std::pair<Verdict, std::string>>;
+
+TEST_F(CheckRunnerTest, VerdictsAndWhatDiffered) {
+    Write("abc.txt", "abc");
+    Write("abd.txt", "abd");
+    std::filesystem::create_directory(dir_.Path() / "folder");
+    Add(std::string("ed2k://|file|abc.txt|3|") + kAbcEd2k +
+        "|h=VGMT4NSHA2AWVOR6EVYXQUGCNSONBWE5|/\n"
+        "CRC32: 352441C2\n"
+        "MD5: 900150983CD24FB0D6963F7D28E17F72\n"
+        "SHA1: A9993E364706816ABA3E25717850C26C9CD0D89D\n"
+        "\n" +
+        "ed2k://|file|abd.txt|3|" + kAbcEd2k + "|h=VGMT4NSHA2AWVOR6EVYXQUGCNSONBWE5|/\n" +
+        "ed2k://|file|abd.txt|4|" + kAbcEd2k + "|/\n" + "ed2k://|file|gone.txt|3|" + kAbcEd2k +
+        "|/\n" + "ed2k://|file|folder|3|" + kAbcEd2k + "|/\n" +
+        "abc.txt 352441C2\n"
+        "abd.txt 352441C2\n"
+        "a9993e364706816aba3e25717850c26c9cd0d89d  abd.txt\n"
+        "MD5 (abd.txt) = 900150983cd24fb0d6963f7d28e17f72\n");
+    ASSERT_TRUE(runner_.Run(buffer_));
+    EXPECT_EQ(Verdicts(), (V{{Verdict::Ok, ""},
+                             {Verdict::Failed, "ed2k hash,AICH hash"},
+                             {Verdict::Failed, "size,ed2k hash"},
+                             {Verdict::Missing, ""},
+                             {Verdict::Failed, "cannot be opened"},
+                             {Verdict::Ok, ""},
+                             {Verdict::Failed, "CRC32"},
+                             {Verdict::Failed, "SHA1"},
+                             {Verdict::Failed, "MD5"}}));
+    const EntryResult& missing = runner_.Results()[3];
+    EXPECT_EQ(missing.name, "gone.txt");
+    EXPECT_EQ(missing.path, dir_.Path() / "gone.txt");
+    EXPECT_EQ(missing.line, 8u);
+}
+
+// Both ed2k hashes of an exact multiple of the chunk size are in use, each
+// with its own part hashes; a part-hash list that belongs to neither fails.
+TEST_F(CheckRunnerTest, EitherVariantOfAnExactMultiple) {
+    Write("z", std::string(9'728'000, '\0'));
+    const std::string first = "D7DEF262A127CD79096A108E7A9FC138";
+    const std::string second = "FC21D9AF828F92A8DF64BEAC3357425D";
+    const std::string empty = "31D6CFE0D16AE931B73C59D7E0C089C0";
+    Add("ed2k://|file|z|9728000|" + first + "|/\n" +                                 //
+        "ed2k://|file|z|9728000|" + second + "|p=" + first + ":" + empty + "|/\n" +  //
+        "ed2k://|file|z|9728000|" + second + "|/\n" +                                //
+        "ed2k://|file|z|9728000|" + second + "|p=" + first + ":" + first + "|/\n" +  //
+        "ed2k://|file|z|9728000|" + first + "|p=" + first + ":" + empty + "|/\n" +   //
+        "ed2k://|file|z|9728000|" + kAbcEd2k + "|/\n");
+    ASSERT_TRUE(runner_.Run(buffer_));
+    EXPECT_EQ(Verdicts(), (V{{Verdict::Ok, ""},
+                             {Verdict::Ok, ""},
+                             {Verdict::Ok, ""},
+                             {Verdict::Failed, "part hashes"},
+                             {Verdict::Failed, "part hashes"},
+                             {Verdict::Failed, "ed2k hash"}}));
+}
+
+// Entries of several lists naming the same file by different spellings,
+// and a hard link, are one file to read.
+TEST_F(CheckRunnerTest, EachFileIsReadOnce) {
+    Write("abc.txt", "abc");
+    Write("other", "abd");
+    std::filesystem::create_hard_link(dir_.Path() / "abc.txt", dir_.Path() / "hard");
+    Add("abc.txt 352441C2\n./abc.txt 352441C2\nhard 352441C2\nother 352441C2\n");
+    runner_.AddList(ParseList("abc.txt 352441C2\n", &cli::Utf16ToBytes), dir_.Path() / "sub");
+    runner_.AddList(
+        ParseList((dir_.Path() / "abc.txt").string() + " 352441C2\n", &cli::Utf16ToBytes),
+        "/nowhere");
+    std::vector<CheckProgress> seen;
+    CheckControl control;
+    control.progress = [&](const CheckProgress& p) { seen.push_back(p); };
+    ASSERT_TRUE(runner_.Run(buffer_, control));
+    // Two distinct files, each announced before it is read and after its
+    // one chunk.
+    ASSERT_EQ(seen.size(), 4u);
+    EXPECT_EQ(seen[0].path, dir_.Path() / "abc.txt");
+    EXPECT_EQ(seen[0].file, 1u);
+    EXPECT_EQ(seen[0].files, 2u);
+    EXPECT_EQ(seen[0].chunk, 0u);
+    EXPECT_EQ(seen[1].chunk, 1u);
+    EXPECT_EQ(seen[1].chunks, 1u);
+    EXPECT_EQ(seen[3].file, 2u);
+    EXPECT_EQ(Verdicts(), (V{{Verdict::Ok, ""},
+                             {Verdict::Ok, ""},
+                             {Verdict::Ok, ""},
+                             {Verdict::Failed, "CRC32"},
+                             {Verdict::Missing, ""},
+                             {Verdict::Ok, ""}}));
+    EXPECT_EQ(runner_.Results()[4].list, 1u);
+    EXPECT_EQ(runner_.Results()[5].list, 2u);
+}
+
+TEST_F(CheckRunnerTest, CancelLeavesTheRestUnchecked) {
+    Write("big", std::string(2 * 9'728'000, 'x'));
+    Write("small", "abc");
+    Add("small 352441C2\nbig 00000000\nsmall 352441C2\n");
+    std::atomic<bool> cancel{false};
+    CheckControl control;
+    control.cancel = &cancel;
+    control.progress = [&](const CheckProgress& p) {
+        if (p.file == 2 && p.chunk == 1) {
+            cancel = true;  // between the two chunks of the second file
+        }
+    };
+    EXPECT_FALSE(runner_.Run(buffer_, control));
+    EXPECT_EQ(Verdicts(), (V{{Verdict::Ok, ""}, {Verdict::NotChecked, ""}, {Verdict::Ok, ""}}));
+
+    // The same runner runs again from the start.
+    cancel = false;
+    control.progress = nullptr;
+    EXPECT_TRUE(runner_.Run(buffer_, control));
+    EXPECT_EQ(Verdicts(), (V{{Verdict::Ok, ""}, {Verdict::Failed, "CRC32"}, {Verdict::Ok, ""}}));
+}
+
+TEST_F(CheckRunnerTest, NamesFoundByTheirOtherSpellings) {
+    Write("a b \xC3\xA9.txt", "abc");
+    Write("caf\xC3\xA9.txt", "abc");
+    Add(std::string("ed2k://|file|a%20b%20%C3%A9.txt|3|") + kAbcEd2k + "|/\n" +
+        "caf\xE9.txt 352441C2\n");
+    ASSERT_TRUE(runner_.Run(buffer_));
+    EXPECT_EQ(Verdicts(), (V{{Verdict::Ok, ""}, {Verdict::Ok, ""}}));
+    EXPECT_EQ(runner_.Results()[0].name, "a b \xC3\xA9.txt");
+    EXPECT_EQ(runner_.Results()[1].name, "caf\xC3\xA9.txt");
+}
+
+}  // namespace
+}  // namespace lm
