@@ -16,8 +16,12 @@
 #include "program_dir.h"
 #include "signal_close.h"
 #include "single_instance.h"
+#include "version_request.h"
 
 int main(int argc, char** argv) {
+    if (const auto status = lm::AnswerVersionRequest(argc, argv)) {
+        return *status;
+    }
     lm::SingleInstance instance;
     // A later start needs no display: it only talks to the running one.
     if (instance.Start(lm::ProgramArguments(argc, argv)) == lm::SingleInstance::Role::HandedOver) {

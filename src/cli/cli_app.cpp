@@ -9,6 +9,7 @@
 #include "ed2k_link.h"
 #include "file_hash_pass.h"
 #include "hash_text.h"
+#include "linkmint_build_info.h"
 #include "name_encoding.h"
 
 namespace lm::cli {
@@ -97,6 +98,11 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         case ParseResult::BadValue:
             err << "linkmint-cli: " << bad << "\n" << kUsage;
             return 2;
+    }
+    if (options.version && !options.help) {
+        errno = 0;
+        out << "linkmint-cli " LM_VERSION "\n";
+        return Delivered(out, err) ? 0 : 1;
     }
     if (options.help || options.paths.empty()) {
         errno = 0;

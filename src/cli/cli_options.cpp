@@ -12,7 +12,8 @@ const char* const kUsage =
     "  --no-trailing-slash  end links with \"|\" instead of \"|/\"\n"
     "  --info               print the link, CRC32, MD5 and SHA1 of every file\n"
     "  --threads N          hash on N threads: 1, or 2 (the default on two or more cores)\n"
-    "  -h, --help           show this text\n";
+    "  -h, --help           show this text\n"
+    "  --version            print the version of linkmint-cli\n";
 
 ParseResult ParseCliOptions(const std::vector<std::string>& args, CliOptions& options,
                             std::string& bad) {
@@ -44,6 +45,8 @@ ParseResult ParseCliOptions(const std::vector<std::string>& args, CliOptions& op
             options.threads = value == "1" ? 1 : 2;
         } else if (arg == "-h" || arg == "--help") {
             options.help = true;
+        } else if (arg == "--version") {
+            options.version = true;
         } else {
             bad = arg;
             return ParseResult::BadOption;

@@ -11,6 +11,7 @@ struct CliOptions {
     LinkOptions link;
     bool info = false;  // a block per entry instead of bare links
     bool help = false;
+    bool version = false;  // nothing is hashed; --help goes first
     unsigned threads = 0;  // 0: as many as help
     std::vector<std::string> paths;
 };
