@@ -1,8 +1,11 @@
 # The two commands of the README's quick start.
 #   make run ARGS="file ..."   install what is missing, build, start Linkmint
 #   make test                  install what is missing, build, run every test
-#                              (plain, sanitizers, bounded fuzzing)
+#                              (plain, sanitizers, bounded fuzzing, the install)
 #   make test-plain            only the plain build's tests
+#   make install               install into PREFIX (/usr/local), under DESTDIR if set
+#   make deb                   build/linkmint_<version>_<arch>.deb
+#   make test-install          install into a scratch folder, validate it, build the .deb
 
 BUILD_DIR ?= build
 TSAN_DIR ?= build-tsan
@@ -11,10 +14,11 @@ LM_ASAN_OPTIONS := detect_leaks=1
 LM_UBSAN_OPTIONS := print_stacktrace=1:halt_on_error=1
 LM_TSAN_OPTIONS := second_deadlock_stack=1
 JOBS ?= $(shell nproc)
+PREFIX ?= /usr/local
 # CI builds treat warnings as errors.
 WERROR := $(if $(filter true 1 yes,$(CI)),ON,OFF)
 
-.PHONY: run test test-plain test-asan test-tsan fuzz deps configure build
+.PHONY: run test test-plain test-asan test-tsan fuzz test-install install deb deps configure build
 
 # Without any display the window cannot open: say so and hash with the CLI.
 run: build
@@ -27,8 +31,9 @@ run: build
 
 # Every suite: the plain build, the whole suite again under AddressSanitizer
 # and UndefinedBehaviorSanitizer, the worker and window tests under
-# ThreadSanitizer, and a bounded run of every fuzzer.
-test: test-plain test-asan test-tsan fuzz
+# ThreadSanitizer, a bounded run of every fuzzer, and the installed tree and
+# the Debian package.
+test: test-plain test-asan test-tsan fuzz test-install
 
 test-plain: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
@@ -48,6 +53,18 @@ test-tsan: deps
 
 fuzz: deps
 	scripts/run-fuzzers
+
+# Reuses the plain build: installs it into a scratch DESTDIR, checks the tree
+# with the desktop's validators and man, runs the installed programs, then
+# builds the .deb and lists it.
+test-install: build
+	scripts/test-install $(BUILD_DIR)
+
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix "$(PREFIX)"
+
+deb: build
+	cd $(BUILD_DIR) && cpack -G DEB
 
 deps:
 	@scripts/install-deps

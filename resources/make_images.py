@@ -1,5 +1,8 @@
 #!/usr/bin/env python3
-"""Draws the 17 pictures of the main window's image list as 16x16 PNG files.
+"""Draws the 17 pictures of the main window's image list as 16x16 PNG files,
+and the emblem (picture 10) as the program's icon for the desktop's icon
+theme: icons/emblem-N.png for N = 16 (the list's own picture), 32, 48, 64,
+128 and 256, and icons/emblem.svg.
 
 Run from this folder: python3 make_images.py. Standard library only.
 """
@@ -82,17 +85,21 @@ class Picture:
             self.hline(x - 2 + i, x + 3 - i, y + length + i, c)
 
     def png(self):
-        raw = b""
-        for row in self.px:
-            raw += b"\x00" + b"".join(struct.pack("BBBB", *p) for p in row)
+        return png_bytes(self.px)
 
-        def chunk(kind, data):
-            body = kind + data
-            return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body))
 
-        header = struct.pack(">IIBBBBB", W, H, 8, 6, 0, 0, 0)
-        return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) +
-                chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
+def png_bytes(px):
+    raw = b""
+    for row in px:
+        raw += b"\x00" + b"".join(struct.pack("BBBB", *p) for p in row)
+
+    def chunk(kind, data):
+        body = kind + data
+        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body))
+
+    header = struct.pack(">IIBBBBB", len(px[0]), len(px), 8, 6, 0, 0, 0)
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) +
+            chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
 
 
 def sheet():
@@ -213,6 +220,100 @@ def play():
     return p
 
 
+# The emblem in outline, on the 16-unit grid of the 16x16 picture, for the
+# larger icons: (kind, geometry, fill, edge), painted in order. A rounded
+# rectangle is (x0, y0, x1, y1, corner radius), a disc (cx, cy, r). The edge
+# is drawn inside the shape.
+EMBLEM_EDGE = 0.75
+EMBLEM_SHAPES = [
+    ("rect", (0.0, 10.0, 16.0, 15.0, 2.5), DARK, BLACK),           # the track
+    *[("disc", (2.6 + 2.7 * i, 12.5, 1.05), GREY, None) for i in range(5)],  # road wheels
+    ("rect", (10.0, 2.9, 16.0, 4.1, 0.5), DARKYELLOW, None),       # the gun
+    ("rect", (2.0, 5.0, 14.0, 10.5, 1.0), YELLOW, DARKYELLOW),     # the hull
+    ("rect", (4.0, 2.0, 10.0, 6.0, 1.0), YELLOW, DARKYELLOW),      # the turret
+    ("rect", (4.75, 2.75, 7.75, 5.0, 0.4), rgb("80c0ff"), None),   # its window
+]
+# The outline fills the grid's width and rows 2 to 15: shrink it a little
+# and centre it, so that no edge touches the icon's border.
+EMBLEM_SCALE = 15.0 / 16.0
+EMBLEM_SHIFT = (0.0, -0.5)
+
+
+def inside(kind, g, x, y, inset):
+    if kind == "disc":
+        cx, cy, r = g
+        return (x - cx) ** 2 + (y - cy) ** 2 <= (r - inset) ** 2
+    x0, y0, x1, y1, r = g
+    x0, y0, x1, y1, r = x0 + inset, y0 + inset, x1 - inset, y1 - inset, max(r - inset, 0.0)
+    if not (x0 <= x <= x1 and y0 <= y <= y1):
+        return False
+    dx = max(x0 + r - x, 0.0, x - (x1 - r))
+    dy = max(y0 + r - y, 0.0, y - (y1 - r))
+    return dx * dx + dy * dy <= r * r
+
+
+def emblem_colour(x, y):
+    """The colour at (x, y) of the 16-unit grid: the last shape that covers it."""
+    colour = CLEAR
+    for kind, g, fill, edge in EMBLEM_SHAPES:
+        if inside(kind, g, x, y, 0.0):
+            colour = fill if edge is None or inside(kind, g, x, y, EMBLEM_EDGE) else edge
+    return colour
+
+
+def emblem_icon(size, samples=4):
+    """The emblem at `size` pixels, each pixel the mean of samples x samples points."""
+    unit = size / 16.0
+    px = []
+    for row in range(size):
+        line = []
+        for col in range(size):
+            acc = [0, 0, 0, 0]
+            for sy in range(samples):
+                for sx in range(samples):
+                    gx = ((col + (sx + 0.5) / samples) / unit - 8.0) / EMBLEM_SCALE + 8.0
+                    gy = ((row + (sy + 0.5) / samples) / unit - 8.0) / EMBLEM_SCALE + 8.0
+                    c = emblem_colour(gx - EMBLEM_SHIFT[0], gy - EMBLEM_SHIFT[1])
+                    for i in range(3):
+                        acc[i] += c[i] * c[3]
+                    acc[3] += c[3]
+            a = acc[3]
+            n = samples * samples
+            line.append((0, 0, 0, 0) if a == 0 else
+                        tuple(int(round(acc[i] / a)) for i in range(3)) + (int(round(a / n)),))
+        px.append(line)
+    return px
+
+
+def emblem_svg():
+    def hexc(c):
+        return "#%02x%02x%02x" % c[:3]
+
+    def shape(kind, g, inset, colour):
+        if kind == "disc":
+            cx, cy, r = g
+            return '<circle cx="%g" cy="%g" r="%g" fill="%s"/>' % (cx, cy, r - inset, hexc(colour))
+        x0, y0, x1, y1, r = g
+        return '<rect x="%g" y="%g" width="%g" height="%g" rx="%g" fill="%s"/>' % (
+            x0 + inset, y0 + inset, x1 - x0 - 2 * inset, y1 - y0 - 2 * inset,
+            max(r - inset, 0.0), hexc(colour))
+
+    lines = ['<?xml version="1.0" encoding="UTF-8"?>',
+             '<svg xmlns="http://www.w3.org/2000/svg" width="256" height="256" viewBox="0 0 16 16">',
+             '  <g transform="translate(8 8) scale(%g) translate(%g %g)">' % (
+                 EMBLEM_SCALE, EMBLEM_SHIFT[0] - 8.0, EMBLEM_SHIFT[1] - 8.0)]
+    for kind, g, fill, edge in EMBLEM_SHAPES:
+        if edge is None:
+            lines.append("    " + shape(kind, g, 0.0, fill))
+        else:
+            lines.append("    " + shape(kind, g, 0.0, edge))
+            lines.append("    " + shape(kind, g, EMBLEM_EDGE, fill))
+    lines += ["  </g>", "</svg>", ""]
+    return "\n".join(lines)
+
+
+ICON_SIZES = (32, 48, 64, 128, 256)
+
 PICTURES = [
     ("00_add_files", sheet()),
     ("01_add_directory", folder()),
@@ -237,6 +338,14 @@ if __name__ == "__main__":
     for name, picture in PICTURES:
         with open("images/%s.png" % name, "wb") as f:
             f.write(picture.png())
+    # At 16 pixels the icon is the list's picture, drawn for that size.
+    with open("icons/emblem-16.png", "wb") as f:
+        f.write(vehicle().png())
+    for size in ICON_SIZES:
+        with open("icons/emblem-%d.png" % size, "wb") as f:
+            f.write(png_bytes(emblem_icon(size)))
+    with open("icons/emblem.svg", "w") as f:
+        f.write(emblem_svg())
     with open("images.qrc", "w") as f:
         f.write("<RCC>\n  <qresource prefix=\"/images\">\n")
         for name, _ in PICTURES:

@@ -17,8 +17,12 @@
 #include "program_dir.h"
 #include "signal_close.h"
 #include "single_instance.h"
+#include "version_request.h"
 
 int main(int argc, char** argv) {
+    if (const auto status = lm::AnswerVersionRequest(argc, argv)) {
+        return *status;
+    }
     // Every argument after the program's name is a path or "/debug", so Qt
     // gets none of them: a file named "-reverse" is a file. Qt's own options
     // come from the environment (QT_QPA_PLATFORM, QT_SCALE_FACTOR, ...).

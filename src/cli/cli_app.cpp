@@ -11,6 +11,7 @@
 #include "ed2k_link.h"
 #include "file_hash_pass.h"
 #include "hash_text.h"
+#include "linkmint_build_info.h"
 #include "magnet_link.h"
 #include "name_encoding.h"
 
@@ -185,6 +186,11 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         case ParseResult::BadValue:
             err << "linkmint-cli: " << bad << "\n" << kUsage;
             return 2;
+    }
+    if (options.version && !options.help) {
+        errno = 0;
+        out << "linkmint-cli " LM_VERSION "\n";
+        return Delivered(out, err) ? 0 : 1;
     }
     if (options.check && options.paths.empty() && !options.help) {
         err << "linkmint-cli: --check needs at least one list\n" << kUsage;

@@ -18,7 +18,8 @@ const char* const kUsage =
     "  --check              check the files named in ed2k link files, .sfv files, md5sum\n"
     "                       and sha1sum files (also BSD style) against them\n"
     "  --threads N          hash on N threads: 1, or 2 (the default on two or more cores)\n"
-    "  -h, --help           show this text\n";
+    "  -h, --help           show this text\n"
+    "  --version            print the version of linkmint-cli\n";
 
 ParseResult ParseCliOptions(const std::vector<std::string>& args, CliOptions& options,
                             std::string& bad) {
@@ -58,6 +59,8 @@ ParseResult ParseCliOptions(const std::vector<std::string>& args, CliOptions& op
             options.threads = value == "1" ? 1 : 2;
         } else if (arg == "-h" || arg == "--help") {
             options.help = true;
+        } else if (arg == "--version") {
+            options.version = true;
         } else {
             bad = arg;
             return ParseResult::BadOption;

@@ -13,6 +13,7 @@ struct CliOptions {
     bool magnet = false;  // magnet links instead of ed2k links
     bool check = false;   // the paths are lists to check files against
     bool help = false;
+    bool version = false;  // nothing is hashed; --help goes first
     unsigned threads = 0;  // 0: as many as help
     std::vector<std::string> paths;
 };

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "dialog_resources.h"
+#include "linkmint_build_info.h"
 
 namespace lm {
 
@@ -47,7 +48,7 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent) {
 }
 
 QString TfrmAbout::TitleText() {
-    return QStringLiteral("Linkmint v0.9.9.6b");
+    return QStringLiteral("Linkmint v" LM_VERSION);
 }
 
 void TfrmAbout::BuildTitle() {

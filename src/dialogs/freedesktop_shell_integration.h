@@ -6,11 +6,12 @@
 namespace lm {
 
 // "Run From Explorer" on a Linux desktop: the per-user desktop entry and the
-// Dolphin and Nautilus context-menu actions.
+// Dolphin, Nautilus and Nemo context-menu actions.
 class FreedesktopShellIntegration : public ShellIntegration {
 public:
-    FreedesktopShellIntegration(const QString& dataHome, const QString& executable)
-        : integration_(dataHome, executable) {}
+    FreedesktopShellIntegration(const QString& dataHome, const QString& executable,
+                                const QString& iconName = {})
+        : integration_(dataHome, executable, iconName) {}
 
     QStringList Register() override { return integration_.Install(); }
     QStringList Unregister() override { return integration_.Remove(); }

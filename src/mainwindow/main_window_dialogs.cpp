@@ -12,6 +12,7 @@
 #include "ini_file.h"
 #include "main_window.h"
 #include "prefs_dialog.h"
+#include "program_dir.h"
 #include "sel_dir_dialog.h"
 
 namespace lm {
@@ -20,7 +21,8 @@ void TeD2KfrmMain::BuildDialogs() {
     // Made before the settings are loaded, so that the loaded values act on
     // the window as the user's clicks would.
     shell_ = std::make_unique<FreedesktopShellIntegration>(
-        FreedesktopIntegration::DefaultDataHome(), QCoreApplication::applicationFilePath());
+        FreedesktopIntegration::DefaultDataHome(), QCoreApplication::applicationFilePath(),
+        InstalledIconName());
     frmSelDir = new TfrmSelDir(settings_, *this, this);
     frmPrefs = new TfrmPrefs(settings_, *this, frmSelDir, shell_.get(), this);
     frmAbout = new TfrmAbout(this);

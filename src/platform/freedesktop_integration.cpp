@@ -46,8 +46,11 @@ bool MakePath(const QString& dir, QStringList& created) {
 
 }  // namespace
 
-FreedesktopIntegration::FreedesktopIntegration(QString dataHome, QString executable)
-    : dataHome_(QDir::cleanPath(dataHome)), executable_(std::move(executable)) {}
+FreedesktopIntegration::FreedesktopIntegration(QString dataHome, QString executable,
+                                               QString iconName)
+    : dataHome_(QDir::cleanPath(dataHome)),
+      executable_(std::move(executable)),
+      iconName_(std::move(iconName)) {}
 
 QString FreedesktopIntegration::DefaultDataHome() {
     const QString xdg = qEnvironmentVariable("XDG_DATA_HOME");
@@ -67,6 +70,10 @@ QString FreedesktopIntegration::ServiceMenuPath() const {
 
 QString FreedesktopIntegration::NautilusScriptPath() const {
     return dataHome_ + QStringLiteral("/nautilus/scripts/Open with Linkmint");
+}
+
+QString FreedesktopIntegration::NemoActionPath() const {
+    return dataHome_ + QStringLiteral("/nemo/actions/linkmint.nemo_action");
 }
 
 QString FreedesktopIntegration::ManifestPath() const {
@@ -105,17 +112,23 @@ QString FreedesktopIntegration::ShellQuoted(const QString& text) {
 }
 
 QString FreedesktopIntegration::DesktopEntryText() const {
+    const QString installed =
+        iconName_.isEmpty()
+            ? QString()
+            : QStringLiteral("Icon=%1\nNoDisplay=true\n").arg(DesktopStringValue(iconName_));
     return QStringLiteral(
                "[Desktop Entry]\n"
                "Type=Application\n"
                "Name=Linkmint\n"
                "GenericName=ed2k Link Maker\n"
                "Comment=Make ed2k links of files and folders\n"
-               "Exec=%1 %F\n"
+               "Exec=%1 %F\n")
+               .arg(DesktopStringValue(DesktopExecArgument(executable_))) +
+           installed +
+           QStringLiteral(
                "Terminal=false\n"
                "MimeType=application/octet-stream;inode/directory;\n"
-               "Categories=Utility;Network;\n")
-               .arg(DesktopStringValue(DesktopExecArgument(executable_))) +
+               "Categories=Utility;Network;\n") +
            QLatin1StringView(kMarker) + u'\n';
 }
 
@@ -132,7 +145,9 @@ QString FreedesktopIntegration::ServiceMenuText() const {
                "[Desktop Action openWithLinkmint]\n"
                "Name=Open with Linkmint\n"
                "Exec=%1 %F\n")
-               .arg(DesktopStringValue(DesktopExecArgument(executable_)));
+               .arg(DesktopStringValue(DesktopExecArgument(executable_))) +
+           (iconName_.isEmpty() ? QString()
+                                : QStringLiteral("Icon=%1\n").arg(DesktopStringValue(iconName_)));
 }
 
 QString FreedesktopIntegration::NautilusScriptText() const {
@@ -156,6 +171,25 @@ QString FreedesktopIntegration::NautilusScriptText() const {
                "done\n"
                "exec %1 \"$@\"\n")
                .arg(ShellQuoted(executable_));
+}
+
+QString FreedesktopIntegration::NemoActionText() const {
+    // Nemo splits the Exec line as a shell would and quotes the paths it
+    // puts in for %F itself; "%" stands for itself only doubled.
+    QString program = ShellQuoted(executable_);
+    program.replace(u'%', QStringLiteral("%%"));
+    return QStringLiteral(
+               "[Nemo Action]\n"
+               "Name=Open with Linkmint\n"
+               "Comment=Make ed2k links of the selected files and folders\n"
+               "Exec=%1 %F\n"
+               "Selection=notnone\n"
+               "Extensions=any;\n")
+               .arg(DesktopStringValue(program)) +
+           (iconName_.isEmpty()
+                ? QString()
+                : QStringLiteral("Icon-Name=%1\n").arg(DesktopStringValue(iconName_))) +
+           QLatin1StringView(kMarker) + u'\n';
 }
 
 bool FreedesktopIntegration::WriteOurFile(const QString& path, const QString& text, bool executable,
@@ -220,6 +254,7 @@ QStringList FreedesktopIntegration::Install() {
         {DesktopEntryPath(), DesktopEntryText(), false},
         {ServiceMenuPath(), ServiceMenuText(), true},  // Dolphin runs only executable ones
         {NautilusScriptPath(), NautilusScriptText(), true},
+        {NemoActionPath(), NemoActionText(), false},
     };
     for (const auto& f : files) {
         if (WriteOurFile(f.path, f.text, f.executable, created, errors)) {
@@ -256,7 +291,8 @@ QStringList FreedesktopIntegration::Install() {
 
 QStringList FreedesktopIntegration::Remove() {
     QStringList errors;
-    QStringList files = {DesktopEntryPath(), ServiceMenuPath(), NautilusScriptPath()};
+    QStringList files = {DesktopEntryPath(), ServiceMenuPath(), NautilusScriptPath(),
+                         NemoActionPath()};
     QStringList dirs;
     QFile manifest(ManifestPath());
     if (manifest.open(QIODevice::ReadOnly)) {

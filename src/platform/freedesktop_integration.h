@@ -11,6 +11,7 @@ namespace lm {
 //   applications/linkmint.desktop       "Linkmint", opens files and folders (%F)
 //   kio/servicemenus/linkmint.desktop   Dolphin's "Open with Linkmint" action
 //   nautilus/scripts/Open with Linkmint Nautilus's script of that name
+//   nemo/actions/linkmint.nemo_action   Nemo's "Open with Linkmint" action
 //
 // Every file carries a marker line, and a manifest (linkmint/shell-integration)
 // lists the files and the folders the install created, so that Remove takes
@@ -19,8 +20,11 @@ namespace lm {
 class FreedesktopIntegration {
 public:
     // `dataHome` without a trailing "/"; `executable` is the program that
-    // the entries start.
-    FreedesktopIntegration(QString dataHome, QString executable);
+    // the entries start. `iconName` is the themed icon of an installed
+    // Linkmint, empty for one that runs from its build tree. With an icon the
+    // desktop entry stays out of the menus, which already list the installed
+    // one, and the context-menu actions show the icon.
+    FreedesktopIntegration(QString dataHome, QString executable, QString iconName = {});
 
     // $XDG_DATA_HOME when it is an absolute path, else ~/.local/share.
     static QString DefaultDataHome();
@@ -34,6 +38,7 @@ public:
     QString DesktopEntryPath() const;
     QString ServiceMenuPath() const;
     QString NautilusScriptPath() const;
+    QString NemoActionPath() const;
     QString ManifestPath() const;
 
     // One argument of an Exec line: quoted when it holds anything beyond
@@ -50,11 +55,13 @@ private:
     QString DesktopEntryText() const;
     QString ServiceMenuText() const;
     QString NautilusScriptText() const;
+    QString NemoActionText() const;
     bool WriteOurFile(const QString& path, const QString& text, bool executable,
                       QStringList& createdDirs, QStringList& errors) const;
 
     QString dataHome_;
     QString executable_;
+    QString iconName_;
 };
 
 }  // namespace lm

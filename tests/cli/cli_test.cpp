@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "cli_app.h"
+#include "linkmint_build_info.h"
 #include "name_encoding.h"
 #include "temp_dir.h"
 
@@ -194,6 +195,18 @@ TEST_F(CliTest, UsageAndBadOptions) {
     run = RunWith({"x", "--threads"});
     EXPECT_EQ(run.status, 2);
     EXPECT_NE(run.err.find("--threads needs a value"), std::string::npos);
+
+    // --version hashes nothing, wherever it stands; --help goes first.
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"--version"}, std::vector<std::string>{"x", "--version"}}) {
+        run = RunWith(args);
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.out, "linkmint-cli " LM_VERSION "\n");
+        EXPECT_EQ(run.err, "");
+    }
+    run = RunWith({"--version", "--help"});
+    EXPECT_NE(run.out.find("Usage: linkmint-cli"), std::string::npos);
+    EXPECT_NE(run.out.find("  --version "), std::string::npos);
 
     // After "--" everything is a path, even what looks like an option.
     const std::string odd = Write("--info", "abc");

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -43,6 +44,8 @@ private slots:
     void freedesktopInstallAndRemove();
     void freedesktopLeavesForeignFilesAlone();
     void nautilusScriptPassesAbsolutePaths();
+    void nemoActionStartsTheProgram();
+    void installedProgramEntries();
     void preferencesBoxInstalls();
 };
 
@@ -190,18 +193,29 @@ void ContextMenuTest::freedesktopInstallAndRemove() {
     QVERIFY(desktop.NautilusScriptPath().endsWith(
         QStringLiteral("/nautilus/scripts/Open with Linkmint")));
     QVERIFY(desktop.ServiceMenuPath().startsWith(data + QStringLiteral("/kio/servicemenus/")));
+    QCOMPARE(desktop.NemoActionPath(), data + QStringLiteral("/nemo/actions/linkmint.nemo_action"));
+    const QString action = ReadAll(desktop.NemoActionPath());
+    QVERIFY(action.startsWith(QStringLiteral("[Nemo Action]\n")));
+    QVERIFY(action.contains(QStringLiteral("\nName=Open with Linkmint\n")));
+    QVERIFY(action.contains(QStringLiteral("\nSelection=notnone\n")));
+    QVERIFY(action.contains(QStringLiteral("\nExtensions=any;\n")));
+    QVERIFY(action.contains(QStringLiteral("\nX-Linkmint-Integration=true\n")));
+    QVERIFY(!action.contains(QStringLiteral("Icon")));
+    QVERIFY(ReadAll(desktop.ManifestPath()).contains(desktop.NemoActionPath()));
 
     // Installing again keeps one manifest and still removes cleanly.
     QCOMPARE(desktop.Install(), QStringList());
     QCOMPARE(desktop.Remove(), QStringList());
     QVERIFY(!desktop.IsInstalled());
-    for (const QString& path : {desktop.DesktopEntryPath(), desktop.ServiceMenuPath(),
-                                desktop.NautilusScriptPath(), desktop.ManifestPath()}) {
+    for (const QString& path :
+         {desktop.DesktopEntryPath(), desktop.ServiceMenuPath(), desktop.NautilusScriptPath(),
+          desktop.NemoActionPath(), desktop.ManifestPath()}) {
         QVERIFY2(!QFileInfo::exists(path), qPrintable(path));
     }
     // The folders it made are gone; the ones that were there stay.
     QVERIFY(!QFileInfo::exists(data + QStringLiteral("/kio")));
     QVERIFY(!QFileInfo::exists(data + QStringLiteral("/nautilus")));
+    QVERIFY(!QFileInfo::exists(data + QStringLiteral("/nemo")));
     QVERIFY(!QFileInfo::exists(data + QStringLiteral("/linkmint")));
     QVERIFY(QFileInfo::exists(data + QStringLiteral("/applications/other.desktop")));
 }
@@ -220,10 +234,22 @@ void ContextMenuTest::freedesktopLeavesForeignFilesAlone() {
     QVERIFY(errors[0].startsWith(QStringLiteral("Error: ")));
     QVERIFY(!desktop.IsInstalled());
     QVERIFY(QFileInfo::exists(desktop.ServiceMenuPath()));  // the rest went in
+    QVERIFY(QFileInfo::exists(desktop.NemoActionPath()));
     QCOMPARE(desktop.Remove(), QStringList());
     QCOMPARE(ReadAll(desktop.DesktopEntryPath()),
              QStringLiteral("[Desktop Entry]\nName=Somebody else's\n"));
     QVERIFY(!QFileInfo::exists(desktop.ServiceMenuPath()));
+
+    // Nor a Nemo action of that name that somebody else wrote.
+    QDir().mkpath(QFileInfo(desktop.NemoActionPath()).path());
+    {
+        QFile foreign(desktop.NemoActionPath());
+        QVERIFY(foreign.open(QIODevice::WriteOnly));
+        foreign.write("[Nemo Action]\nName=Mine\n");
+    }
+    QCOMPARE(desktop.Install().size(), 2);
+    QCOMPARE(desktop.Remove(), QStringList());
+    QCOMPARE(ReadAll(desktop.NemoActionPath()), QStringLiteral("[Nemo Action]\nName=Mine\n"));
 
     // A path that a menu entry cannot hold is refused whole.
     FreedesktopIntegration broken(dir.filePath("b"), QStringLiteral("/bin/link\nmint"));
@@ -255,6 +281,146 @@ void ContextMenuTest::nautilusScriptPassesAbsolutePaths() {
     QVERIFY2(out == dir.path() + QStringLiteral("/a file.txt\n/abs/b.txt\n") ||
                  out == home + QStringLiteral("/a file.txt\n/abs/b.txt\n"),
              qPrintable(out));
+}
+
+namespace {
+
+// A key-file value as Nemo reads it: the escapes \\ \s \n \t \r undone.
+QString KeyFileValue(const QString& text, const QString& key) {
+    for (const QString& line : text.split(u'\n')) {
+        if (!line.startsWith(key + u'=')) {
+            continue;
+        }
+        QString value;
+        const QString raw = line.mid(key.size() + 1);
+        for (qsizetype i = 0; i < raw.size(); ++i) {
+            if (raw[i] != u'\\' || i + 1 == raw.size()) {
+                value += raw[i];
+                continue;
+            }
+            const QChar next = raw[++i];
+            value += next == u's'   ? QChar(u' ')
+                     : next == u'n' ? QChar(u'\n')
+                     : next == u't' ? QChar(u'\t')
+                     : next == u'r' ? QChar(u'\r')
+                                    : next;
+        }
+        return value;
+    }
+    return {};
+}
+
+}  // namespace
+
+void ContextMenuTest::nemoActionStartsTheProgram() {
+    QTemporaryDir dir;
+    // Every character that the shell, the key file or Nemo's tokens treat
+    // specially.
+    const QString program = dir.filePath(QStringLiteral("it's 100%F $HOME \\ \"link\" `mint`"));
+    {
+        QFile f(program);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("#!/bin/sh\nfor a do printf '%s\\n' \"$a\"; done\n");
+    }
+    QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    FreedesktopIntegration desktop(dir.filePath(QStringLiteral("data")), program);
+    QCOMPARE(desktop.Install(), QStringList());
+
+    // What Nemo does with the Exec line: the tokens replaced, %F by the
+    // selection with each path quoted, then the line split as by a shell.
+    const QStringList selection = {QStringLiteral("/films/a b.mkv"), QStringLiteral("/x/it's")};
+    const QString exec = KeyFileValue(ReadAll(desktop.NemoActionPath()), QStringLiteral("Exec"));
+    QString command;
+    for (qsizetype i = 0; i < exec.size(); ++i) {
+        if (exec[i] == u'%' && i + 1 < exec.size()) {
+            const QChar token = exec[++i];
+            if (token == u'F') {
+                QStringList quoted;
+                for (const QString& path : selection) {
+                    quoted.append(FreedesktopIntegration::ShellQuoted(path));
+                }
+                command += quoted.join(u' ');
+            } else {
+                QCOMPARE(token, QChar(u'%'));
+                command += u'%';
+            }
+        } else {
+            command += exec[i];
+        }
+    }
+    QProcess shell;
+    shell.start(QStringLiteral("/bin/sh"),
+                {QStringLiteral("-c"), QStringLiteral("exec ") + command});
+    QVERIFY(shell.waitForFinished(10000));
+    QCOMPARE(shell.exitCode(), 0);
+    QCOMPARE(QString::fromUtf8(shell.readAllStandardOutput()), selection.join(u'\n') + u'\n');
+}
+
+void ContextMenuTest::installedProgramEntries() {
+    QTemporaryDir dir;
+    const QString program = QStringLiteral("/usr/bin/linkmint");
+    // From a build tree the entries are what they always were.
+    FreedesktopIntegration built(dir.filePath(QStringLiteral("built")), program);
+    QCOMPARE(built.Install(), QStringList());
+    QCOMPARE(ReadAll(built.DesktopEntryPath()),
+             QStringLiteral("[Desktop Entry]\n"
+                            "Type=Application\n"
+                            "Name=Linkmint\n"
+                            "GenericName=ed2k Link Maker\n"
+                            "Comment=Make ed2k links of files and folders\n"
+                            "Exec=/usr/bin/linkmint %F\n"
+                            "Terminal=false\n"
+                            "MimeType=application/octet-stream;inode/directory;\n"
+                            "Categories=Utility;Network;\n"
+                            "X-Linkmint-Integration=true\n"));
+    QCOMPARE(ReadAll(built.ServiceMenuPath()),
+             QStringLiteral("[Desktop Entry]\n"
+                            "Type=Service\n"
+                            "X-KDE-ServiceTypes=KonqPopupMenu/Plugin\n"
+                            "MimeType=all/allfiles;inode/directory;\n"
+                            "Actions=openWithLinkmint;\n"
+                            "X-Linkmint-Integration=true\n"
+                            "\n"
+                            "[Desktop Action openWithLinkmint]\n"
+                            "Name=Open with Linkmint\n"
+                            "Exec=/usr/bin/linkmint %F\n"));
+
+    // An installed program: its themed icon, and no second menu entry beside
+    // the installed one.
+    FreedesktopIntegration installed(dir.filePath(QStringLiteral("installed")), program,
+                                     QStringLiteral("org.linkmint.Linkmint"));
+    QCOMPARE(installed.Install(), QStringList());
+    const QString entry = ReadAll(installed.DesktopEntryPath());
+    QVERIFY(entry.contains(QStringLiteral("\nExec=/usr/bin/linkmint %F\n")));
+    QVERIFY(entry.contains(QStringLiteral("\nIcon=org.linkmint.Linkmint\n")));
+    QVERIFY(entry.contains(QStringLiteral("\nNoDisplay=true\n")));
+    QVERIFY(
+        entry.contains(QStringLiteral("\nMimeType=application/octet-stream;inode/directory;\n")));
+    QVERIFY(
+        ReadAll(installed.ServiceMenuPath())
+            .endsWith(QStringLiteral("Exec=/usr/bin/linkmint %F\nIcon=org.linkmint.Linkmint\n")));
+    const QString action = ReadAll(installed.NemoActionPath());
+    QVERIFY(action.contains(QStringLiteral("\nExec='/usr/bin/linkmint' %F\n")));
+    QVERIFY(action.contains(QStringLiteral("\nIcon-Name=org.linkmint.Linkmint\n")));
+
+    // Both desktop entries pass the desktop's own checker, where it is: no
+    // error and no warning (a hint may be given).
+    const QString validator =
+        QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
+    if (!validator.isEmpty()) {
+        for (const QString& path : {built.DesktopEntryPath(), installed.DesktopEntryPath()}) {
+            QProcess check;
+            check.start(validator, {path});
+            QVERIFY(check.waitForFinished(10000));
+            const QString said =
+                QString::fromUtf8(check.readAllStandardOutput() + check.readAllStandardError());
+            QVERIFY2(check.exitCode() == 0 && !said.contains(QStringLiteral(": error: ")) &&
+                         !said.contains(QStringLiteral(": warning: ")),
+                     qPrintable(said));
+        }
+    }
+    QCOMPARE(installed.Remove(), QStringList());
+    QVERIFY(QDir(dir.filePath(QStringLiteral("installed"))).isEmpty());
 }
 
 void ContextMenuTest::preferencesBoxInstalls() {

@@ -1,6 +1,7 @@
-// Where the settings and the debug log go: LINKMINT_HOME, else the
-// executable's folder while it can be written, else the per-user config
-// folder. Each case runs in a forked child with its own environment.
+// Where the settings and the debug log go: LINKMINT_HOME, else the per-user
+// config folder for an installed program, else the executable's folder while
+// it can be written, else that config folder too. Each case runs in a forked
+// child with its own environment.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -10,10 +11,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <string>
 
 #include "fault_env.h"
+#include "linkmint_build_info.h"
 #include "program_dir.h"
 #include "temp_dir.h"
 
@@ -22,9 +25,11 @@ namespace {
 
 class ProgramDirTest : public ::testing::Test {
 protected:
-    // ProgramDirectory() as a child with `home` as LINKMINT_HOME (unset when
-    // empty) sees it, after `setUp`; empty when the child could not run.
-    std::string ChildAnswer(const std::string& home, const std::function<bool()>& setUp = {}) {
+    // ProgramDirectory() (or `ask`) as a child with `home` as LINKMINT_HOME
+    // (unset when empty) sees it, after `setUp`; empty when the child could
+    // not run.
+    std::string ChildAnswer(const std::string& home, const std::function<bool()>& setUp = {},
+                            const std::function<QString()>& ask = {}) {
         const std::string answerFile = (dir_.Path() / "answer").string();
         std::remove(answerFile.c_str());
         const int code = test::RunInChild([&] {
@@ -42,8 +47,8 @@ protected:
             char* argv[] = {name, nullptr};
             QCoreApplication app(argc, argv);
             QFile out(QString::fromStdString(answerFile));
-            return out.open(QIODevice::WriteOnly) && out.write(ProgramDirectory().toUtf8()) > 0 ? 0
-                                                                                                : 1;
+            const QString answer = ask ? ask() : ProgramDirectory();
+            return out.open(QIODevice::WriteOnly) && out.write(answer.toUtf8()) > 0 ? 0 : 1;
         });
         if (code == test::kChildSkipped) {
             return {};
@@ -79,6 +84,53 @@ TEST_F(ProgramDirTest, HomeVariableThenExecutableFolderThenConfigFolder) {
     std::printf("  [ faults ] read-only mount of the executable's folder\n");
     EXPECT_EQ(answer, config + "/");
     EXPECT_TRUE(QFileInfo(QString::fromStdString(config)).isDir()) << "made when missing";
+}
+
+// An installed tree: <prefix>/bin beside <prefix>/share/applications with
+// the desktop entry the install puts there. Its bin folder is writable here,
+// as /usr/bin is for root.
+TEST_F(ProgramDirTest, InstalledProgramKeepsItsSettingsPerUser) {
+    const std::filesystem::path prefix = dir_.Path() / "prefix";
+    const QString bin = QString::fromStdString((prefix / "bin").string());
+    const std::filesystem::path applications = prefix / "share" / "applications";
+    std::filesystem::create_directories(prefix / "bin");
+    std::filesystem::create_directories(applications);
+    const std::string config = (dir_.Path() / "config" / "linkmint").string() + "/";
+    const auto ask = [&] { return ProgramDirectoryFor(bin); };
+
+    // A build tree: no desktop entry, or somebody else's.
+    EXPECT_FALSE(IsInstalledProgramDir(bin));
+    EXPECT_EQ(ChildAnswer({}, {}, ask), bin.toStdString() + "/");
+    std::ofstream(applications / "linkmint.desktop") << "[Desktop Entry]\n";
+    std::filesystem::create_directory(applications / LM_APP_ID ".desktop");
+    EXPECT_FALSE(IsInstalledProgramDir(bin)) << "a folder of that name is no entry";
+    EXPECT_EQ(ChildAnswer({}, {}, ask), bin.toStdString() + "/");
+
+    std::filesystem::remove(applications / LM_APP_ID ".desktop");
+    std::ofstream(applications / LM_APP_ID ".desktop") << "[Desktop Entry]\n";
+    ASSERT_TRUE(IsInstalledProgramDir(bin));
+    ASSERT_EQ(::access(bin.toUtf8().constData(), W_OK), 0);
+    EXPECT_EQ(ChildAnswer({}, {}, ask), config);
+    EXPECT_TRUE(QFileInfo(QString::fromStdString(config)).isDir()) << "made when missing";
+    EXPECT_FALSE(IsInstalledProgramDir({}));
+
+    // LINKMINT_HOME still decides first.
+    const std::string home = (dir_.Path() / "home").string();
+    EXPECT_EQ(ChildAnswer(home, {}, ask), home + "/");
+
+    // Without XDG_CONFIG_HOME the folder is ~/.config/linkmint/.
+    const std::string userHome = (dir_.Path() / "user").string();
+    EXPECT_EQ(ChildAnswer(
+                  {},
+                  [&] {
+                      ::setenv("HOME", userHome.c_str(), 1);
+                      return true;
+                  },
+                  [&] {
+                      ::unsetenv("XDG_CONFIG_HOME");
+                      return ProgramDirectoryFor(bin);
+                  }),
+              userHome + "/.config/linkmint/");
 }
 
 }  // namespace
