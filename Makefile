@@ -11,6 +11,7 @@ BUILD_DIR ?= build
 TSAN_DIR ?= build-tsan
 ASAN_DIR ?= build-asan
 LM_ASAN_OPTIONS := detect_leaks=1
+LM_LSAN_OPTIONS := suppressions=$(CURDIR)/tests/sanitizers/lsan.supp:print_suppressions=0
 LM_UBSAN_OPTIONS := print_stacktrace=1:halt_on_error=1
 LM_TSAN_OPTIONS := second_deadlock_stack=1
 JOBS ?= $(shell nproc)
@@ -41,7 +42,7 @@ test-plain: build
 test-asan: deps
 	@cmake -S . -B $(ASAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLM_SANITIZE="address;undefined" -DLM_WERROR=$(WERROR) >/dev/null
 	@cmake --build $(ASAN_DIR) -j $(JOBS)
-	cd $(ASAN_DIR) && ASAN_OPTIONS=$(LM_ASAN_OPTIONS) UBSAN_OPTIONS=$(LM_UBSAN_OPTIONS) ctest --output-on-failure -j $(JOBS)
+	cd $(ASAN_DIR) && ASAN_OPTIONS=$(LM_ASAN_OPTIONS) LSAN_OPTIONS=$(LM_LSAN_OPTIONS) UBSAN_OPTIONS=$(LM_UBSAN_OPTIONS) ctest --output-on-failure -j $(JOBS)
 
 # Qt itself is not instrumented: its own threads synchronise in ways the
 # sanitizer cannot see, so the window tests ignore what happens inside it.

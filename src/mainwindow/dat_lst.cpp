@@ -1,5 +1,6 @@
 #include "dat_lst.h"
 
+#include <QCursor>
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -160,6 +161,12 @@ void TDatLst::mouseReleaseEvent(QMouseEvent* event) {
 
 void TDatLst::leaveEvent(QEvent* event) {
     QListWidget::leaveEvent(event);
+    // A hint that appears under the pointer takes it off the list as the
+    // window system sees it, while it still rests on the lamp: that leave
+    // is not the user's, and the hint stays its time.
+    if (viewport()->rect().contains(viewport()->mapFromGlobal(QCursor::pos()))) {
+        return;
+    }
     // Off the list: no lamp under the cursor any more.
     emit mouseMoved(QPoint(-1, -1));
 }

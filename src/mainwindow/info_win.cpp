@@ -1,5 +1,8 @@
 #include "info_win.h"
 
+#include <QTextBlock>
+#include <QTextDocument>
+
 namespace lm {
 
 namespace {
@@ -22,6 +25,18 @@ TInfoWin::ScrollBars TInfoWin::ScrollBarsFor(QSize pane, QSize extent) {
     }
     return extent.height() + kScrollBarRoom <= pane.height() ? ScrollBars::Horizontal
                                                              : ScrollBars::Both;
+}
+
+QStringList TInfoWin::Lines() const {
+    const QTextDocument* text = document();
+    if (text->isEmpty()) {
+        return {};
+    }
+    QStringList lines;
+    for (QTextBlock block = text->begin(); block.isValid(); block = block.next()) {
+        lines << block.text();
+    }
+    return lines;
 }
 
 void TInfoWin::UpdateInfoScrollBars() {

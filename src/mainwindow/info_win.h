@@ -2,6 +2,7 @@
 
 #include <QPlainTextEdit>
 #include <QSize>
+#include <QStringList>
 
 namespace lm {
 
@@ -23,6 +24,10 @@ public:
 
     QSize TextExtent() const { return extent_; }
     void SetTextExtent(QSize extent) { extent_ = extent; }
+    // The pane's lines exactly as they stand, one per text block, an empty
+    // last line included; none for an empty pane.
+    QStringList Lines() const;
+
     // Applies ScrollBarsFor to the pane as it is now.
     void UpdateInfoScrollBars();
     ScrollBars CurrentScrollBars() const { return current_; }

@@ -1,6 +1,11 @@
 #include "link_file_writer.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 
@@ -31,10 +36,15 @@ QByteArray LinkFileBytes(const QStringList& lines) {
     return bytes;
 }
 
-bool WriteLinkFile(const QString& path, const QStringList& lines, QString* error) {
-    QSaveFile file(path);
-    const QByteArray bytes = LinkFileBytes(lines);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+namespace {
+
+// Replaces the content of the existing file itself: same inode, owner,
+// permissions and hard links.
+bool WriteInPlace(const QString& path, const QByteArray& bytes, QString* error) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly) ||
+        file.write(bytes) != bytes.size() || !file.resize(bytes.size()) || !file.flush() ||
+        ::fsync(file.handle()) != 0) {
         if (error != nullptr) {
             *error = file.errorString();
         }
@@ -43,15 +53,36 @@ bool WriteLinkFile(const QString& path, const QStringList& lines, QString* error
     return true;
 }
 
-QStringList PaneLines(const QString& text) {
-    if (text.isEmpty()) {
-        return {};
+}  // namespace
+
+bool WriteLinkFile(const QString& path, const QStringList& lines, QString* error) {
+    const QByteArray bytes = LinkFileBytes(lines);
+    // The file a link points at is the one saved over.
+    QString target = path;
+    QFileInfo info(path);
+    for (int depth = 0; depth < 40 && info.isSymLink(); ++depth) {
+        target = info.symLinkTarget();
+        info.setFile(target);
     }
-    QStringList lines = text.split(u'\n');
-    if (text.endsWith(u'\n')) {
-        lines.removeLast();
+    // A new file in its place (written apart, then renamed over the old
+    // one) is the safe way, but only where the folder may be written, and
+    // it would cut the file's hard links and give it our ownership.
+    struct stat old {};
+    const QByteArray native = QFile::encodeName(target);
+    const bool exists = ::stat(native.constData(), &old) == 0 && S_ISREG(old.st_mode);
+    const QByteArray folder = QFile::encodeName(QFileInfo(target).absolutePath());
+    if (exists && (old.st_nlink > 1 || old.st_uid != ::geteuid() ||
+                   ::access(folder.constData(), W_OK | X_OK) != 0)) {
+        return WriteInPlace(target, bytes, error);
     }
-    return lines;
+    QSaveFile file(target);  // keeps the old file's permissions
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        if (error != nullptr) {
+            *error = file.errorString();
+        }
+        return false;
+    }
+    return true;
 }
 
 }  // namespace lm

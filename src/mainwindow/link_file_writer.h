@@ -12,14 +12,13 @@ namespace lm {
 // byte-order mark; otherwise the whole file is UTF-16LE, starting FF FE.
 QByteArray LinkFileBytes(const QStringList& lines);
 
-// Writes LinkFileBytes(lines) to `path` through a temporary file that
+// Writes LinkFileBytes(lines) to `path` (to the file a link there points
+// at). Where the folder may be written, through a temporary file that
 // replaces the old one only once it is completely written, so a failed save
-// leaves what stood there before. On failure returns false and sets `error`
-// to the reason.
+// leaves what stood there before, and with the old file's permissions. Over
+// an existing file in a folder that may not be written, or one with other
+// hard links or another owner, in place, so that the file stays the same
+// file. On failure returns false and sets `error` to the reason.
 bool WriteLinkFile(const QString& path, const QStringList& lines, QString* error);
-
-// The lines of a text pane, as a list box or memo would count them: a
-// line break at the very end starts no further line.
-QStringList PaneLines(const QString& text);
 
 }  // namespace lm

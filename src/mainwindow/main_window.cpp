@@ -3,13 +3,18 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QSplitter>
 #include <QThread>
+#include <QTimer>
 #include <QVBoxLayout>
 
+#include "add_files_dialog.h"
+#include "clipboard_holder.h"
 #include "cursor_hint.h"
 #include "dat_lst.h"
 #include "image_list.h"
@@ -24,6 +29,8 @@ namespace {
 
 constexpr int kDesignWidth = 521;
 constexpr int kDesignHeight = 340;
+// The longest the close waits for the clipboard holder to take the links.
+constexpr int kClipboardHandOverMs = 3000;
 
 }  // namespace
 
@@ -49,7 +56,8 @@ TeD2KfrmMain::TeD2KfrmMain(QStringList arguments, QString programDir, HandoverBl
     BuildClientArea();
     cursorHint_ = new TCursorHint(this);
     BuildDialogs();
-    resize(kDesignWidth, kDesignHeight);
+    // The designed size is the client area below the menu bar.
+    resize(kDesignWidth, kDesignHeight + menuBar()->sizeHint().height());
 
     connect(&settings_, &Settings::changed, this, &TeD2KfrmMain::ApplySettings);
     ApplySettings();
@@ -106,13 +114,13 @@ void TeD2KfrmMain::ApplySettings() {
     if (XitOnDone->isChecked() != values.exitWhenDone) {
         XitOnDone->setChecked(values.exitWhenDone);
     }
-    // The Add Files dialog offers the file types in the table's order.
-    QStringList pieces;
-    for (const FileType& type : values.fileTypes) {
-        pieces << type.name << type.masks;
+    // The Add Files dialog offers the file types in the table's order, with
+    // the default one chosen; between changes it keeps the user's choice.
+    if (values.fileTypes != addFilesTypes_ || values.defaultType != addFilesDefault_) {
+        addFilesTypes_ = values.fileTypes;
+        addFilesDefault_ = values.defaultType;
+        OpnDlg->SetFileTypes(values.fileTypes, values.defaultType);
     }
-    addFilesFilter_ = pieces.join(u'|');
-    addFilesFilterIndex_ = values.defaultType;
 }
 
 void TeD2KfrmMain::resizeEvent(QResizeEvent* event) {
@@ -156,12 +164,35 @@ void TeD2KfrmMain::closeEvent(QCloseEvent* event) {
                 QThread::msleep(100);
             }
         }
+        KeepClipboard();
         debugLog_.WriteDebugLog(QStringLiteral("Close complete."));
         event->accept();
         emit closeCompleted();
         return;
     }
     event->accept();
+}
+
+void TeD2KfrmMain::KeepClipboard() {
+    // Only a display server's clipboard ends with its owner; others (the
+    // tests' offscreen one) have nothing to keep.
+    const QString platform = QGuiApplication::platformName();
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if ((platform != u"xcb" && platform != u"wayland") || clipboard == nullptr ||
+        !clipboard->ownsClipboard() || clipboard->text().isEmpty() ||
+        !HandClipboardToHolder(clipboard->text())) {
+        return;
+    }
+    // Until the holder has taken it over, so that nothing is lost between.
+    QEventLoop wait;
+    QTimer::singleShot(kClipboardHandOverMs, &wait, &QEventLoop::quit);
+    const auto taken = connect(clipboard, &QClipboard::changed, &wait, [&wait, clipboard] {
+        if (!clipboard->ownsClipboard()) {
+            wait.quit();
+        }
+    });
+    wait.exec();
+    disconnect(taken);
 }
 
 void TeD2KfrmMain::WaitForWorker() {

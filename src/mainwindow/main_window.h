@@ -27,6 +27,8 @@ class QToolBar;
 namespace lm {
 
 class HandoverBlock;
+class TAddFilesDialog;
+class TSavDlg;
 class TCursorHint;
 class TfrmAbout;
 class TfrmPrefs;
@@ -145,6 +147,8 @@ public:
     TfrmPrefs* prefsDialog() const { return frmPrefs; }
     TfrmSelDir* selDirDialog() const { return frmSelDir; }
     TfrmAbout* aboutDialog() const { return frmAbout; }
+    TAddFilesDialog* addFilesDialog() const { return OpnDlg; }
+    TSavDlg* saveDialog() const { return SavDlg; }
 
 signals:
     // The close sequence has run to its end ("Close complete."); the program
@@ -227,6 +231,9 @@ private:
     // a clipboard that does not take it is reported.
     void SetClipboardText(const QString& text);
     void WaitForWorker();
+    // At the end: links this program has on the clipboard are handed to a
+    // holder that serves them after the program has ended.
+    void KeepClipboard();
 
     // Minimizing.
     void GoToTray();
@@ -253,7 +260,8 @@ private:
     TfrmSelDir* frmSelDir = nullptr;
     TfrmPrefs* frmPrefs = nullptr;
     TfrmAbout* frmAbout = nullptr;
-    QFileDialog* SavDlg = nullptr;
+    TAddFilesDialog* OpnDlg = nullptr;
+    TSavDlg* SavDlg = nullptr;
     std::unique_ptr<SoundPlayer> SndPlayer;
     std::unique_ptr<TrayArea> tray_;
     QString saveFileName_;  // the name last chosen in the save dialog
@@ -270,8 +278,8 @@ private:
     QString applicationTitle_;
     QString trayTip_;
     HandoverAssembler handoverPieces_;  // joins paths that span messages
-    QString addFilesFilter_;
-    int addFilesFilterIndex_ = 1;
+    QList<FileType> addFilesTypes_;     // what OpnDlg's filters were made from
+    int addFilesDefault_ = 0;
 };
 
 }  // namespace lm

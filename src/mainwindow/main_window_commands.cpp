@@ -17,6 +17,7 @@
 #include <algorithm>
 
 #include "about_dialog.h"
+#include "add_files_dialog.h"
 #include "clipboard_text.h"
 #include "dat_lst.h"
 #include "dir_listing.h"
@@ -189,7 +190,8 @@ void TeD2KfrmMain::BuildToolBar() {
 
     XitOnDone = new QCheckBox(QStringLiteral("Exit when done"), ToolBar1);
     XitOnDone->setObjectName(QStringLiteral("XitOnDone"));
-    XitOnDone->setFixedWidth(104);
+    // Its designed width at least, and as wide as its text needs.
+    XitOnDone->setMinimumWidth(104);
     xitOnDoneAction_ = ToolBar1->addWidget(XitOnDone);
     xitOnDoneAction_->setVisible(false);
     connect(XitOnDone, &QCheckBox::toggled, this,
@@ -237,20 +239,16 @@ void TeD2KfrmMain::mnuAddFilesClick() {
     if (addFilesDialogHook) {
         files = addFilesDialogHook();
     } else {
-        const SettingsValues values = settings_.Snapshot();
-        const QStringList filters = addFilesFilter_.split(u'|');
-        QStringList named;
-        for (qsizetype i = 0; i + 1 < filters.size(); i += 2) {
-            named << QStringLiteral("%1 (%2)").arg(filters[i],
-                                                   QString(filters[i + 1]).replace(u';', u' '));
+        OpnDlg->setDirectory(settings_.Snapshot().lastFilePath);
+        OpnDlg->selectFile(QString());
+        if (OpnDlg->exec() == QDialog::Accepted) {
+            files = OpnDlg->selectedFiles();
         }
-        QString chosen = named.value(addFilesFilterIndex_ - 1);
-        files =
-            QFileDialog::getOpenFileNames(this, QStringLiteral("Add Files"), values.lastFilePath,
-                                          named.join(QStringLiteral(";;")), &chosen);
-        if (!files.isEmpty()) {
-            settings_.Set(&SettingsValues::lastFilePath, QFileInfo(files.first()).absolutePath());
-        }
+    }
+    if (!files.isEmpty()) {
+        // The directory part of the first file, up to its last "/".
+        const QString first = files.first();
+        settings_.Set(&SettingsValues::lastFilePath, first.left(first.lastIndexOf(u'/') + 1));
     }
     if (files.isEmpty()) {
         if (!worker_->WorkerActive) {
@@ -287,7 +285,10 @@ void TeD2KfrmMain::mnuSaveED2KClick() {
 }
 
 void TeD2KfrmMain::mnuSaveAllClick() {
-    SaveLines(2, PaneLines(InfoWin->toPlainText()));
+    // The pane's lines exactly as they stand, not its plain text (which
+    // turns a no-break space into a space and a line separator into a
+    // line break).
+    SaveLines(2, InfoWin->Lines());
 }
 
 void TeD2KfrmMain::SaveLines(int filterIndex, const QStringList& lines) {

@@ -5,6 +5,7 @@
 #include <QFileDialog>
 
 #include "about_dialog.h"
+#include "add_files_dialog.h"
 #include "dat_lst.h"
 #include "freedesktop_integration.h"
 #include "freedesktop_shell_integration.h"
@@ -13,6 +14,7 @@
 #include "main_window.h"
 #include "prefs_dialog.h"
 #include "program_dir.h"
+#include "save_dialog.h"
 #include "sel_dir_dialog.h"
 
 namespace lm {
@@ -27,22 +29,16 @@ void TeD2KfrmMain::BuildDialogs() {
     frmPrefs = new TfrmPrefs(settings_, *this, frmSelDir, shell_.get(), this);
     frmAbout = new TfrmAbout(this);
 
-    // One save dialog serves both save commands.
-    SavDlg = new QFileDialog(this, QStringLiteral("Save As"));
-    SavDlg->setObjectName(QStringLiteral("SavDlg"));
-    SavDlg->setAcceptMode(QFileDialog::AcceptSave);
-    SavDlg->setFileMode(QFileDialog::AnyFile);
-    SavDlg->setDefaultSuffix(QStringLiteral("ed2k"));
-    SavDlg->setNameFilters({QStringLiteral("ED2K Links (*.ed2k)"),
-                            QStringLiteral("Text Files (*.txt)"),
-                            QStringLiteral("All files (*.*)")});
-    SavDlg->setFilter(SavDlg->filter() | QDir::Hidden);
+    // One save dialog serves both save commands; one open dialog Add Files.
+    SavDlg = new TSavDlg(this, [this](const QString& text) { ShowMessage(text); });
+    OpnDlg = new TAddFilesDialog(this);
 }
 
 QString TeD2KfrmMain::RunSaveDialog(int filterIndex) {
     const QString directory = settings_.Snapshot().lastSavePath;
     if (saveDialogHook) {
-        return saveDialogHook(filterIndex, directory, saveFileName_);
+        // What the dialog itself lets through.
+        return TSavDlg::CheckedTarget(saveDialogHook(filterIndex, directory, saveFileName_));
     }
     SavDlg->setDirectory(directory);
     SavDlg->selectNameFilter(SavDlg->nameFilters().value(filterIndex - 1));

@@ -16,7 +16,8 @@ namespace lm {
 namespace {
 
 // The font the link lines are measured in: the pane's own, one pixel taller
-// than its nominal height.
+// than its nominal height. (Its width, that is: the height of a line is the
+// pane's own line spacing, see LineHeight.)
 QFont MeasuringFont(const QWidget* pane) {
     QFont font = pane->font();
     int pixels = font.pixelSize();
@@ -99,7 +100,9 @@ void TeD2KfrmMain::UpdateInfoWin() {
         // Only the link line decides the width.
         const QString shown = FromAnsi(ToAnsi(entry.Link));
         widest = std::max(widest, metrics.horizontalAdvance(shown));
-        lineHeight = metrics.height();
+        // One less than the pane's line spacing: the extent adds one pixel
+        // per line, and must say that the lines fit exactly when they do.
+        lineHeight = InfoWin->fontMetrics().lineSpacing() - 1;
     };
 
     const int rows = DatLst->RowCount();

@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStringList>
 
 #include <algorithm>
 #include <cmath>
@@ -13,6 +14,7 @@ namespace {
 constexpr int kBevel = 1;  // the sunken line around each panel
 constexpr int kGap = 2;    // between two panels' bevels
 constexpr int kTextPad = 2;
+constexpr int kTextRoom = 2 * kTextPad + 2;  // a text's room beyond its width
 
 }  // namespace
 
@@ -26,14 +28,27 @@ TStatBar::TStatBar(QWidget* parent) : QWidget(parent) {
 }
 
 void TStatBar::MeasurePanels() {
-    const QFontMetrics metrics = fontMetrics();
-    const int room = 2 * kTextPad + 2;
-    widths_[0] =
-        std::max(kPanelWidths[0], metrics.horizontalAdvance(QStringLiteral("999 files")) + room);
-    widths_[1] =
-        std::max(kPanelWidths[1],
-                 metrics.horizontalAdvance(QStringLiteral("Working: 999 files remaining")) + room);
+    for (int panel = 0; panel < 2; ++panel) {
+        FitPanel(panel);
+    }
     widths_[2] = kPanelWidths[2];
+}
+
+void TStatBar::FitPanel(int panel) {
+    // Its design width at least, and room for the widest text it shows:
+    // the usual texts, and whatever it shows now (a count of any length).
+    static const std::array<QStringList, 2> kUsual = {
+        QStringList{QStringLiteral("9999 files")},
+        QStringList{QStringLiteral("Idle: click here to add files"),
+                    QStringLiteral("Working: 9999 files remaining"),
+                    QStringLiteral("Paused: 9999 files remaining")}};
+    const QFontMetrics metrics = fontMetrics();
+    const auto index = static_cast<std::size_t>(panel);
+    int widest = metrics.horizontalAdvance(texts_[index]);
+    for (const QString& text : kUsual[index]) {
+        widest = std::max(widest, metrics.horizontalAdvance(text));
+    }
+    widths_[index] = std::max(kPanelWidths[index], widest + kTextRoom);
 }
 
 int TStatBar::PanelWidth(int panel) const {
@@ -61,6 +76,13 @@ void TStatBar::SetPanelText(int panel, const QString& text) {
         return;
     }
     texts_[static_cast<std::size_t>(panel)] = text;
+    if (panel < 2) {
+        const int before = widths_[static_cast<std::size_t>(panel)];
+        FitPanel(panel);
+        if (widths_[static_cast<std::size_t>(panel)] != before) {
+            updateGeometry();
+        }
+    }
     update();
 }
 
@@ -133,7 +155,8 @@ void TStatBar::StatBarDrawPanel(QPainter& painter, const QRect& rect) {
 
 void TStatBar::mouseReleaseEvent(QMouseEvent* event) {
     QWidget::mouseReleaseEvent(event);
-    if (rect().contains(event->position().toPoint())) {
+    // A click is the left button's; the others open nothing.
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
         emit clicked();
     }
 }

@@ -22,8 +22,9 @@ public:
     static constexpr std::array<int, 3> kPanelWidths{38, 142, 200};
 
     // The width panel `panel` gets: its design width, or for the two text
-    // panels more when the bar's font needs it for their usual texts (the
-    // design widths were made for a smaller font than most desktops use).
+    // panels more when the bar's font needs it for their usual texts or the
+    // text shown now (the design widths were made for a smaller font than
+    // most desktops use, and for fewer files), so that no text is cut.
     int PanelWidth(int panel) const;
 
     explicit TStatBar(QWidget* parent = nullptr);
@@ -57,6 +58,7 @@ private:
     void StatBarDrawPanel(QPainter& painter, const QRect& rect);
 
     void MeasurePanels();
+    void FitPanel(int panel);
 
     std::array<QString, 3> texts_;
     std::array<int, 3> widths_ = kPanelWidths;

@@ -123,5 +123,74 @@ TEST_F(LinkFileFaultTest, SavingIntoAFullFolderFails) {
     EXPECT_EQ(ReadFile(Target()), LinkFileBytes(lines_));
 }
 
+// Saving over a file keeps it the same file where that matters: its other
+// hard links, its owner, its permissions, the file a link there points at,
+// and a file the user may write in a folder the user may not.
+TEST_F(LinkFileFaultTest, SavingOverAFileKeepsItWhereItStands) {
+    const std::string target = Target().toStdString();
+    auto inode = [](const std::string& path) {
+        struct stat info {};
+        return ::stat(path.c_str(), &info) == 0 ? info.st_ino : 0;
+    };
+    auto mode = [](const std::string& path) {
+        struct stat info {};
+        return ::stat(path.c_str(), &info) == 0 ? info.st_mode & 07777 : 0;
+    };
+    QString reason;
+
+    // Other hard links see the new links.
+    ASSERT_TRUE(WriteFile(Target(), kOld));
+    const std::string other = (dir_.Path() / "other name.ed2k").string();
+    ASSERT_EQ(::link(target.c_str(), other.c_str()), 0);
+    const auto before = inode(target);
+    ASSERT_TRUE(WriteLinkFile(Target(), lines_, &reason)) << reason.toStdString();
+    EXPECT_EQ(inode(target), before);
+    EXPECT_EQ(ReadFile(QString::fromStdString(other)), LinkFileBytes(lines_));
+    ::unlink(other.c_str());
+
+    // A lone file is replaced whole, with its permissions.
+    ASSERT_EQ(::chmod(target.c_str(), 0640), 0);
+    ASSERT_TRUE(WriteLinkFile(Target(), {QStringLiteral("one")}, &reason));
+    EXPECT_EQ(mode(target), 0640u);
+    EXPECT_EQ(ReadFile(Target()), QByteArray("one\r\n"));
+
+    // Saving through a symbolic link writes the file it points at.
+    const std::string link = (dir_.Path() / "link.ed2k").string();
+    ASSERT_EQ(::symlink(target.c_str(), link.c_str()), 0);
+    ASSERT_TRUE(WriteLinkFile(QString::fromStdString(link), {QStringLiteral("two")}, &reason));
+    struct stat linkInfo {};
+    ASSERT_EQ(::lstat(link.c_str(), &linkInfo), 0);
+    EXPECT_TRUE(S_ISLNK(linkInfo.st_mode));
+    EXPECT_EQ(ReadFile(Target()), QByteArray("two\r\n"));
+    ::unlink(link.c_str());
+
+    // A file the user may write, in a folder the user may not: as nobody,
+    // in a folder of root's, over a file that is nobody's.
+    const std::string dir = dir_.Path().string();
+    const int code = test::RunInChild([&] {
+        if (test::IsRoot()) {
+            if (::chown(target.c_str(), test::kNobody, test::kNobody) != 0 ||
+                ::chmod(dir.c_str(), 0755) != 0 || !test::BecomeNobody()) {
+                return kChildSkipped;
+            }
+        } else if (::chmod(dir.c_str(), 0555) != 0) {
+            return kChildSkipped;
+        }
+        if (::access(dir.c_str(), W_OK) == 0 || ::access(target.c_str(), W_OK) != 0) {
+            return kChildSkipped;
+        }
+        QString why;
+        if (!WriteLinkFile(Target(), lines_, &why)) {
+            return 1;
+        }
+        return ReadFile(Target()) == LinkFileBytes(lines_) ? 0 : 2;
+    });
+    ::chmod(dir.c_str(), 0700);
+    if (code == kChildSkipped) {
+        GTEST_SKIP() << "a folder the user may not write cannot be made here";
+    }
+    EXPECT_EQ(code, 0) << "1: the save failed; 2: the file does not hold the links";
+}
+
 }  // namespace
 }  // namespace lm

@@ -1,0 +1,40 @@
+#include "save_dialog.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace lm {
+
+TSavDlg::TSavDlg(QWidget* parent, std::function<void(const QString&)> report)
+    : QFileDialog(parent, QStringLiteral("Save As")), report_(std::move(report)) {
+    setObjectName(QStringLiteral("SavDlg"));
+    setOption(QFileDialog::DontUseNativeDialog);
+    setAcceptMode(QFileDialog::AcceptSave);
+    setFileMode(QFileDialog::AnyFile);
+    setDefaultSuffix(QStringLiteral("ed2k"));
+    setNameFilters({QStringLiteral("ED2K Links (*.ed2k)"), QStringLiteral("Text Files (*.txt)"),
+                    QStringLiteral("All files (*.*)")});
+    setFilter(filter() | QDir::Hidden);
+    setSizeGripEnabled(true);
+}
+
+QString TSavDlg::CheckedTarget(const QString& chosen) {
+    if (chosen.isEmpty() || !QFileInfo(QFileInfo(chosen).absolutePath()).isDir()) {
+        return {};
+    }
+    return chosen;
+}
+
+void TSavDlg::accept() {
+    const QString chosen = selectedFiles().value(0);
+    if (!chosen.isEmpty() && CheckedTarget(chosen).isEmpty()) {
+        if (report_) {
+            report_(QStringLiteral("Error: The folder \"%1\" does not exist.")
+                        .arg(QDir::toNativeSeparators(QFileInfo(chosen).absolutePath())));
+        }
+        return;  // stays open
+    }
+    QFileDialog::accept();
+}
+
+}  // namespace lm

@@ -1,0 +1,61 @@
+#include "clipboard_holder.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryFile>
+
+namespace lm {
+
+QString ClipboardHolderPath() {
+    if (QCoreApplication::instance() == nullptr) {
+        return {};
+    }
+    const QString exeDir = QCoreApplication::applicationDirPath();
+    for (const QString& candidate : {exeDir + u'/' + QLatin1StringView(kClipboardHolderName),
+                                     exeDir + QStringLiteral("/../libexec/linkmint/") +
+                                         QLatin1StringView(kClipboardHolderName)}) {
+        const QFileInfo info(candidate);
+        if (info.isFile() && info.isExecutable()) {
+            return info.absoluteFilePath();
+        }
+    }
+    return {};
+}
+
+bool HandClipboardToHolder(const QString& text) {
+    const QString holder = ClipboardHolderPath();
+    if (holder.isEmpty() || qEnvironmentVariableIsEmpty("DISPLAY")) {
+        return false;
+    }
+    // The text reaches the holder as its standard input, from a file only
+    // this user can read; the holder removes the file once it has read it.
+    QTemporaryFile file(QDir::tempPath() + QStringLiteral("/linkmint-clipboard-XXXXXX"));
+    if (!file.open()) {
+        return false;
+    }
+    const QByteArray bytes = text.toUtf8();
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        return false;
+    }
+    file.setAutoRemove(false);
+    QProcess process;
+    process.setProgram(holder);
+    process.setArguments({file.fileName()});
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    // The holder speaks to the X server, also on a Wayland desktop, whose
+    // X server passes the clipboard on.
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    process.setProcessEnvironment(env);
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
+    if (!process.startDetached()) {
+        file.remove();
+        return false;
+    }
+    return true;
+}
+
+}  // namespace lm
