@@ -26,8 +26,10 @@ using ListingEventHook = std::function<void()>;
 // Hidden files are listed like any others. Only regular files are taken;
 // fifos, sockets and devices are skipped (reading one could block forever).
 // A directory that cannot be read contributes nothing, silently. Symbolic
-// links are followed, but each directory (by device and inode) is walked at
-// most once, so link cycles end.
+// links are followed: a directory reached under several names is walked
+// under each of them, and its files are listed under each. Only a directory
+// that is already being walked above the current one (by device and inode)
+// is not entered again, so link cycles end.
 //
 // CancelListing is looked at after each entry of the top directory only; a
 // subdirectory being walked is finished first.

@@ -147,6 +147,38 @@ TEST_F(DirListingTest, LinkCyclesEnd) {
     EXPECT_TRUE(list.value(0).endsWith("/file.txt"));
 }
 
+// A folder reached through a link is walked under that name too, even when
+// the link comes first; only a link back up into the walk is not followed.
+TEST_F(DirListingTest, LinkedFoldersListTheirFilesUnderEveryName) {
+    Touch("real/inner.txt");
+    Touch("real/deeper/leaf.txt");
+    const QString outside = tmp_.path() + "/outside";
+    ASSERT_TRUE(QDir().mkpath(outside));
+    QFile far(outside + "/far.txt");
+    ASSERT_TRUE(far.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(QFile::link(root_, root_ + "/real/up"));          // back to its parent
+    ASSERT_TRUE(QFile::link(root_ + "/real", root_ + "/alias"));  // a sibling, either order
+    ASSERT_TRUE(QFile::link(root_ + "/real", root_ + "/0first"));
+    ASSERT_TRUE(QFile::link(outside, root_ + "/out"));   // a folder elsewhere
+    ASSERT_TRUE(QFile::link(root_, outside + "/back"));  // and from there back in
+
+    QStringList list = List("*.txt", true);
+    list.sort();
+    const QStringList expected = {
+        root_ + "/0first/deeper/leaf.txt",
+        root_ + "/0first/inner.txt",
+        root_ + "/alias/deeper/leaf.txt",
+        root_ + "/alias/inner.txt",
+        root_ + "/out/far.txt",
+        root_ + "/real/deeper/leaf.txt",
+        root_ + "/real/inner.txt",
+    };
+    EXPECT_EQ(list, expected);
+    // Bare names, as the select-directory count shows them: every occurrence.
+    EXPECT_EQ(List("*.txt", true, false).size(), expected.size());
+    EXPECT_EQ(List("*.txt", false).size(), 0);
+}
+
 TEST_F(DirListingTest, InvalidMaskReachesTheCaller) {
     Touch("only.txt");
     QStringList list;
