@@ -157,4 +157,15 @@ void ListDirFiles(const QString& dir, const QString& masks, QStringList& list, b
     Lister(maskList, list, recurse, fullPath, afterMatch).Walk(top, QFile::encodeName(top), true);
 }
 
+FilesToAdd ListFilesToAdd(const QString& dir, const QString& masks, bool recurse) {
+    FilesToAdd result;
+    try {
+        ListDirFiles(dir, masks, result.paths, recurse, true);
+    } catch (const EMaskException& error) {
+        result.paths.clear();
+        result.maskError = error.Message();
+    }
+    return result;
+}
+
 }  // namespace lm

@@ -39,4 +39,21 @@ using ListingEventHook = std::function<void()>;
 void ListDirFiles(const QString& dir, const QString& masks, QStringList& list, bool recurse,
                   bool fullPath, const ListingEventHook& afterMatch = {});
 
+// What a folder holds for adding to the file list.
+struct FilesToAdd {
+    // The full paths of the matching files, in listing order; empty when
+    // maskError is set.
+    QStringList paths;
+    // Empty when the listing is complete; otherwise the message of the
+    // invalid mask ("'<mask>' is an invalid mask at (<position>)").
+    QString maskError;
+};
+
+// Lists `dir` for adding: ListDirFiles with full paths, no event hook and no
+// cancel. Gives either every matching file or, when a file met an invalid
+// mask, the error and no file at all: nothing of a folder whose mask fails
+// may be added. Every way of adding a folder (Open Directory, a dropped
+// folder, the command line, a hand-over) goes through here.
+FilesToAdd ListFilesToAdd(const QString& dir, const QString& masks, bool recurse);
+
 }  // namespace lm

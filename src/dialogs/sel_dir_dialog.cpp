@@ -350,14 +350,12 @@ void TfrmSelDir::OKBtnClick() {
     if (!dir.isEmpty()) {  // nothing chosen keeps the last directory
         settings_.Set(&SettingsValues::lastFilePath, dir);
     }
-    QStringList paths;
-    try {
-        ListDirFiles(dir, ChosenMasks(), paths, RecurseDirs->isChecked(), true);
-    } catch (const EMaskException& e) {
-        host_.ShowError(e.Message());
+    const FilesToAdd found = ListFilesToAdd(dir, ChosenMasks(), RecurseDirs->isChecked());
+    if (!found.maskError.isEmpty()) {
+        host_.ShowError(found.maskError);
         return;
     }
-    for (const QString& path : paths) {
+    for (const QString& path : found.paths) {
         if (QFileInfo(path).isFile()) {  // it may have gone meanwhile
             host_.AddEntry(path);
         }

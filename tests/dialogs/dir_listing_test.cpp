@@ -187,6 +187,31 @@ TEST_F(DirListingTest, InvalidMaskReachesTheCaller) {
     EXPECT_EQ(List("*.txt;[x", true, false), QStringList({"only.txt"}));
 }
 
+// Adding a folder takes all of its matching files or, when a mask fails,
+// none: never the files met before the bad mask.
+TEST_F(DirListingTest, FilesToAddAreCompleteOrNone) {
+    for (int i = 0; i < 20; ++i) {
+        Touch(QStringLiteral("a%1.txt").arg(i));
+    }
+    Touch("sub/b.txt");
+    FilesToAdd found = ListFilesToAdd(root_, "*.txt", true);
+    EXPECT_TRUE(found.maskError.isEmpty());
+    EXPECT_EQ(found.paths.size(), 21);
+    EXPECT_TRUE(found.paths.contains(root_ + "/sub/b.txt"));
+    EXPECT_EQ(ListFilesToAdd(root_, "*.txt", false).paths.size(), 20);
+
+    // Every name but one is taken by the first mask; that one reaches "[x".
+    Touch("sub/odd.bin");
+    for (bool recurse : {true, false}) {
+        found = ListFilesToAdd(root_, "*.txt;[x", recurse);
+        EXPECT_EQ(found.maskError, recurse ? "'[x' is an invalid mask at (3)" : QString());
+        EXPECT_EQ(found.paths.size(), recurse ? 0 : 20);
+    }
+    // A listing cancelled before it began still lists everything.
+    CancelListing = true;
+    EXPECT_EQ(ListFilesToAdd(root_, "*.txt", true).paths.size(), 21);
+}
+
 TEST_F(DirListingTest, CancelWaitsForTheSubdirectoryBeingWalked) {
     for (int i = 0; i < 5; ++i) {
         Touch(QStringLiteral("p/%1.dat").arg(i));
