@@ -461,6 +461,10 @@ void TfrmPrefs::DelFileTypeClick() {
         return;
     }
     DelFileType->setEnabled(false);
+    // No cell stays current: the row taking the deleted one's place would
+    // become current and open its editor with the name selected, for the
+    // next key to replace. An edit still open is kept first.
+    FileTypesLst->selectionModel()->clearCurrentIndex();
     const bool wasDefault = DefFilTyp->currentIndex() == row - 1;
     {
         const QSignalBlocker blockList(DefFilTyp);
@@ -667,7 +671,9 @@ bool TfrmPrefs::eventFilter(QObject* watched, QEvent* event) {
         } else if (dragFromRow_ >= 0) {
             int to = FileTypesLst->rowAt(at.y());
             if (to < 0) {
-                to = FileTypesLst->rowCount() - 1;
+                // Above the first row is the first row; below the last, the last.
+                to = at.y() < FileTypesLst->rowViewportPosition(0) ? 0
+                                                                   : FileTypesLst->rowCount() - 1;
             }
             const int from = std::exchange(dragFromRow_, -1);
             FileTypesLstRowMoved(from + 1, to + 1);
