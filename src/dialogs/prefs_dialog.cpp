@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -610,9 +611,26 @@ void TfrmPrefs::Timer1Timer() {
 // ---------------------------------------------------------------------------
 // Closing
 
-bool TfrmPrefs::CloseQuery() {
+bool TfrmPrefs::DefaultDirValid() const {
     const QString dir = DefaultDir->text();
-    const bool valid = dir.isEmpty() || QFileInfo(dir).isDir();
+    return dir.isEmpty() || QFileInfo(dir).isDir();
+}
+
+void TfrmPrefs::CommitCellEdit() {
+    // The cell editor, if one is open, is the current cell's.
+    QWidget* editor = FileTypesLst->indexWidget(FileTypesLst->currentIndex());
+    if (editor != nullptr) {
+        QAbstractItemDelegate* delegate = FileTypesLst->itemDelegate();
+        emit delegate->commitData(editor);
+        emit delegate->closeEditor(editor);
+    }
+}
+
+bool TfrmPrefs::CloseQuery() {
+    // The close box takes no focus from an open cell editor: what it holds
+    // is taken in first, so that it is saved too.
+    CommitCellEdit();
+    const bool valid = DefaultDirValid();
     if (!valid) {
         host_.ShowError(DefaultDirError());
     }
@@ -622,6 +640,12 @@ bool TfrmPrefs::CloseQuery() {
 }
 
 void TfrmPrefs::btnOKClick() {
+    // OK asks to close only with a valid directory; otherwise it says why
+    // and the dialog stays, unsaved.
+    if (!DefaultDirValid()) {
+        host_.ShowError(DefaultDirError());
+        return;
+    }
     if (CloseQuery()) {
         QDialog::accept();
     }
@@ -641,6 +665,14 @@ void TfrmPrefs::closeEvent(QCloseEvent* event) {
     } else {
         event->ignore();
     }
+}
+
+void TfrmPrefs::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 bool TfrmPrefs::eventFilter(QObject* watched, QEvent* event) {

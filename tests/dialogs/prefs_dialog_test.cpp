@@ -69,6 +69,7 @@ private slots:
     void runFromExplorer();
     void customSoundAndItsHint();
     void defaultDirectory();
+    void escapeAndTheCloseBox();
     void screenshot();
 };
 
@@ -463,7 +464,8 @@ void PrefsDialogTest::defaultDirectory() {
     QCOMPARE(host.openDialogDirs, QStringList({dir.path()}));
     QCOMPARE(selDir.DirName->text(), dir.path());
 
-    // A missing one: the message, the dialog stays, the file is written.
+    // A missing one: OK shows the message and the dialog stays, unsaved;
+    // the close box shows it too, stays, and saves.
     const QString missing = dir.filePath(QStringLiteral("gone"));
     prefs.DefaultDir->setText(missing);
     QCOMPARE(host.openDialogDirs.size(), 1);
@@ -473,19 +475,54 @@ void PrefsDialogTest::defaultDirectory() {
              QStringLiteral("Error: Default Directory path does not exist.\r\nPlease choose a "
                             "real directory or leave it blank."));
     QVERIFY(prefs.isVisible());
-    QCOMPARE(host.saveCalls, 1);
+    QCOMPARE(host.saveCalls, 0);
     QVERIFY(!prefs.close());  // the close box
     QVERIFY(prefs.isVisible());
     QCOMPARE(host.errors.size(), 2);
-    QCOMPARE(host.saveCalls, 2);
+    QCOMPARE(host.saveCalls, 1);
     QCOMPARE(settings.Snapshot().defaultDirectory, missing);
 
     prefs.DefaultDir->clear();
     prefs.btnOK->click();
     QVERIFY(!prefs.isVisible());
     QCOMPARE(prefs.result(), int(QDialog::Accepted));
-    QCOMPARE(host.saveCalls, 3);
+    QCOMPARE(host.saveCalls, 2);
     QCOMPARE(host.errors.size(), 2);
+}
+
+void PrefsDialogTest::escapeAndTheCloseBox() {
+    Settings settings;
+    FakeDialogHost host;
+    TfrmPrefs prefs(settings, host, nullptr, nullptr);
+    prefs.show();
+    prefs.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&prefs));
+
+    // Esc neither closes nor saves, wherever the focus is.
+    QTest::keyClick(&prefs, Qt::Key_Escape);
+    prefs.StripPaths->setFocus();
+    QTest::keyClick(prefs.StripPaths, Qt::Key_Escape);
+    QVERIFY(prefs.isVisible());
+    QCOMPARE(host.saveCalls, 0);
+    QVERIFY(host.errors.isEmpty());
+
+    // The close box while a name is being typed: the name is saved.
+    QStringList saved;
+    host.onSave = [&] {
+        for (const FileType& type : settings.Snapshot().fileTypes) {
+            saved.append(type.name);
+        }
+    };
+    QTableWidget* grid = prefs.FileTypesLst;
+    grid->setCurrentCell(1, 1);
+    QLineEdit* editor = OpenEditor(grid);
+    QVERIFY(editor != nullptr);
+    QCOMPARE(QApplication::focusWidget(), editor);
+    QTest::keyClicks(editor, QStringLiteral("Films"));
+    QVERIFY(prefs.close());
+    QCOMPARE(host.saveCalls, 1);
+    QCOMPARE(saved, QStringList({"All Files (*.*)", "Films"}));
+    QCOMPARE(prefs.DefFilTyp->itemText(1), QStringLiteral("Films"));
 }
 
 void PrefsDialogTest::screenshot() {
