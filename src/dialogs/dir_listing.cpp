@@ -8,8 +8,8 @@
 #include <cstring>
 #include <memory>
 #include <optional>
-#include <set>
 #include <utility>
+#include <vector>
 
 #include "mask.h"
 
@@ -77,10 +77,19 @@ public:
             return;
         }
         struct stat self {};
-        if (fstat(dirfd(handle.get()), &self) != 0 ||
-            !visited_.insert({self.st_dev, self.st_ino}).second) {
+        if (fstat(dirfd(handle.get()), &self) != 0) {
             return;
         }
+        // A directory that is already being walked further up is a link
+        // back into the walk: entering it again would never end. Any other
+        // directory is walked under every name that reaches it.
+        const DirId id{self.st_dev, self.st_ino};
+        for (const DirId& above : chain_) {
+            if (above == id) {
+                return;
+            }
+        }
+        chain_.push_back(id);
         while (dirent* entry = readdir(handle.get())) {
             const char* raw = entry->d_name;
             if (std::strcmp(raw, ".") == 0 || std::strcmp(raw, "..") == 0) {
@@ -88,9 +97,10 @@ public:
             }
             HandleEntry(dir, encoded, raw, entry->d_type);
             if (top && CancelListing.load()) {
-                return;
+                break;
             }
         }
+        chain_.pop_back();
     }
 
 private:
@@ -128,7 +138,7 @@ private:
     bool recurse_;
     bool fullPath_;
     const ListingEventHook& afterMatch_;
-    std::set<DirId> visited_;
+    std::vector<DirId> chain_;  // the directories being walked, the top one first
 };
 
 }  // namespace
@@ -145,6 +155,17 @@ void ListDirFiles(const QString& dir, const QString& masks, QStringList& list, b
         return;  // nothing can match
     }
     Lister(maskList, list, recurse, fullPath, afterMatch).Walk(top, QFile::encodeName(top), true);
+}
+
+FilesToAdd ListFilesToAdd(const QString& dir, const QString& masks, bool recurse) {
+    FilesToAdd result;
+    try {
+        ListDirFiles(dir, masks, result.paths, recurse, true);
+    } catch (const EMaskException& error) {
+        result.paths.clear();
+        result.maskError = error.Message();
+    }
+    return result;
 }
 
 }  // namespace lm

@@ -26,8 +26,10 @@ using ListingEventHook = std::function<void()>;
 // Hidden files are listed like any others. Only regular files are taken;
 // fifos, sockets and devices are skipped (reading one could block forever).
 // A directory that cannot be read contributes nothing, silently. Symbolic
-// links are followed, but each directory (by device and inode) is walked at
-// most once, so link cycles end.
+// links are followed: a directory reached under several names is walked
+// under each of them, and its files are listed under each. Only a directory
+// that is already being walked above the current one (by device and inode)
+// is not entered again, so link cycles end.
 //
 // CancelListing is looked at after each entry of the top directory only; a
 // subdirectory being walked is finished first.
@@ -36,5 +38,22 @@ using ListingEventHook = std::function<void()>;
 // was appended until then stays in `list`.
 void ListDirFiles(const QString& dir, const QString& masks, QStringList& list, bool recurse,
                   bool fullPath, const ListingEventHook& afterMatch = {});
+
+// What a folder holds for adding to the file list.
+struct FilesToAdd {
+    // The full paths of the matching files, in listing order; empty when
+    // maskError is set.
+    QStringList paths;
+    // Empty when the listing is complete; otherwise the message of the
+    // invalid mask ("'<mask>' is an invalid mask at (<position>)").
+    QString maskError;
+};
+
+// Lists `dir` for adding: ListDirFiles with full paths, no event hook and no
+// cancel. Gives either every matching file or, when a file met an invalid
+// mask, the error and no file at all: nothing of a folder whose mask fails
+// may be added. Every way of adding a folder (Open Directory, a dropped
+// folder, the command line, a hand-over) goes through here.
+FilesToAdd ListFilesToAdd(const QString& dir, const QString& masks, bool recurse);
 
 }  // namespace lm

@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -461,6 +462,10 @@ void TfrmPrefs::DelFileTypeClick() {
         return;
     }
     DelFileType->setEnabled(false);
+    // No cell stays current: the row taking the deleted one's place would
+    // become current and open its editor with the name selected, for the
+    // next key to replace. An edit still open is kept first.
+    FileTypesLst->selectionModel()->clearCurrentIndex();
     const bool wasDefault = DefFilTyp->currentIndex() == row - 1;
     {
         const QSignalBlocker blockList(DefFilTyp);
@@ -606,9 +611,26 @@ void TfrmPrefs::Timer1Timer() {
 // ---------------------------------------------------------------------------
 // Closing
 
-bool TfrmPrefs::CloseQuery() {
+bool TfrmPrefs::DefaultDirValid() const {
     const QString dir = DefaultDir->text();
-    const bool valid = dir.isEmpty() || QFileInfo(dir).isDir();
+    return dir.isEmpty() || QFileInfo(dir).isDir();
+}
+
+void TfrmPrefs::CommitCellEdit() {
+    // The cell editor, if one is open, is the current cell's.
+    QWidget* editor = FileTypesLst->indexWidget(FileTypesLst->currentIndex());
+    if (editor != nullptr) {
+        QAbstractItemDelegate* delegate = FileTypesLst->itemDelegate();
+        emit delegate->commitData(editor);
+        emit delegate->closeEditor(editor);
+    }
+}
+
+bool TfrmPrefs::CloseQuery() {
+    // The close box takes no focus from an open cell editor: what it holds
+    // is taken in first, so that it is saved too.
+    CommitCellEdit();
+    const bool valid = DefaultDirValid();
     if (!valid) {
         host_.ShowError(DefaultDirError());
     }
@@ -618,6 +640,12 @@ bool TfrmPrefs::CloseQuery() {
 }
 
 void TfrmPrefs::btnOKClick() {
+    // OK asks to close only with a valid directory; otherwise it says why
+    // and the dialog stays, unsaved.
+    if (!DefaultDirValid()) {
+        host_.ShowError(DefaultDirError());
+        return;
+    }
     if (CloseQuery()) {
         QDialog::accept();
     }
@@ -637,6 +665,14 @@ void TfrmPrefs::closeEvent(QCloseEvent* event) {
     } else {
         event->ignore();
     }
+}
+
+void TfrmPrefs::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 bool TfrmPrefs::eventFilter(QObject* watched, QEvent* event) {
@@ -667,7 +703,9 @@ bool TfrmPrefs::eventFilter(QObject* watched, QEvent* event) {
         } else if (dragFromRow_ >= 0) {
             int to = FileTypesLst->rowAt(at.y());
             if (to < 0) {
-                to = FileTypesLst->rowCount() - 1;
+                // Above the first row is the first row; below the last, the last.
+                to = at.y() < FileTypesLst->rowViewportPosition(0) ? 0
+                                                                   : FileTypesLst->rowCount() - 1;
             }
             const int from = std::exchange(dragFromRow_, -1);
             FileTypesLstRowMoved(from + 1, to + 1);

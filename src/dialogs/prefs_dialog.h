@@ -93,14 +93,20 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Esc does nothing: the dialog has no Cancel.
+    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildControls();
     void ConnectControls();
-    // Validates the default directory (with its message) and saves the
-    // settings; true when the dialog may close.
+    // The close request: takes in a cell edit still open, validates the
+    // default directory (with its message) and saves the settings, valid
+    // or not; true when the dialog may close.
     bool CloseQuery();
+    bool DefaultDirValid() const;
+    // Ends an open cell editor, keeping what it holds.
+    void CommitCellEdit();
 
     void SettingsChanged();
     void ShowValues(const SettingsValues& v);

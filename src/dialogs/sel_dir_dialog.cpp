@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTimer>
 #include <QTreeView>
@@ -61,6 +62,12 @@ TfrmSelDir::TfrmSelDir(Settings& settings, DialogHost& host, QWidget* parent)
                     DirLstChange(QDir::toNativeSeparators(DirModel->filePath(current)));
                 }
             });
+    connect(DirModel, &QAbstractItemModel::rowsInserted, this, &TfrmSelDir::QueueViewCheck);
+    connect(DirModel, &QAbstractItemModel::layoutChanged, this, &TfrmSelDir::QueueViewCheck);
+    connect(DirLst->verticalScrollBar(), &QScrollBar::actionTriggered, this,
+            [this] { keepChosenInView_ = false; });
+    DirLst->installEventFilter(this);
+    DirLst->viewport()->installEventFilter(this);
     connect(FileTypes, &QComboBox::currentIndexChanged, this, [this] { AutoCount(FileTypes); });
     connect(RecurseDirs, &QCheckBox::clicked, this, [this](bool on) {
         settings_.Set(&SettingsValues::recurseDirectories, on);
@@ -229,10 +236,55 @@ void TfrmSelDir::SelectDirectory(const QString& dir) {
     const QModelIndex index = DirModel->index(clean);
     if (index.isValid() && index != DirLst->currentIndex()) {
         DirLst->setCurrentIndex(index);  // reports the change itself
-        DirLst->scrollTo(index);
     } else {
         DirLstChange(QDir::toNativeSeparators(clean));
     }
+    RevealChosen();
+}
+
+void TfrmSelDir::RevealChosen() {
+    QModelIndex index = DirLst->currentIndex();
+    if (!index.isValid()) {
+        index = DirModel->index(QDir::rootPath());
+    }
+    for (QModelIndex open = index; open.isValid(); open = open.parent()) {
+        DirLst->expand(open);  // lists it, if not yet done
+    }
+    keepChosenInView_ = true;
+    KeepChosenInView();
+}
+
+void TfrmSelDir::KeepChosenInView() {
+    const QModelIndex current = DirLst->currentIndex();
+    if (keepChosenInView_ && current.isValid() && isVisible()) {
+        DirLst->scrollTo(current, QAbstractItemView::PositionAtCenter);
+    }
+}
+
+void TfrmSelDir::QueueViewCheck() {
+    if (keepChosenInView_ && !viewCheckQueued_) {
+        viewCheckQueued_ = true;
+        QTimer::singleShot(0, this, [this] {
+            viewCheckQueued_ = false;
+            KeepChosenInView();
+        });
+    }
+}
+
+bool TfrmSelDir::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == DirLst || watched == DirLst->viewport()) {
+        switch (event->type()) {
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonDblClick:
+            case QEvent::Wheel:
+            case QEvent::KeyPress:
+                keepChosenInView_ = false;
+                break;
+            default:
+                break;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 bool TfrmSelDir::Counting() const {
@@ -269,6 +321,8 @@ void TfrmSelDir::AutoCount(QObject* trigger) {
 
 void TfrmSelDir::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    RevealChosen();
+    QueueViewCheck();  // once the dialog has its final size too
     if (countWhenShown_) {
         countWhenShown_ = false;
         // After the dialog has appeared.
@@ -350,14 +404,12 @@ void TfrmSelDir::OKBtnClick() {
     if (!dir.isEmpty()) {  // nothing chosen keeps the last directory
         settings_.Set(&SettingsValues::lastFilePath, dir);
     }
-    QStringList paths;
-    try {
-        ListDirFiles(dir, ChosenMasks(), paths, RecurseDirs->isChecked(), true);
-    } catch (const EMaskException& e) {
-        host_.ShowError(e.Message());
+    const FilesToAdd found = ListFilesToAdd(dir, ChosenMasks(), RecurseDirs->isChecked());
+    if (!found.maskError.isEmpty()) {
+        host_.ShowError(found.maskError);
         return;
     }
-    for (const QString& path : paths) {
+    for (const QString& path : found.paths) {
         if (QFileInfo(path).isFile()) {  // it may have gone meanwhile
             host_.AddEntry(path);
         }

@@ -63,9 +63,18 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildControls();
+    // Opens the tree down to the chosen directory and the directory itself
+    // ("/" when none is chosen), and scrolls it into view.
+    void RevealChosen();
+    // The tree fills in an opened directory's rows later, sorted, which
+    // moves the chosen one; it is scrolled back into view until the user
+    // moves the tree or clicks in it.
+    void KeepChosenInView();
+    void QueueViewCheck();
     void AutoCount(QObject* trigger);
     void CountOnce();
     QString ChosenMasks() const;
@@ -76,7 +85,9 @@ private:
     bool stopCount_ = false;  // the running count is to stop at its next look
     bool RecountPending = false;
     bool countWhenShown_ = false;  // an automatic count waits for the showing
-    QList<FileType> builtTypes_;   // what FileTypes was filled from
+    bool keepChosenInView_ = false;
+    bool viewCheckQueued_ = false;
+    QList<FileType> builtTypes_;  // what FileTypes was filled from
     int builtDefault_ = 0;
 };
 

@@ -1,5 +1,8 @@
 #include "sound_player.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 #include <canberra.h>
 
 #include <atomic>
@@ -8,6 +11,19 @@
 namespace lm {
 
 namespace {
+
+bool FreedesktopThemeHas(const char* eventId, const QStringList& themeFolders) {
+    const QString name = QString::fromLatin1(eventId);
+    for (const QString& folder : themeFolders) {
+        const QString stem = folder + QStringLiteral("/freedesktop/stereo/") + name;
+        for (const char* suffix : {".oga", ".ogg", ".wav"}) {
+            if (QFileInfo(stem + QLatin1StringView(suffix)).isFile()) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
 
 class CanberraSoundPlayer : public SoundPlayer {
 public:
@@ -30,7 +46,8 @@ public:
 
     void PlaySystemSound(SystemSound sound) override {
         if (context_ != nullptr) {
-            ca_context_play(context_, 0, CA_PROP_EVENT_ID, SoundEventId(sound), nullptr);
+            ca_context_play(context_, 0, CA_PROP_EVENT_ID,
+                            PlayableEventId(sound, SoundThemeFolders()), nullptr);
         }
     }
 
@@ -80,7 +97,8 @@ const char* SoundEventId(SystemSound sound) {
         case SystemSound::Hand:
             return "dialog-error";
         case SystemSound::Question:
-            return "dialog-question";
+            // The theme has no "dialog-question"; this is its question sound.
+            return "window-question";
         case SystemSound::Exclamation:
             return "dialog-warning";
         case SystemSound::Beep:
@@ -90,6 +108,28 @@ const char* SoundEventId(SystemSound sound) {
             break;
     }
     return "dialog-information";
+}
+
+QStringList SoundThemeFolders() {
+    QStringList folders;
+    QString home = qEnvironmentVariable("XDG_DATA_HOME");
+    if (home.isEmpty()) {
+        home = QDir::homePath() + QStringLiteral("/.local/share");
+    }
+    folders.append(home + QStringLiteral("/sounds"));
+    QString dirs = qEnvironmentVariable("XDG_DATA_DIRS");
+    if (dirs.isEmpty()) {
+        dirs = QStringLiteral("/usr/local/share:/usr/share");
+    }
+    for (const QString& dir : dirs.split(u':', Qt::SkipEmptyParts)) {
+        folders.append(dir + QStringLiteral("/sounds"));
+    }
+    return folders;
+}
+
+const char* PlayableEventId(SystemSound sound, const QStringList& themeFolders) {
+    const char* id = SoundEventId(sound);
+    return FreedesktopThemeHas(id, themeFolders) ? id : "bell";
 }
 
 std::unique_ptr<SoundPlayer> MakeSystemSoundPlayer() {

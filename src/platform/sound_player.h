@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -27,7 +28,17 @@ public:
 // The sound events of the freedesktop sound theme, through libcanberra.
 std::unique_ptr<SoundPlayer> MakeSystemSoundPlayer();
 
-// The sound theme's event for `sound`.
+// The freedesktop sound theme's event for `sound`: one that the theme has.
 const char* SoundEventId(SystemSound sound);
+
+// The folders that sound themes are looked up in: $XDG_DATA_HOME (or
+// ~/.local/share), then each folder of $XDG_DATA_DIRS (or /usr/local/share
+// and /usr/share), each followed by "/sounds".
+QStringList SoundThemeFolders();
+
+// The event to play for `sound`: SoundEventId's, or "bell" when no folder
+// of `themeFolders` has a file for it (freedesktop/stereo/<id>.oga, .ogg or
+// .wav).
+const char* PlayableEventId(SystemSound sound, const QStringList& themeFolders);
 
 }  // namespace lm

@@ -147,12 +147,69 @@ TEST_F(DirListingTest, LinkCyclesEnd) {
     EXPECT_TRUE(list.value(0).endsWith("/file.txt"));
 }
 
+// A folder reached through a link is walked under that name too, even when
+// the link comes first; only a link back up into the walk is not followed.
+TEST_F(DirListingTest, LinkedFoldersListTheirFilesUnderEveryName) {
+    Touch("real/inner.txt");
+    Touch("real/deeper/leaf.txt");
+    const QString outside = tmp_.path() + "/outside";
+    ASSERT_TRUE(QDir().mkpath(outside));
+    QFile far(outside + "/far.txt");
+    ASSERT_TRUE(far.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(QFile::link(root_, root_ + "/real/up"));          // back to its parent
+    ASSERT_TRUE(QFile::link(root_ + "/real", root_ + "/alias"));  // a sibling, either order
+    ASSERT_TRUE(QFile::link(root_ + "/real", root_ + "/0first"));
+    ASSERT_TRUE(QFile::link(outside, root_ + "/out"));   // a folder elsewhere
+    ASSERT_TRUE(QFile::link(root_, outside + "/back"));  // and from there back in
+
+    QStringList list = List("*.txt", true);
+    list.sort();
+    const QStringList expected = {
+        root_ + "/0first/deeper/leaf.txt",
+        root_ + "/0first/inner.txt",
+        root_ + "/alias/deeper/leaf.txt",
+        root_ + "/alias/inner.txt",
+        root_ + "/out/far.txt",
+        root_ + "/real/deeper/leaf.txt",
+        root_ + "/real/inner.txt",
+    };
+    EXPECT_EQ(list, expected);
+    // Bare names, as the select-directory count shows them: every occurrence.
+    EXPECT_EQ(List("*.txt", true, false).size(), expected.size());
+    EXPECT_EQ(List("*.txt", false).size(), 0);
+}
+
 TEST_F(DirListingTest, InvalidMaskReachesTheCaller) {
     Touch("only.txt");
     QStringList list;
     EXPECT_THROW(ListDirFiles(root_, "*.avi;[x", list, true, true), EMaskException);
     // A mask that is never reached is never compiled.
     EXPECT_EQ(List("*.txt;[x", true, false), QStringList({"only.txt"}));
+}
+
+// Adding a folder takes all of its matching files or, when a mask fails,
+// none: never the files met before the bad mask.
+TEST_F(DirListingTest, FilesToAddAreCompleteOrNone) {
+    for (int i = 0; i < 20; ++i) {
+        Touch(QStringLiteral("a%1.txt").arg(i));
+    }
+    Touch("sub/b.txt");
+    FilesToAdd found = ListFilesToAdd(root_, "*.txt", true);
+    EXPECT_TRUE(found.maskError.isEmpty());
+    EXPECT_EQ(found.paths.size(), 21);
+    EXPECT_TRUE(found.paths.contains(root_ + "/sub/b.txt"));
+    EXPECT_EQ(ListFilesToAdd(root_, "*.txt", false).paths.size(), 20);
+
+    // Every name but one is taken by the first mask; that one reaches "[x".
+    Touch("sub/odd.bin");
+    for (bool recurse : {true, false}) {
+        found = ListFilesToAdd(root_, "*.txt;[x", recurse);
+        EXPECT_EQ(found.maskError, recurse ? "'[x' is an invalid mask at (3)" : QString());
+        EXPECT_EQ(found.paths.size(), recurse ? 0 : 20);
+    }
+    // A listing cancelled before it began still lists everything.
+    CancelListing = true;
+    EXPECT_EQ(ListFilesToAdd(root_, "*.txt", true).paths.size(), 21);
 }
 
 TEST_F(DirListingTest, CancelWaitsForTheSubdirectoryBeingWalked) {

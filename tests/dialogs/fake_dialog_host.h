@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 #include "dialog_host.h"
 #include "file_data.h"
 
@@ -30,6 +32,7 @@ public:
     int playCalls = 0;
     int remaining = 0;
     bool paused = false;
+    std::function<void()> onSave;  // run by each SaveIniFile
 
     int ListRowCount() const override { return static_cast<int>(rows.size()); }
     void EditEntries(const std::function<void(TFileData&)>& edit) override {
@@ -57,7 +60,12 @@ public:
     }
     void SetOpenDialogDirectory(const QString& dir) override { openDialogDirs.append(dir); }
     void PlayNotifySound() override { ++playCalls; }
-    void SaveIniFile() override { ++saveCalls; }
+    void SaveIniFile() override {
+        ++saveCalls;
+        if (onSave) {
+            onSave();
+        }
+    }
     void ShowError(const QString& text) override { errors.append(text); }
 };
 

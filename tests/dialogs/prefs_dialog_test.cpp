@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -60,12 +61,15 @@ class PrefsDialogTest : public QObject {
 private slots:
     void fileTypeTable();
     void singleTypeIsNeverDeletable();
+    void deletingATypeLeavesNoEditorOpen();
+    void draggingAMarkerPastTheEnds();
     void recasingHashes();
     void recaseLinkKeepsNames();
     void immediateEffects();
     void runFromExplorer();
     void customSoundAndItsHint();
     void defaultDirectory();
+    void escapeAndTheCloseBox();
     void screenshot();
 };
 
@@ -187,6 +191,89 @@ void PrefsDialogTest::singleTypeIsNeverDeletable() {
     QTest::mouseRelease(prefs.FileTypesLst->viewport(), Qt::LeftButton, {}, to.center());
     QCOMPARE(prefs.DefFilTyp->itemText(1), QStringLiteral("All"));
     QCOMPARE(prefs.DefFilTyp->currentIndex(), 1);
+}
+
+namespace {
+
+// Settings with the types "A", "B" and "C", "A" the default.
+void UseThreeTypes(Settings& settings) {
+    SettingsValues v = settings.Snapshot();
+    v.fileTypes = {{QStringLiteral("A"), QStringLiteral("*.a")},
+                   {QStringLiteral("B"), QStringLiteral("*.b")},
+                   {QStringLiteral("C"), QStringLiteral("*.c")}};
+    v.defaultType = 1;
+    settings.Replace(v);
+}
+
+QPoint CellCenter(const QTableWidget* grid, int tableRow, int column) {
+    return grid->visualItemRect(grid->item(tableRow, column)).center();
+}
+
+// The table's open cell editor, or null.
+QLineEdit* OpenEditor(const QTableWidget* grid) {
+    for (QLineEdit* editor : grid->viewport()->findChildren<QLineEdit*>()) {
+        if (editor->isVisible()) {
+            return editor;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+void PrefsDialogTest::deletingATypeLeavesNoEditorOpen() {
+    Settings settings;
+    UseThreeTypes(settings);
+    FakeDialogHost host;
+    TfrmPrefs prefs(settings, host, nullptr, nullptr);
+    prefs.show();
+    prefs.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&prefs));
+    QTableWidget* grid = prefs.FileTypesLst;
+
+    // A click on a name opens its editor and chooses the row...
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, CellCenter(grid, 0, 1));
+    QCOMPARE(prefs.SelFileTypeRow(), 1);
+    QVERIFY(OpenEditor(grid) != nullptr);
+
+    // ... and deleting it leaves the next row's name alone: no editor holds
+    // it selected for the next key to replace.
+    QTest::mouseClick(prefs.DelFileType, Qt::LeftButton);
+    QCOMPARE(grid->rowCount(), 2);
+    QCOMPARE(OpenEditor(grid), nullptr);
+    QWidget* focus = QApplication::focusWidget();
+    QTest::keyClicks(focus != nullptr ? focus : &prefs, QStringLiteral("x"));
+    QVERIFY(prefs.close());
+    QCOMPARE(Names(prefs.DefFilTyp), QStringList({"B", "C"}));
+    QCOMPARE(settings.Snapshot().fileTypes.at(0).name, QStringLiteral("B"));
+}
+
+void PrefsDialogTest::draggingAMarkerPastTheEnds() {
+    Settings settings;
+    UseThreeTypes(settings);
+    FakeDialogHost host;
+    TfrmPrefs prefs(settings, host, nullptr, nullptr);
+    prefs.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&prefs));
+    QTableWidget* grid = prefs.FileTypesLst;
+    QWidget* viewport = grid->viewport();
+    const int x = CellCenter(grid, 0, 0).x();
+
+    // Above the first row: the row goes first.
+    QTest::mousePress(viewport, Qt::LeftButton, {}, CellCenter(grid, 1, 0));
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, QPoint(x, -4));
+    QCOMPARE(Names(prefs.DefFilTyp), QStringList({"B", "A", "C"}));
+    QCOMPARE(prefs.DefFilTyp->currentText(), QStringLiteral("A"));
+    QCOMPARE(Marker(grid, 1), QStringLiteral("*"));
+
+    // Below the last row (the table is taller than its rows): it goes last.
+    const int below = grid->rowViewportPosition(2) + grid->rowHeight(2) + 4;
+    QVERIFY(below < viewport->height());
+    QTest::mousePress(viewport, Qt::LeftButton, {}, CellCenter(grid, 1, 0));
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, QPoint(x, below));
+    QCOMPARE(Names(prefs.DefFilTyp), QStringList({"B", "C", "A"}));
+    QCOMPARE(settings.Snapshot().defaultType, 3);
+    QCOMPARE(Marker(grid, 2), QStringLiteral("*"));
 }
 
 void PrefsDialogTest::recasingHashes() {
@@ -377,7 +464,8 @@ void PrefsDialogTest::defaultDirectory() {
     QCOMPARE(host.openDialogDirs, QStringList({dir.path()}));
     QCOMPARE(selDir.DirName->text(), dir.path());
 
-    // A missing one: the message, the dialog stays, the file is written.
+    // A missing one: OK shows the message and the dialog stays, unsaved;
+    // the close box shows it too, stays, and saves.
     const QString missing = dir.filePath(QStringLiteral("gone"));
     prefs.DefaultDir->setText(missing);
     QCOMPARE(host.openDialogDirs.size(), 1);
@@ -387,19 +475,54 @@ void PrefsDialogTest::defaultDirectory() {
              QStringLiteral("Error: Default Directory path does not exist.\r\nPlease choose a "
                             "real directory or leave it blank."));
     QVERIFY(prefs.isVisible());
-    QCOMPARE(host.saveCalls, 1);
+    QCOMPARE(host.saveCalls, 0);
     QVERIFY(!prefs.close());  // the close box
     QVERIFY(prefs.isVisible());
     QCOMPARE(host.errors.size(), 2);
-    QCOMPARE(host.saveCalls, 2);
+    QCOMPARE(host.saveCalls, 1);
     QCOMPARE(settings.Snapshot().defaultDirectory, missing);
 
     prefs.DefaultDir->clear();
     prefs.btnOK->click();
     QVERIFY(!prefs.isVisible());
     QCOMPARE(prefs.result(), int(QDialog::Accepted));
-    QCOMPARE(host.saveCalls, 3);
+    QCOMPARE(host.saveCalls, 2);
     QCOMPARE(host.errors.size(), 2);
+}
+
+void PrefsDialogTest::escapeAndTheCloseBox() {
+    Settings settings;
+    FakeDialogHost host;
+    TfrmPrefs prefs(settings, host, nullptr, nullptr);
+    prefs.show();
+    prefs.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&prefs));
+
+    // Esc neither closes nor saves, wherever the focus is.
+    QTest::keyClick(&prefs, Qt::Key_Escape);
+    prefs.StripPaths->setFocus();
+    QTest::keyClick(prefs.StripPaths, Qt::Key_Escape);
+    QVERIFY(prefs.isVisible());
+    QCOMPARE(host.saveCalls, 0);
+    QVERIFY(host.errors.isEmpty());
+
+    // The close box while a name is being typed: the name is saved.
+    QStringList saved;
+    host.onSave = [&] {
+        for (const FileType& type : settings.Snapshot().fileTypes) {
+            saved.append(type.name);
+        }
+    };
+    QTableWidget* grid = prefs.FileTypesLst;
+    grid->setCurrentCell(1, 1);
+    QLineEdit* editor = OpenEditor(grid);
+    QVERIFY(editor != nullptr);
+    QCOMPARE(QApplication::focusWidget(), editor);
+    QTest::keyClicks(editor, QStringLiteral("Films"));
+    QVERIFY(prefs.close());
+    QCOMPARE(host.saveCalls, 1);
+    QCOMPARE(saved, QStringList({"All Files (*.*)", "Films"}));
+    QCOMPARE(prefs.DefFilTyp->itemText(1), QStringLiteral("Films"));
 }
 
 void PrefsDialogTest::screenshot() {

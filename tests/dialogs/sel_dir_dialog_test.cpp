@@ -2,6 +2,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileSystemModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -9,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTreeView>
 
 #include "dialogs_gui_tests.h"
 #include "dir_listing.h"
@@ -70,6 +72,7 @@ private slots:
     void openDirectoryWithoutMatchesStillStartsHashing();
     void cancelAndCloseBoxRestoreStatus();
     void fileTypesFollowTheTable();
+    void opensOnTheChosenDirectory();
     void screenshot();
 
 private:
@@ -284,6 +287,43 @@ void SelDirDialogTest::fileTypesFollowTheTable() {
     QCOMPARE(dialog.FileTypes->currentIndex(), 0);
 }
 
+void SelDirDialogTest::opensOnTheChosenDirectory() {
+    // Sixty folders sort before the chosen one, which ends up far down.
+    const QString parent = tmp_.filePath(QStringLiteral("reveal"));
+    for (int i = 0; i < 60; ++i) {
+        QVERIFY(QDir().mkpath(parent + QStringLiteral("/a%1").arg(i, 2, 10, QLatin1Char('0'))));
+    }
+    const QString chosen = parent + QStringLiteral("/zz");
+    QVERIFY(QDir().mkpath(chosen + QStringLiteral("/inside")));
+    Settings settings;
+    FakeDialogHost host;
+    TfrmSelDir dialog(settings, host);
+    QTreeView* tree = dialog.DirLst;
+
+    // With nothing chosen "/" shows its folders.
+    dialog.show();
+    const QModelIndex slash = dialog.DirModel->index(QDir::rootPath());
+    QVERIFY(tree->isExpanded(slash));
+    QTRY_VERIFY(dialog.DirModel->rowCount(slash) > 0);
+    dialog.hide();
+
+    // The chosen folder is selected, open, and in view once its parent has
+    // been listed and sorted.
+    dialog.SelectDirectory(chosen);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QCOMPARE(dialog.DirModel->filePath(tree->currentIndex()), chosen);
+    QTRY_COMPARE(dialog.DirModel->index(chosen).row(), 60);
+    const QModelIndex index = dialog.DirModel->index(chosen);
+    for (QModelIndex open = index; open.isValid(); open = open.parent()) {
+        QVERIFY2(tree->isExpanded(open), qPrintable(dialog.DirModel->filePath(open)));
+    }
+    QTRY_VERIFY(
+        tree->viewport()->rect().contains(tree->visualRect(dialog.DirModel->index(chosen))));
+    QTRY_VERIFY(tree->viewport()->rect().contains(
+        tree->visualRect(dialog.DirModel->index(chosen + QStringLiteral("/inside")))));
+}
+
 void SelDirDialogTest::screenshot() {
     const QString root = tmp_.filePath(QStringLiteral("shot"));
     Touch(root + QStringLiteral("/Episode 01.mkv"));
@@ -297,6 +337,9 @@ void SelDirDialogTest::screenshot() {
     dialog.CountFiles->click();
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    // Once the tree has been filled in around the chosen folder.
+    QTRY_VERIFY(dialog.DirLst->viewport()->rect().contains(
+        dialog.DirLst->visualRect(dialog.DirModel->index(root))));
     QVERIFY(SaveScreenshot(&dialog, QStringLiteral("select_directory")));
 }
 

@@ -658,7 +658,7 @@ private slots:
             window_->PlayNotifySound();
         }
         window_->PlayNotifySound();  // the custom sound again: stops it
-        QCOMPARE(calls, QStringList({"dialog-information", "dialog-error", "dialog-question",
+        QCOMPARE(calls, QStringList({"dialog-information", "dialog-error", "window-question",
                                      "dialog-warning", "dialog-information", "bell",
                                      "play " + Path("done.wav"), "stop"}));
         // Closing waits, hidden, for a playing sound.
