@@ -121,14 +121,13 @@ void TeD2KfrmMain::AddDirectory(const QString& dir) {
         const int row = values.defaultType - 1;
         masks = row >= 0 && row < values.fileTypes.size() ? values.fileTypes[row].masks : QString();
     }
-    QStringList files;
-    try {
-        ListDirFiles(dir, masks, files, true, true);
-    } catch (const EMaskException& error) {
-        // What was listed before the bad mask is still taken.
-        ShowMessage(QStringLiteral("Error: ") + error.Message());
+    // The whole folder or, when its mask is invalid, nothing of it.
+    const FilesToAdd found = ListFilesToAdd(dir, masks, true);
+    if (!found.maskError.isEmpty()) {
+        ShowMessage(QStringLiteral("Error: ") + found.maskError);
+        return;
     }
-    for (const QString& file : std::as_const(files)) {
+    for (const QString& file : found.paths) {
         if (QFileInfo(file).isFile()) {
             table_.AddEntry(file);
         }

@@ -3,11 +3,14 @@
 // dialog's refusal of a missing folder, and the sizes of what the window
 // shows.
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QDropEvent>
 #include <QFileSystemModel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QTest>
 
@@ -158,6 +161,38 @@ private slots:
         emit types->textActivated(types->itemText(2));
         QTRY_COMPARE(Offered(dialog),
                      QStringList({".hidden.avi", "a.txt", "b.AVI", "c.mkv", "noext"}));
+    }
+
+    // A mask list that fails part way (on the first file its first mask
+    // misses): nothing of the folder is added, whichever way it came.
+    void AFolderWhoseMaskFailsAddsNothing() {
+        WriteFile(Path("Linkmint.ini"),
+                  "[Options]\r\nDefaultType=1\r\n\r\n[File Types]\r\nText|*.txt;[a-\r\n");
+        const QString folder = Path("mixed");
+        for (int i = 0; i < 20; ++i) {
+            WriteFile(folder + QStringLiteral("/%1.txt").arg(i), "t");
+        }
+        WriteFile(folder + QStringLiteral("/other.bin"), "b");
+        const QString loose = WriteFile(Path("loose.txt"), "l");
+        Start({folder, loose});
+        QTRY_VERIFY_WITH_TIMEOUT(Idle(), kHashTimeoutMs);
+        QCOMPARE(window_->boxes,
+                 QStringList{QStringLiteral("Error: '[a-' is an invalid mask at (4)")});
+        QCOMPARE(window_->fileTable().FileCount(), 1);
+        QCOMPARE(window_->fileTable().Entries()[0].FileName, loose);
+
+        // Dropped.
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(folder)});
+        QWidget* target = window_->datLst()->viewport();
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton,
+                              Qt::NoModifier);
+        QApplication::sendEvent(target, &enter);
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &drop);
+        QVERIFY(drop.isAccepted());
+        QCOMPARE(window_->boxes.size(), 2);
+        QCOMPARE(window_->fileTable().FileCount(), 1);
     }
 
     void LastAddFolderKeepsItsSlash() {
