@@ -13,7 +13,7 @@
 #include "base32.h"
 #include "hash_text.h"
 #include "list_reader.h"
-#include "name_encoding.h"
+#include "path_bytes.h"
 
 namespace {
 
@@ -49,7 +49,7 @@ std::string OurLink(const ListEntry& entry) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    const ParsedList list = ParseList(bytes, &cli::Utf16ToBytes);
+    const ParsedList list = ParseList(bytes, &PathBytesFromText);
 
     std::size_t lastLine = 0;
     for (const ListEntry& entry : list.entries) {
@@ -73,7 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (entry.names.front().find_first_of("\r\n") != std::string::npos) {
             continue;
         }
-        const ParsedList again = ParseList(OurLink(entry), &cli::Utf16ToBytes);
+        const ParsedList again = ParseList(OurLink(entry), &PathBytesFromText);
         if (again.entries.size() != 1) {
             Fail("our own link of an entry does not read back", entry.line);
         }

@@ -147,6 +147,13 @@ def list_reader():
         "CRC32 (abc.txt) = 352441c2\n").encode())
 
 
+def path_bytes():
+    write("fuzz_path_bytes", "latin1", b"caf\xe9.txt")
+    write("fuzz_path_bytes", "cut", b"euro\xe2\x82.txt")
+    write("fuzz_path_bytes", "mixed", b"\xf0\x90\x82\x80\xff\xed\xa0\x80")
+    write("fuzz_path_bytes", "utf8", "plain/dir/\u00e9".encode())
+
+
 if __name__ == "__main__":
     line_reader()
     ini_file()
@@ -155,3 +162,4 @@ if __name__ == "__main__":
     handover()
     hash_variants()
     list_reader()
+    path_bytes()

@@ -13,7 +13,7 @@
 #include "hash_text.h"
 #include "linkmint_build_info.h"
 #include "magnet_link.h"
-#include "name_encoding.h"
+#include "path_bytes.h"
 
 namespace lm::cli {
 
@@ -127,7 +127,7 @@ int RunCheck(const CliOptions& options, std::ostream& out, std::ostream& err, bo
             status = 2;
             continue;
         }
-        const ParsedList list = ParseList(bytes, &Utf16ToBytes);
+        const ParsedList list = ParseList(bytes, &PathBytesFromText);
         for (std::size_t line : list.unreadLines) {
             err << "Warning: " << listPath << ", line " << line
                 << ": not a line of a known list format.\n";
@@ -211,7 +211,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     ChunkBuffer buffer(options.threads);
     ProgressLine progress(err, showProgress);
     for (const std::string& path : options.paths) {
-        const std::string shownName = Utf16ToBytes(NameWithoutPath(BytesToUtf16(path)));
+        const std::string shownName = PathBytesFromText(NameWithoutPath(PathTextFromBytes(path)));
         PassHooks hooks;
         hooks.chunkDone = [&](std::uint32_t done, std::uint32_t total) {
             progress.Show(shownName, done, total);
@@ -233,16 +233,16 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             continue;
         }
 
-        const std::u16string name = BytesToUtf16(path);
+        const std::u16string name = PathTextFromBytes(path);
         std::vector<Entry> entries;
         for (Ed2kVariant variant : {Ed2kVariant::First, Ed2kVariant::Second}) {
             if (variant == Ed2kVariant::Second && !digests.hasSecondEd2k) {
                 break;
             }
-            entries.push_back({options.magnet
-                                   ? MagnetLink(path, digests, variant, options.link)
-                                   : Utf16ToBytes(Ed2kLink(name, digests, variant, options.link)),
-                               &digests});
+            entries.push_back(
+                {options.magnet ? MagnetLink(path, digests, variant, options.link)
+                                : PathBytesFromText(Ed2kLink(name, digests, variant, options.link)),
+                 &digests});
         }
         errno = 0;
         PrintEntries(entries, options, out, firstBlock);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "ed2k_link.h"
+#include "path_names.h"
 #include "regular_file.h"
 #include "row_sink.h"
 #include "settings.h"
@@ -271,7 +272,8 @@ bool FileTable::RefreshList(RowSink& rows) const {
         texts.reserve(entries_.size());
         selected.reserve(entries_.size());
         for (const TFileData& entry : entries_) {
-            texts.append(entry.Link.isEmpty() ? entry.FileName : entry.Link);
+            // A path shows a byte that is not UTF-8 as U+FFFD.
+            texts.append(entry.Link.isEmpty() ? DisplayPath(entry.FileName) : entry.Link);
             selected.append(entry.Selected);
         }
         unlisted_.clear();

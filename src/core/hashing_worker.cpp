@@ -1,7 +1,5 @@
 #include "hashing_worker.h"
 
-#include <QFile>
-
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -12,6 +10,7 @@
 #include "file_hash_pass.h"
 #include "file_table.h"
 #include "hash_text.h"
+#include "path_names.h"
 #include "quick_thread.h"
 #include "row_sink.h"
 #include "thread_priority.h"
@@ -39,7 +38,7 @@ QString FromU16(std::u16string_view text) {
 }
 
 std::filesystem::path PathFor(const QString& fileName) {
-    return std::filesystem::path(QFile::encodeName(fileName).toStdString());
+    return std::filesystem::path(PathToBytes(fileName).toStdString());
 }
 
 // done / total * 100 to the nearest integer, halves to the even neighbour.
@@ -290,7 +289,8 @@ void HashingWorker::AddFiles(std::uint64_t identity) {
             Debug(QStringLiteral("Opening file failed."));
             {
                 std::lock_guard lock(progressMutex_);
-                pendingError_ = QStringLiteral("Error: Unable to open file \"%1\".").arg(fileName);
+                pendingError_ =
+                    QStringLiteral("Error: Unable to open file \"%1\".").arg(DisplayPath(fileName));
             }
             Post([this](WorkerHost&) { ArmEvent(evShowError); });
             table_.ReleaseUnopened(*claim);
@@ -304,7 +304,9 @@ void HashingWorker::AddFiles(std::uint64_t identity) {
         Post([working](WorkerHost& host) { host.SetStatusText(1, working); });
         SetTitle(ToGoTitle(0, table_.FilesRemaining()), "Setting application title (1).",
                  "Setting system tray icon hint (1).");
-        const std::u16string name16 = ToU16(fileName);
+        // What the user sees of the name: a byte that is not UTF-8 as U+FFFD,
+        // in the progress, the link and everything made from it.
+        const std::u16string name16 = ToU16(DisplayPath(fileName));
         SetProgress(0, static_cast<int>(chunkCount), FromU16(NameWithoutPath(name16)));
         Debug(QStringLiteral("Refreshing status bar (1)."));
         Post([](WorkerHost& host) { host.RepaintStatusBar(); });

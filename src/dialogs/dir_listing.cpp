@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "mask.h"
+#include "path_names.h"
 
 namespace lm {
 
@@ -117,7 +118,7 @@ private:
             isDir = S_ISDIR(st.st_mode);
             isFile = S_ISREG(st.st_mode);
         }
-        const QString name = QFile::decodeName(raw);
+        const QString name = PathFromBytes(raw);
         if (isDir) {
             if (recurse_) {
                 Walk(dir + name + u'/', encodedDir + raw + '/', false);
@@ -154,7 +155,7 @@ void ListDirFiles(const QString& dir, const QString& masks, QStringList& list, b
     if (maskList.Empty()) {
         return;  // nothing can match
     }
-    Lister(maskList, list, recurse, fullPath, afterMatch).Walk(top, QFile::encodeName(top), true);
+    Lister(maskList, list, recurse, fullPath, afterMatch).Walk(top, PathToBytes(top), true);
 }
 
 FilesToAdd ListFilesToAdd(const QString& dir, const QString& masks, bool recurse) {

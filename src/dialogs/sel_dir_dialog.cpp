@@ -4,7 +4,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -21,6 +20,7 @@
 #include "dialog_host.h"
 #include "dir_listing.h"
 #include "mask.h"
+#include "path_names.h"
 
 namespace lm {
 
@@ -229,11 +229,12 @@ void TfrmSelDir::RebuildFileTypes() {
 }
 
 void TfrmSelDir::SelectDirectory(const QString& dir) {
-    if (dir.isEmpty() || !QFileInfo(dir).isDir()) {
+    if (dir.isEmpty() || KindOfPath(dir) != PathKind::Directory) {
         return;
     }
     const QString clean = QDir::cleanPath(QDir::fromNativeSeparators(dir));
-    const QModelIndex index = DirModel->index(clean);
+    // The tree knows folders by Qt's reading of their names.
+    const QModelIndex index = DirModel->index(QString::fromUtf8(PathToBytes(clean)));
     if (index.isValid() && index != DirLst->currentIndex()) {
         DirLst->setCurrentIndex(index);  // reports the change itself
     } else {
@@ -298,7 +299,10 @@ QString TfrmSelDir::ChosenMasks() const {
 }
 
 void TfrmSelDir::DirLstChange(const QString& path) {
-    DirName->setText(path);
+    // The tree reads names its own way: the folder is found again by its
+    // bytes, and shown with a byte that is not UTF-8 as U+FFFD.
+    dirPath_ = PathFromDialog(path);
+    DirName->setText(DisplayPath(dirPath_));
     FileLst->clear();
     FileNoLbl->setText(kNumberUnknown);
     AutoCount(DirLst);
@@ -367,7 +371,7 @@ void TfrmSelDir::CountOnce() {
     qsizetype shown = 0;
     bool failed = false;
     try {
-        ListDirFiles(DirName->text(), ChosenMasks(), found, RecurseDirs->isChecked(), false, [&] {
+        ListDirFiles(dirPath_, ChosenMasks(), found, RecurseDirs->isChecked(), false, [&] {
             for (; shown < found.size(); ++shown) {
                 FileLst->addItem(new CaselessItem(found[shown]));
             }
@@ -400,7 +404,7 @@ void TfrmSelDir::OKBtnClick() {
     QDialog::accept();
     QCoreApplication::processEvents();
 
-    const QString dir = DirName->text();
+    const QString dir = dirPath_;
     if (!dir.isEmpty()) {  // nothing chosen keeps the last directory
         settings_.Set(&SettingsValues::lastFilePath, dir);
     }
@@ -410,7 +414,7 @@ void TfrmSelDir::OKBtnClick() {
         return;
     }
     for (const QString& path : found.paths) {
-        if (QFileInfo(path).isFile()) {  // it may have gone meanwhile
+        if (KindOfPath(path) == PathKind::File) {  // it may have gone meanwhile
             host_.AddEntry(path);
         }
     }

@@ -31,6 +31,8 @@ public:
 
     // Selects `dir` in the tree (when it exists) and shows it in DirName.
     void SelectDirectory(const QString& dir);
+    // The folder that is counted and opened; DirName shows it to the user.
+    const QString& ChosenDirectory() const { return dirPath_; }
     // Refills FileTypes from the settings' file-type table, choosing the
     // default type. Done by itself whenever the table or the default changes.
     void RebuildFileTypes();
@@ -84,6 +86,7 @@ private:
     DialogHost& host_;
     bool stopCount_ = false;  // the running count is to stop at its next look
     bool RecountPending = false;
+    QString dirPath_;              // the folder DirName shows, counted and opened
     bool countWhenShown_ = false;  // an automatic count waits for the showing
     bool keepChosenInView_ = false;
     bool viewCheckQueued_ = false;

@@ -27,6 +27,7 @@
 #include "link_file_writer.h"
 #include "main_window.h"
 #include "mask.h"
+#include "path_names.h"
 #include "prefs_dialog.h"
 #include "sel_dir_dialog.h"
 #include "stat_bar.h"
@@ -242,7 +243,11 @@ void TeD2KfrmMain::mnuAddFilesClick() {
         OpnDlg->setDirectory(settings_.Snapshot().lastFilePath);
         OpnDlg->selectFile(QString());
         if (OpnDlg->exec() == QDialog::Accepted) {
-            files = OpnDlg->selectedFiles();
+            // The dialog reads names its own way; each is found again by
+            // its bytes.
+            for (const QString& shown : OpnDlg->selectedFiles()) {
+                files << PathFromDialog(shown);
+            }
         }
     }
     if (!files.isEmpty()) {

@@ -3,13 +3,13 @@
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
 #include <QDropEvent>
-#include <QFileInfo>
 #include <QMimeData>
 #include <QUrl>
 
 #include <algorithm>
 
 #include "main_window.h"
+#include "path_names.h"
 
 namespace lm {
 
@@ -45,7 +45,8 @@ void TeD2KfrmMain::dropEvent(QDropEvent* event) {
     const QList<QUrl> urls = event->mimeData()->urls();
     for (const QUrl& url : urls) {
         if (url.isLocalFile()) {
-            AddPath(url.toLocalFile(), false);
+            // The URL's bytes, not Qt's reading of them.
+            AddPath(PathFromFileUrl(url), false);
         }
     }
     if (table_.FileCount() == 0) {
@@ -58,13 +59,20 @@ void TeD2KfrmMain::dropEvent(QDropEvent* event) {
 }
 
 void TeD2KfrmMain::AddPath(const QString& path, bool reportMissing) {
-    const QFileInfo info(path);
-    if (info.isFile()) {
-        table_.AddEntry(path);
-    } else if (info.isDir()) {
-        AddDirectory(path);
-    } else if (reportMissing) {
-        ShowMessage(QStringLiteral("Error: Could not find file \"%1\"").arg(path));
+    switch (KindOfPath(path)) {
+        case PathKind::File:
+        case PathKind::Other:  // a FIFO or device: the worker says it cannot read it
+            table_.AddEntry(path);
+            break;
+        case PathKind::Directory:
+            AddDirectory(path);
+            break;
+        case PathKind::Missing:
+            if (reportMissing) {
+                ShowMessage(
+                    QStringLiteral("Error: Could not find file \"%1\"").arg(DisplayPath(path)));
+            }
+            break;
     }
 }
 

@@ -3,7 +3,6 @@
 // starts.
 
 #include <QDir>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
@@ -16,6 +15,7 @@
 #include "instance_names.h"
 #include "main_window.h"
 #include "mask.h"
+#include "path_names.h"
 #include "prefs_dialog.h"
 #include "tray_area.h"
 
@@ -61,15 +61,16 @@ void TeD2KfrmMain::FirstActivation() {
             startupPhase_ = 0;
             return;
         }
-        const QFileInfo info(argument);
-        if (info.isFile()) {
+        const PathKind kind = KindOfPath(argument);
+        if (kind == PathKind::File || kind == PathKind::Other) {
             table_.AddEntry(argument);
         } else if (DebugLog::IsDebugSwitch(argument)) {
             debugLog_.Enable();
-        } else if (info.isDir()) {
+        } else if (kind == PathKind::Directory) {
             AddDirectory(argument);
         } else {
-            ShowMessage(QStringLiteral("Error: Could not find file \"%1\"").arg(argument));
+            ShowMessage(
+                QStringLiteral("Error: Could not find file \"%1\"").arg(DisplayPath(argument)));
         }
     }
     if (closing_) {
@@ -128,7 +129,7 @@ void TeD2KfrmMain::AddDirectory(const QString& dir) {
         return;
     }
     for (const QString& file : found.paths) {
-        if (QFileInfo(file).isFile()) {
+        if (KindOfPath(file) == PathKind::File) {
             table_.AddEntry(file);
         }
     }
@@ -175,12 +176,7 @@ void TeD2KfrmMain::AddHandedOver(const QStringList& paths, bool continues) {
         return;
     }
     for (const QString& path : paths) {
-        const QFileInfo info(path);
-        if (info.isFile()) {
-            table_.AddEntry(path);
-        } else if (info.isDir()) {
-            AddDirectory(path);
-        }
+        AddPath(path, false);
     }
     if (continues || closing_) {
         return;

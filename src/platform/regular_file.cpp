@@ -1,15 +1,15 @@
 #include "regular_file.h"
 
-#include <QFile>
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "path_names.h"
+
 namespace lm {
 
 RegularFileProbe ProbeRegularFile(const QString& path) {
-    const QByteArray name = QFile::encodeName(path);
+    const QByteArray name = PathToBytes(path);
     struct stat info {};
     if (name.isEmpty() || ::stat(name.constData(), &info) != 0) {
         return {};

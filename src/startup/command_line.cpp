@@ -3,6 +3,7 @@
 #include <QFile>
 
 #include "debug_log.h"
+#include "path_names.h"
 
 namespace lm {
 
@@ -43,7 +44,7 @@ QStringList SplitCommandLine(QStringView line) {
 QStringList ProgramArguments(int argc, char** argv) {
     QStringList arguments;
     for (int i = 1; i < argc; ++i) {
-        arguments.append(QFile::decodeName(argv[i]));
+        arguments.append(PathFromBytes(argv[i]));
     }
     return arguments;
 }

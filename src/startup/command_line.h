@@ -18,7 +18,8 @@ QStringList SplitCommandLine(QStringView line);
 
 // The arguments of this process without argument 0. Where the system hands
 // the program one command-line string it is split as above; on POSIX the
-// shell has already split it and `argv` is taken as it is.
+// shell has already split it and `argv` is taken as it is, each argument's
+// bytes mapped losslessly to text (PathFromBytes).
 QStringList ProgramArguments(int argc, char** argv);
 
 // Room in the hand-over block's text area, in UTF-16 code units (indexes 1

@@ -6,7 +6,7 @@
 #include <fstream>
 
 #include "check_runner.h"
-#include "name_encoding.h"
+#include "path_bytes.h"
 #include "temp_dir.h"
 
 namespace lm {
@@ -20,7 +20,7 @@ protected:
         std::ofstream(dir_.Path() / name, std::ios::binary) << bytes;
     }
     void Add(const std::string& listText) {
-        runner_.AddList(ParseList(listText, &cli::Utf16ToBytes), dir_.Path());
+        runner_.AddList(ParseList(listText, &PathBytesFromText), dir_.Path());
     }
     std::vector<std::pair<Verdict, std::string>> Verdicts() const {
         std::vector<std::pair<Verdict, std::string>> out;
@@ -102,9 +102,9 @@ TEST_F(CheckRunnerTest, EachFileIsReadOnce) {
     Write("other", "abd");
     std::filesystem::create_hard_link(dir_.Path() / "abc.txt", dir_.Path() / "hard");
     Add("abc.txt 352441C2\n./abc.txt 352441C2\nhard 352441C2\nother 352441C2\n");
-    runner_.AddList(ParseList("abc.txt 352441C2\n", &cli::Utf16ToBytes), dir_.Path() / "sub");
+    runner_.AddList(ParseList("abc.txt 352441C2\n", &PathBytesFromText), dir_.Path() / "sub");
     runner_.AddList(
-        ParseList((dir_.Path() / "abc.txt").string() + " 352441C2\n", &cli::Utf16ToBytes),
+        ParseList((dir_.Path() / "abc.txt").string() + " 352441C2\n", &PathBytesFromText),
         "/nowhere");
     std::vector<CheckProgress> seen;
     CheckControl control;

@@ -3,13 +3,13 @@
 
 #include "hash_text.h"
 #include "list_reader.h"
-#include "name_encoding.h"
+#include "path_bytes.h"
 
 namespace lm {
 namespace {
 
 ParsedList Parse(std::string_view bytes) {
-    return ParseList(bytes, &cli::Utf16ToBytes);
+    return ParseList(bytes, &PathBytesFromText);
 }
 
 std::string Utf16Le(std::u16string_view text) {

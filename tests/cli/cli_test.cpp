@@ -10,7 +10,7 @@
 
 #include "cli_app.h"
 #include "linkmint_build_info.h"
-#include "name_encoding.h"
+#include "path_bytes.h"
 #include "temp_dir.h"
 
 namespace lm::cli {
@@ -298,23 +298,6 @@ TEST_F(CliTest, AFileCutShortWhileReadIsReportedAndTheNextStillHashed) {
                       "\": the file is shorter than when it was opened.\n")
             << text;
     }
-}
-
-TEST(NameEncoding, RoundTripsAnyBytes) {
-    const std::string samples[] = {"",
-                                   "plain",
-                                   "caf\xC3\xA9",
-                                   "\xF0\x9F\x98\x80",
-                                   "\xE9\xFF\xC3",
-                                   "\xED\xA0\x80",  // surrogate
-                                   "\xC0\xAF",      // overlong
-                                   "\xF4\x90\x80\x80",
-                                   std::string("a\0b", 3)};
-    for (const std::string& s : samples) {
-        EXPECT_EQ(Utf16ToBytes(BytesToUtf16(s)), s);
-    }
-    EXPECT_EQ(BytesToUtf16("caf\xC3\xA9"), u"café");
-    EXPECT_EQ(BytesToUtf16("\xF0\x9F\x98\x80"), u"\U0001F600");
 }
 
 }  // namespace

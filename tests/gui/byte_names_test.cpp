@@ -1,0 +1,276 @@
+// File names that are not UTF-8 (a Latin-1 byte, a character cut short, a
+// byte that is never UTF-8, a folder of such a name): every way in finds,
+// hashes and keeps the very file, and what the user sees shows each bad
+// byte as U+FFFD, never as a lone surrogate.
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QCryptographicHash>
+#include <QDropEvent>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QProcess>
+#include <QTest>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <memory>
+
+#include "command_line.h"
+#include "dat_lst.h"
+#include "gui_test_support.h"
+#include "handover_block.h"
+#include "handover_server.h"
+#include "info_win.h"
+#include "instance_lock.h"
+#include "instance_names.h"
+#include "link_file_writer.h"
+#include "path_names.h"
+#include "sel_dir_dialog.h"
+#include "stress_session.h"
+
+using namespace lm;
+using namespace lm::test;
+
+namespace {
+
+constexpr int kHashTimeoutMs = 60000;
+
+// A file made by its raw name and what hashing it must give.
+struct ByteFile {
+    QByteArray name;     // raw, below the test folder
+    QByteArray content;  // below one chunk: the ed2k hash is its MD4
+    QString path;        // the program's text of the full path
+};
+
+bool HasLoneSurrogate(const QString& text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            ++i;
+        } else if (text[i].isSurrogate()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+QByteArray Hex(const QByteArray& bytes) {
+    return bytes.toHex().toUpper();
+}
+
+}  // namespace
+
+class ByteNamesTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir dir_;
+    QByteArray root_;  // the test folder's bytes
+    QList<ByteFile> loose_, inFolder_;
+    QString folder_;  // the program's text of the folder whose name is not UTF-8
+    std::unique_ptr<RecordingWindow> window_;
+
+    ByteFile Make(const QByteArray& name, const QByteArray& content) {
+        const QByteArray full = root_ + '/' + name;
+        const int fd = ::open(full.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        if (fd >= 0) {
+            [[maybe_unused]] const ssize_t written =
+                ::write(fd, content.constData(), static_cast<size_t>(content.size()));
+            ::close(fd);
+        }
+        return {name, content, PathFromBytes(full)};
+    }
+
+    RecordingWindow* Start(const QStringList& arguments, HandoverBlock* block = nullptr) {
+        window_ = std::make_unique<RecordingWindow>(arguments, dir_.path() + u'/', block);
+        window_->messageBoxHook = [this](const QString& text) { window_->boxes << text; };
+        window_->show();
+        return window_.get();
+    }
+    bool Idle() const {
+        return window_->StartupPhase() == 0 && !window_->worker().WorkerActive &&
+               window_->fileTable().FilesRemaining() == 0;
+    }
+
+    // The entry of `file` is hashed, with digests computed apart, and what
+    // the user sees of it shows its bad bytes as U+FFFD.
+    void ExpectHashed(const ByteFile& file) {
+        const QList<TFileData> entries = window_->fileTable().Entries();
+        const auto found = std::find_if(entries.begin(), entries.end(), [&](const TFileData& e) {
+            return e.FileName == file.path;
+        });
+        QVERIFY2(found != entries.end(), file.name.constData());
+        QCOMPARE(found->State, int(fsHashed));
+        QCOMPARE(PathToBytes(found->FileName), root_ + '/' + file.name);
+        QCOMPARE(found->MD5, Hex(QCryptographicHash::hash(file.content, QCryptographicHash::Md5)));
+        QCOMPARE(found->SHA1,
+                 Hex(QCryptographicHash::hash(file.content, QCryptographicHash::Sha1)));
+        QCOMPARE(
+            found->CRC32,
+            QByteArray::number(ReferenceCrc32(file.content), 16).rightJustified(8, '0').toUpper());
+        const QString ed2k = QString::fromLatin1(
+            Hex(QCryptographicHash::hash(file.content, QCryptographicHash::Md4)));
+        QCOMPARE(found->Link, QStringLiteral("ed2k://|file|%1|%2|%3|/")
+                                  .arg(DisplayPath(file.path))
+                                  .arg(file.content.size())
+                                  .arg(ed2k));
+        QVERIFY(found->Link.contains(QChar(0xFFFD)));
+        QVERIFY(!HasLoneSurrogate(found->Link));
+    }
+
+    // Nothing the user sees or takes away holds a lone surrogate.
+    void ExpectShownReadably() {
+        for (const QString& row : RowTexts(*window_->datLst())) {
+            QVERIFY2(!HasLoneSurrogate(row), qPrintable(row));
+        }
+        window_->UpdateInfoWin();
+        for (const QString& line : window_->infoWin()->Lines()) {
+            QVERIFY(!HasLoneSurrogate(line));
+        }
+        window_->mnuCpyAll2ClipClick();
+        QVERIFY(!HasLoneSurrogate(QGuiApplication::clipboard()->text()));
+        QVERIFY(QGuiApplication::clipboard()->text().contains(QChar(0xFFFD)));
+        const QByteArray saved = LinkFileBytes(RowTexts(*window_->datLst()));
+        QVERIFY(saved.startsWith("\xFF\xFE"));  // U+FFFD is beyond the code page
+        QVERIFY(!HasLoneSurrogate(QString::fromUtf16(
+            reinterpret_cast<const char16_t*>(saved.constData() + 2), (saved.size() - 2) / 2)));
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(dir_.isValid());
+        root_ = QFile::encodeName(dir_.path());  // plain ASCII here
+        qputenv("XDG_RUNTIME_DIR", dir_.path().toUtf8());
+        loose_ = {Make("caf\xE9.txt", "latin one"), Make("cut\xE2\x82.txt", "cut short"),
+                  Make("\xFF.bin", "never utf-8")};
+        QCOMPARE(::mkdir((root_ + "/dir\xE9").constData(), 0755), 0);
+        QCOMPARE(::mkdir((root_ + "/dir\xE9/sub\xFF").constData(), 0755), 0);
+        inFolder_ = {Make("dir\xE9/inside.txt", "inside"),
+                     Make("dir\xE9/sub\xFF/deep\xE9.txt", "deeper")};
+        folder_ = PathFromBytes(root_ + "/dir\xE9");
+        for (const ByteFile& file : loose_ + inFolder_) {
+            QCOMPARE(KindOfPath(file.path), PathKind::File);
+        }
+    }
+    void cleanup() { window_.reset(); }
+
+    // The command line, and the kept list across a restart.
+    void CommandLineAndTheKeptList() {
+        WriteFile(dir_.filePath("Linkmint.ini"), "[Options]\r\nKeepFilesOnExit=1\r\n");
+        QList<QByteArray> raw = {"linkmint"};
+        for (const ByteFile& file : loose_) {
+            raw << root_ + '/' + file.name;
+        }
+        raw << PathToBytes(folder_);
+        QList<char*> argv;
+        for (QByteArray& argument : raw) {
+            argv << argument.data();
+        }
+        Start(ProgramArguments(static_cast<int>(argv.size()), argv.data()));
+        QTRY_VERIFY_WITH_TIMEOUT(Idle(), kHashTimeoutMs);
+        QCOMPARE(window_->boxes, QStringList());  // every one was found
+        QCOMPARE(window_->fileTable().FileCount(), 5);
+        for (const ByteFile& file : loose_ + inFolder_) {
+            ExpectHashed(file);
+        }
+        ExpectShownReadably();
+        // One more, kept before it is hashed.
+        window_->mnuPauseClick();
+        window_->AddEntry(loose_[0].path);
+        window_->StartHashing();
+        window_->close();
+        window_.reset();
+
+        Start({});
+        QTRY_VERIFY_WITH_TIMEOUT(Idle(), kHashTimeoutMs);
+        const QList<TFileData> entries = window_->fileTable().Entries();
+        QCOMPARE(entries.size(), 6);
+        QCOMPARE(entries[5].FileName, loose_[0].path);
+        QCOMPARE(entries[5].State, int(fsHashed));  // found by its bytes after the restart
+        for (const ByteFile& file : loose_ + inFolder_) {
+            ExpectHashed(file);
+        }
+        QFile::remove(dir_.filePath("Linkmint.ini"));
+    }
+
+    void DroppedFilesAndFolder() {
+        Start({});
+        QTRY_COMPARE(window_->StartupPhase(), 0);
+        QMimeData data;
+        QList<QUrl> urls;
+        for (const QByteArray& bytes : {root_ + '/' + loose_[1].name, PathToBytes(folder_)}) {
+            // As a file manager writes them: the bytes percent-encoded.
+            urls << QUrl::fromEncoded("file://" + bytes.toPercentEncoding("/"));
+        }
+        data.setUrls(urls);
+        QWidget* target = window_->datLst()->viewport();
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton,
+                              Qt::NoModifier);
+        QApplication::sendEvent(target, &enter);
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &drop);
+        QTRY_VERIFY_WITH_TIMEOUT(Idle() && window_->fileTable().FileCount() == 3, kHashTimeoutMs);
+        ExpectHashed(loose_[1]);
+        for (const ByteFile& file : inFolder_) {
+            ExpectHashed(file);
+        }
+        ExpectShownReadably();
+    }
+
+    void OpenDirectory() {
+        Start({});
+        QTRY_COMPARE(window_->StartupPhase(), 0);
+        window_->settings().Set(&SettingsValues::recurseDirectories, true);
+        TfrmSelDir* dialog = window_->selDirDialog();
+        dialog->SelectDirectory(folder_);
+        QTRY_COMPARE(dialog->ChosenDirectory(), folder_);
+        QCOMPARE(dialog->DirName->text(), DisplayPath(folder_));
+        dialog->OKBtnClick();
+        QTRY_VERIFY_WITH_TIMEOUT(Idle() && window_->fileTable().FileCount() == 2, kHashTimeoutMs);
+        for (const ByteFile& file : inFolder_) {
+            ExpectHashed(file);
+        }
+        ExpectShownReadably();
+    }
+
+    // A second start, its arguments raw bytes, hands them over intact.
+    void SecondStartHandsThemOver() {
+        qputenv("LINKMINT_INSTANCE", QByteArray("bytes-") + QByteArray::number(::getpid()));
+        HandoverBlock::Remove(InstanceNames::BlockName());
+        HandoverBlock block;
+        QVERIFY(block.Create(InstanceNames::BlockName()));
+        InstanceLock alive(InstanceNames::AlivePath(), InstanceLock::Wait::No);
+        Start({}, &block);
+        HandoverServer server([this](std::uint32_t m, std::uint32_t w, std::uint32_t l) {
+            window_->HandoverMessage(m, w, l);
+        });
+        QVERIFY(server.Listen(InstanceNames::SocketPath()));
+        QTRY_COMPARE(window_->StartupPhase(), 0);
+
+        QProcess second;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("LM_EXE"), QStringLiteral(LM_LINKMINT_EXE));
+        env.insert(QStringLiteral("LM_DIR"), dir_.path());
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        second.setProcessEnvironment(env);
+        // printf makes the bytes; QProcess would have re-encoded them.
+        second.start(QStringLiteral("/bin/sh"),
+                     {QStringLiteral("-c"),
+                      QStringLiteral("exec \"$LM_EXE\" \"$(printf '%s/caf\\351.txt' \"$LM_DIR\")\" "
+                                     "\"$(printf '%s/\\377.bin' \"$LM_DIR\")\" "
+                                     "\"$(printf '%s/dir\\351' \"$LM_DIR\")\"")});
+        QTRY_VERIFY_WITH_TIMEOUT(second.state() == QProcess::NotRunning, kHashTimeoutMs);
+        QCOMPARE(second.exitCode(), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(Idle() && window_->fileTable().FileCount() == 4, kHashTimeoutMs);
+        ExpectHashed(loose_[0]);
+        ExpectHashed(loose_[2]);
+        for (const ByteFile& file : inFolder_) {
+            ExpectHashed(file);
+        }
+    }
+};
+
+QTEST_MAIN(ByteNamesTest)
+#include "byte_names_test.moc"
