@@ -1,5 +1,7 @@
 #include "dir_listing.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 
 #include <dirent.h>
@@ -17,6 +19,17 @@
 namespace lm {
 
 std::atomic<bool> CancelListing{false};
+
+ListingEventHook EventsEvery(int intervalMs) {
+    auto since = std::make_shared<QElapsedTimer>();
+    since->start();
+    return [since, intervalMs] {
+        if (since->elapsed() >= intervalMs) {
+            QCoreApplication::processEvents();
+            since->restart();
+        }
+    };
+}
 
 namespace {
 
@@ -158,10 +171,11 @@ void ListDirFiles(const QString& dir, const QString& masks, QStringList& list, b
     Lister(maskList, list, recurse, fullPath, afterMatch).Walk(top, PathToBytes(top), true);
 }
 
-FilesToAdd ListFilesToAdd(const QString& dir, const QString& masks, bool recurse) {
+FilesToAdd ListFilesToAdd(const QString& dir, const QString& masks, bool recurse,
+                          const ListingEventHook& afterMatch) {
     FilesToAdd result;
     try {
-        ListDirFiles(dir, masks, result.paths, recurse, true);
+        ListDirFiles(dir, masks, result.paths, recurse, true, afterMatch);
     } catch (const EMaskException& error) {
         result.paths.clear();
         result.maskError = error.Message();

@@ -16,6 +16,12 @@ extern std::atomic<bool> CancelListing;
 // process pending events (and a Cancel click can set CancelListing).
 using ListingEventHook = std::function<void()>;
 
+// A hook that lets the window's pending events through, at most every
+// `intervalMs`: a listing of many small files would otherwise spend more
+// time on events than on the files, while the window still paints and
+// answers (a Cancel click among them) within that time.
+ListingEventHook EventsEvery(int intervalMs);
+
 // Lists `dir` (with or without its trailing "/"; empty lists nothing) and
 // appends to `list` every file whose name matches one of `masks` (split by
 // SplitMasks, tested in order, each file taken once): its full path when
@@ -49,11 +55,13 @@ struct FilesToAdd {
     QString maskError;
 };
 
-// Lists `dir` for adding: ListDirFiles with full paths, no event hook and no
-// cancel. Gives either every matching file or, when a file met an invalid
-// mask, the error and no file at all: nothing of a folder whose mask fails
-// may be added. Every way of adding a folder (Open Directory, a dropped
-// folder, the command line, a hand-over) goes through here.
-FilesToAdd ListFilesToAdd(const QString& dir, const QString& masks, bool recurse);
+// Lists `dir` for adding: ListDirFiles with full paths, `afterMatch` after
+// each file found (the window lets its events through there). Gives either
+// every matching file or, when a file met an invalid mask, the error and no
+// file at all: nothing of a folder whose mask fails may be added. Every way
+// of adding a folder (Open Directory, a dropped folder, the command line, a
+// hand-over) goes through here.
+FilesToAdd ListFilesToAdd(const QString& dir, const QString& masks, bool recurse,
+                          const ListingEventHook& afterMatch = {});
 
 }  // namespace lm

@@ -4,12 +4,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileSystemModel>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -21,22 +22,15 @@
 #include "dir_listing.h"
 #include "mask.h"
 #include "path_names.h"
+#include "sorted_names_model.h"
 
 namespace lm {
 
 namespace {
 
 const QString kNumberUnknown = QStringLiteral("Number of files: ?");
-
-// FileLst sorts alphabetically without regard to case.
-class CaselessItem : public QListWidgetItem {
-public:
-    using QListWidgetItem::QListWidgetItem;
-    bool operator<(const QListWidgetItem& other) const override {
-        const int c = text().compare(other.text(), Qt::CaseInsensitive);
-        return c != 0 ? c < 0 : text() < other.text();
-    }
-};
+// How often a count shows what it found and lets the window's events through.
+constexpr int kCountEventsMs = 10;
 
 // Restores the cursor however the count ends.
 class BusyCursor {
@@ -135,9 +129,12 @@ void TfrmSelDir::BuildControls() {
     FileTypes->setObjectName(QStringLiteral("FileTypes"));
     FileTypes->addItem(QStringLiteral("All Files (*.*)"));
 
-    FileLst = new QListWidget(this);
+    FileNames = new TSortedNamesModel(this);
+    FileLst = new QListView(this);
     FileLst->setObjectName(QStringLiteral("FileLst"));
-    FileLst->setSortingEnabled(true);
+    FileLst->setModel(FileNames);
+    FileLst->setUniformItemSizes(true);
+    FileLst->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
     CountFiles = new QPushButton(QStringLiteral("Count Files"), this);
     CountFiles->setObjectName(QStringLiteral("CountFiles"));
@@ -303,7 +300,7 @@ void TfrmSelDir::DirLstChange(const QString& path) {
     // bytes, and shown with a byte that is not UTF-8 as U+FFFD.
     dirPath_ = PathFromDialog(path);
     DirName->setText(DisplayPath(dirPath_));
-    FileLst->clear();
+    FileNames->Clear();
     FileNoLbl->setText(kNumberUnknown);
     AutoCount(DirLst);
 }
@@ -365,17 +362,29 @@ void TfrmSelDir::CountOnce() {
         return;
     }
 
-    FileLst->clear();
+    FileNames->Clear();
     FileNoLbl->setText(kNumberUnknown);
     QStringList found;
     qsizetype shown = 0;
     bool failed = false;
+    // The names found so far go into the list a batch at a time, and the
+    // window's events are let through after each batch: the first names one
+    // by one, then batches of an eighth of what is shown or of what came in
+    // the last moment, so that a count of many files costs O(n log n).
+    auto showFound = [&] {
+        FileNames->Add(found.mid(shown));
+        shown = found.size();
+    };
+    QElapsedTimer sinceShown;
+    sinceShown.start();
     try {
         ListDirFiles(dirPath_, ChosenMasks(), found, RecurseDirs->isChecked(), false, [&] {
-            for (; shown < found.size(); ++shown) {
-                FileLst->addItem(new CaselessItem(found[shown]));
+            const qsizetype waiting = found.size() - shown;
+            if (waiting * 8 >= shown || sinceShown.elapsed() >= kCountEventsMs) {
+                showFound();
+                QCoreApplication::processEvents();
+                sinceShown.restart();
             }
-            QCoreApplication::processEvents();
             // A nested listing (Open Directory) clears the
             // flag; ours is kept here.
             if (stopCount_) {
@@ -386,12 +395,10 @@ void TfrmSelDir::CountOnce() {
         failed = true;
         host_.ShowError(e.Message());
     }
-    for (; shown < found.size(); ++shown) {
-        FileLst->addItem(new CaselessItem(found[shown]));
-    }
+    showFound();
     if (!failed && !stopCount_ && !CancelListing) {
         // The list widens its own scroll range to the longest name.
-        FileNoLbl->setText(QStringLiteral("Number of files: %1").arg(FileLst->count()));
+        FileNoLbl->setText(QStringLiteral("Number of files: %1").arg(FileNames->Count()));
     }
     CountFiles->setText(QStringLiteral("Count Files"));
 }
@@ -408,15 +415,19 @@ void TfrmSelDir::OKBtnClick() {
     if (!dir.isEmpty()) {  // nothing chosen keeps the last directory
         settings_.Set(&SettingsValues::lastFilePath, dir);
     }
-    const FilesToAdd found = ListFilesToAdd(dir, ChosenMasks(), RecurseDirs->isChecked());
+    // The window keeps painting while a large folder is listed and added.
+    const FilesToAdd found =
+        ListFilesToAdd(dir, ChosenMasks(), RecurseDirs->isChecked(), EventsEvery(kCountEventsMs));
     if (!found.maskError.isEmpty()) {
         host_.ShowError(found.maskError);
         return;
     }
+    const ListingEventHook events = EventsEvery(kCountEventsMs);
     for (const QString& path : found.paths) {
         if (KindOfPath(path) == PathKind::File) {  // it may have gone meanwhile
             host_.AddEntry(path);
         }
+        events();
     }
     if (settings_.Snapshot().presortFiles && host_.FileCount() > 1) {
         host_.SortEntries();

@@ -10,13 +10,14 @@ class QComboBox;
 class QFileSystemModel;
 class QLabel;
 class QLineEdit;
-class QListWidget;
+class QListView;
 class QPushButton;
 class QTreeView;
 
 namespace lm {
 
 class DialogHost;
+class TSortedNamesModel;
 
 // The select-directory dialog: a folder tree, a file type, a count of the
 // matching files, and Open Directory, which adds them all and starts
@@ -44,7 +45,9 @@ public:
     QFileSystemModel* DirModel;
     QLineEdit* DirName;
     QComboBox* FileTypes;
-    QListWidget* FileLst;
+    // The names of the last count, sorted (a view of FileNames).
+    QListView* FileLst;
+    TSortedNamesModel* FileNames;
     QPushButton* CountFiles;
     QLabel* FileNoLbl;
     QCheckBox* RecurseDirs;
