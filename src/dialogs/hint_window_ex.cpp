@@ -134,7 +134,7 @@ void ShowCursorHint(QWidget* owner, THintWindowEx*& slot, QTimer& timer, const Q
     }
     // Measured as the 8-bit text, which the extra width makes up for.
     const QFontMetrics metrics(slot->font());
-    const QSize size = metrics.size(0, FromAnsi(ToAnsi(text)));
+    const QSize size = metrics.size(0, ThroughAnsi(text));
     slot->ActivateAt(CursorHintRect(cursor, size.width(), size.height(), text), text);
     timer.setInterval(kCursorHintMs);
     timer.start();

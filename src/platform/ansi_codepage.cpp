@@ -70,6 +70,17 @@ QString FromAnsi(QByteArrayView bytes) {
     return out;
 }
 
+QString ThroughAnsi(const QString& text) {
+    // Every unit ORed together: below 0x80 only when all of them are ASCII,
+    // which the code page holds as they are. No branch, so it runs wide.
+    const char16_t* units = QStringView(text).utf16();
+    char16_t all = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        all |= units[i];
+    }
+    return all < 0x80 ? text : FromAnsi(ToAnsi(text));
+}
+
 bool NeedsWideChars(QStringView text) {
     for (const QChar ch : text) {
         const char16_t u = ch.unicode();

@@ -25,6 +25,10 @@ QByteArray ToAnsi(QStringView text);
 
 QString FromAnsi(QByteArrayView bytes);
 
+// FromAnsi(ToAnsi(text)): the text as the code page gives it back, taken as
+// it is (no copy) when it is all ASCII.
+QString ThroughAnsi(const QString& text);
+
 // The wide-character test: true when converting the text to the code page
 // and back does not give it unchanged.
 bool NeedsWideChars(QStringView text);

@@ -53,5 +53,17 @@ TEST(AnsiCodePage, UnmappableCharactersBecomeQuestionMarks) {
     EXPECT_FALSE(NeedsWideChars(QString()));
 }
 
+TEST(AnsiCodePage, ThroughAnsiIsTheRoundTrip) {
+    // ASCII alone, a C1 control that comes back as another character, and
+    // characters the code page lacks, each at the end where a wide loop
+    // would leave them for last.
+    for (const QString& text :
+         {QString(), QStringLiteral("ed2k://|file|a.txt|5|0123456789ABCDEF0123456789ABCDEF|/"),
+          QString(37, u'x') + QChar(0x80), QString(33, u'y') + QChar(0x416),
+          QString(40, u'z') + QChar(0xDC80), QString(16, u'w') + QChar(0x7F)}) {
+        EXPECT_EQ(ThroughAnsi(text), FromAnsi(ToAnsi(text))) << text.toStdString();
+    }
+}
+
 }  // namespace
 }  // namespace lm
