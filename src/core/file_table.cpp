@@ -16,12 +16,11 @@ namespace lm {
 
 namespace {
 
-QString SortKey(const QString& fileName) {
+QString NamePart(const QString& fileName) {
     const std::u16string_view path(reinterpret_cast<const char16_t*>(fileName.utf16()),
                                    static_cast<std::size_t>(fileName.size()));
     const std::u16string_view name = NameWithoutPath(path);
-    return QLocale::system().toLower(
-        QStringView(name.data(), static_cast<qsizetype>(name.size())).toString());
+    return QStringView(name.data(), static_cast<qsizetype>(name.size())).toString();
 }
 
 struct Probe {
@@ -45,6 +44,32 @@ std::optional<long long> NumberAfter(const QString& line, QLatin1StringView pref
     return ok ? std::optional<long long>(value) : std::nullopt;
 }
 
+// Indices kept in step with a removal: those of removed entries go, the
+// others move down by the number of removed entries before them.
+void Renumber(std::vector<int>& indices, const std::vector<int>& newIndex) {
+    std::size_t kept = 0;
+    for (int index : indices) {
+        const int now = newIndex[static_cast<std::size_t>(index)];
+        if (now >= 0) {
+            indices[kept++] = now;
+        }
+    }
+    indices.resize(kept);
+}
+
+// Runs of consecutive values in ascending `values`: calls f(first, last).
+template <class F>
+void ForEachRun(const std::vector<int>& values, F&& f) {
+    for (std::size_t i = 0; i < values.size();) {
+        std::size_t j = i;
+        while (j + 1 < values.size() && values[j + 1] == values[j] + 1) {
+            ++j;
+        }
+        f(values[i], values[j]);
+        i = j + 1;
+    }
+}
+
 }  // namespace
 
 std::int64_t FileTable::SizeForEntry(const QString& path) {
@@ -53,7 +78,7 @@ std::int64_t FileTable::SizeForEntry(const QString& path) {
 
 int FileTable::FileCount() const {
     std::lock_guard lock(mutex_);
-    return static_cast<int>(entries_.size());
+    return static_cast<int>(slots_.size());
 }
 
 int FileTable::FilesRemaining() const {
@@ -63,141 +88,274 @@ int FileTable::FilesRemaining() const {
 
 int FileTable::QueuedCount() const {
     std::lock_guard lock(mutex_);
-    return static_cast<int>(std::count_if(entries_.begin(), entries_.end(),
-                                          [](const TFileData& e) { return e.State == fsQueued; }));
+    return static_cast<int>(std::count_if(slots_.begin(), slots_.end(),
+                                          [](const Slot& s) { return s.data.State == fsQueued; }));
 }
 
 std::optional<TFileData> FileTable::Entry(int index) const {
     std::lock_guard lock(mutex_);
-    if (index < 0 || index >= entries_.size()) {
+    if (index < 0 || index >= static_cast<int>(slots_.size())) {
         return std::nullopt;
     }
-    return entries_[index];
+    return slots_[static_cast<std::size_t>(index)].data;
 }
 
 QList<TFileData> FileTable::Entries() const {
     std::lock_guard lock(mutex_);
-    return entries_;
+    QList<TFileData> entries;
+    entries.reserve(static_cast<qsizetype>(slots_.size()));
+    for (const Slot& slot : slots_) {
+        entries.append(slot.data);
+    }
+    return entries;
+}
+
+std::uint64_t FileTable::Generation() const {
+    std::lock_guard lock(mutex_);
+    return generation_;
+}
+
+void FileTable::AppendLocked(TFileData entry) {
+    selectedCount_ += entry.Selected ? 1 : 0;
+    unlisted_.push_back(static_cast<int>(slots_.size()));
+    Slot slot;
+    slot.data = std::move(entry);
+    slot.id = nextId_++;
+    slots_.push_back(std::move(slot));
 }
 
 void FileTable::AddEntry(const QString& path) {
+    const RegularFileProbe probe = ProbeRegularFile(path);
+    AddProbed(path, probe.exists, probe.size.value_or(-1));
+}
+
+bool FileTable::AddFileIfThere(const QString& path) {
+    const RegularFileProbe probe = ProbeRegularFile(path);
+    if (!probe.regular) {
+        return false;
+    }
+    AddProbed(path, true, probe.size.value_or(-1));
+    return true;
+}
+
+void FileTable::AddProbed(const QString& path, bool exists, std::int64_t size) {
     TFileData entry;
     entry.FileName = path;
-    entry.Selected = settings_ != nullptr && settings_->Snapshot().preselectFiles;
-    const Probe probe = ProbeFile(path);
-    if (probe.exists) {
-        entry.FileSize = probe.size;
+    entry.Selected = settings_ != nullptr && settings_->Get(&SettingsValues::preselectFiles);
+    if (exists) {
+        entry.FileSize = size;
         entry.State = fsQueued;
     }
     std::lock_guard lock(mutex_);
-    entries_.append(std::move(entry));
+    AppendLocked(std::move(entry));
     ++filesRemaining_;
 }
 
 void FileTable::Restore(const TFileData& entry) {
     std::lock_guard lock(mutex_);
-    entries_.append(entry);
+    AppendLocked(entry);
+    ++generation_;
 }
 
 bool FileTable::SwapEntries(int a, int b) {
     std::lock_guard lock(mutex_);
-    if (a < 0 || b < 0 || a >= entries_.size() || b >= entries_.size()) {
+    const int size = static_cast<int>(slots_.size());
+    if (a < 0 || b < 0 || a >= size || b >= size) {
         return false;
     }
-    entries_.swapItemsAt(a, b);
+    // Everything but the marks of what the rows still have to be told,
+    // which stay with the places.
+    MarkChangedLocked(a);
+    MarkChangedLocked(b);
+    Slot& first = slots_[static_cast<std::size_t>(a)];
+    Slot& second = slots_[static_cast<std::size_t>(b)];
+    std::swap(first.data, second.data);
+    std::swap(first.id, second.id);
+    std::swap(first.shown, second.shown);
+    std::swap(first.textWidth, second.textWidth);
+    // The rows stay where they are: each shows the entry now in its place.
     const bool aUnlisted = std::binary_search(unlisted_.begin(), unlisted_.end(), a);
     const bool bUnlisted = std::binary_search(unlisted_.begin(), unlisted_.end(), b);
     if (aUnlisted != bUnlisted) {
         std::replace(unlisted_.begin(), unlisted_.end(), aUnlisted ? a : b, aUnlisted ? b : a);
         std::sort(unlisted_.begin(), unlisted_.end());
     }
+    for (int index : {a, b}) {
+        if (RowOfEntryLocked(index) >= 0) {
+            selectionChanged_.push_back(index);
+        }
+    }
+    queueCursor_ = std::min({queueCursor_, a, b});
+    ++generation_;
     return true;
 }
 
 void FileTable::SortEntries() {
     std::lock_guard lock(mutex_);
-    if (entries_.size() < 2) {
+    SortByKeyLocked(
+        [](const TFileData& entry) { return QLocale::system().toLower(NamePart(entry.FileName)); });
+}
+
+void FileTable::SortByPath(bool namesOnly) {
+    std::lock_guard lock(mutex_);
+    SortByKeyLocked([namesOnly](const TFileData& entry) {
+        return (namesOnly ? NamePart(entry.FileName) : entry.FileName).toLower();
+    });
+}
+
+void FileTable::SortByKeyLocked(const std::function<QString(const TFileData&)>& keyOf) {
+    if (slots_.size() < 2) {
         return;
     }
     std::vector<QString> keys;
-    keys.reserve(static_cast<std::size_t>(entries_.size()));
-    for (const TFileData& entry : std::as_const(entries_)) {
-        keys.push_back(SortKey(entry.FileName));
+    keys.reserve(slots_.size());
+    for (const Slot& slot : slots_) {
+        keys.push_back(keyOf(slot.data));
     }
-    std::vector<qsizetype> order(keys.size());
+    std::vector<std::size_t> order(keys.size());
     std::iota(order.begin(), order.end(), 0);
-    // QString's operator< compares UTF-16 code units.
-    std::stable_sort(order.begin(), order.end(), [&keys](qsizetype a, qsizetype b) {
-        return keys[static_cast<std::size_t>(a)] < keys[static_cast<std::size_t>(b)];
-    });
-    QList<TFileData> sorted;
-    sorted.reserve(entries_.size());
+    // QString's operator< compares UTF-16 code units; equal keys keep their
+    // order.
+    std::stable_sort(order.begin(), order.end(),
+                     [&keys](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
+    std::vector<bool> wasUnlisted(slots_.size(), false);
+    for (int index : unlisted_) {
+        wasUnlisted[static_cast<std::size_t>(index)] = true;
+    }
+    std::vector<Slot> sorted;
+    sorted.reserve(slots_.size());
     std::vector<int> unlisted;
-    for (qsizetype i : order) {
-        if (std::binary_search(unlisted_.begin(), unlisted_.end(), static_cast<int>(i))) {
+    for (std::size_t i : order) {
+        if (wasUnlisted[i]) {
             unlisted.push_back(static_cast<int>(sorted.size()));
         }
-        sorted.append(std::move(entries_[i]));
+        sorted.push_back(std::move(slots_[i]));
     }
-    entries_ = std::move(sorted);
+    slots_ = std::move(sorted);
     unlisted_ = std::move(unlisted);
+    for (Slot& slot : slots_) {
+        slot.changed = false;
+        slot.rowText.clear();
+    }
+    changed_.clear();
+    selectionChanged_.clear();
+    reset_ = true;
+    queueCursor_ = 0;
+    ++generation_;
 }
 
-void FileTable::RemoveLocked(int index) {
-    const int state = entries_[index].State;
-    for (int i = index; i + 1 < entries_.size(); ++i) {
-        entries_.swapItemsAt(i, i + 1);
-    }
-    entries_.removeLast();
-    if (state == fsQueued || state == fsWorking) {
-        --filesRemaining_;
-    }
-    std::erase(unlisted_, index);
-    for (int& position : unlisted_) {
-        if (position > index) {
-            --position;
+template <class P>
+int FileTable::RemoveWhereLocked(P&& remove) {
+    std::vector<int> newIndex(slots_.size(), -1);
+    std::vector<int> removedRows;
+    std::size_t kept = 0;
+    int removed = 0;
+    for (std::size_t i = 0; i < slots_.size(); ++i) {
+        Slot& slot = slots_[i];
+        if (!remove(slot)) {
+            newIndex[i] = static_cast<int>(kept);
+            if (kept != i) {
+                slots_[kept] = std::move(slot);
+            }
+            ++kept;
+            continue;
+        }
+        ++removed;
+        if (slot.data.State == fsQueued || slot.data.State == fsWorking) {
+            --filesRemaining_;
+        }
+        selectedCount_ -= slot.data.Selected ? 1 : 0;
+        const int row = RowOfEntryLocked(static_cast<int>(i));
+        if (row >= 0) {
+            removedRows.push_back(row);
         }
     }
+    if (removed == 0) {
+        return 0;
+    }
+    slots_.resize(kept);
+    // Rows from the last to the first, each run as the rows stand then.
+    for (auto run = removedRows.rbegin(); run != removedRows.rend();) {
+        int last = *run;
+        int first = last;
+        ++run;
+        while (run != removedRows.rend() && *run == first - 1) {
+            first = *run;
+            ++run;
+        }
+        removed_.push_back({first, last - first + 1});
+    }
+    Renumber(unlisted_, newIndex);
+    Renumber(changed_, newIndex);
+    Renumber(selectionChanged_, newIndex);
+    queueCursor_ = 0;
+    ++generation_;
+    return removed;
 }
 
 bool FileTable::RemoveEntry(int index) {
     std::lock_guard lock(mutex_);
-    if (index < 0 || index >= entries_.size()) {
+    if (index < 0 || index >= static_cast<int>(slots_.size())) {
         return false;
     }
-    RemoveLocked(index);
+    const Slot* target = &slots_[static_cast<std::size_t>(index)];
+    RemoveWhereLocked([target](const Slot& slot) { return &slot == target; });
     return true;
 }
 
 int FileTable::RemoveSelected() {
     std::lock_guard lock(mutex_);
-    int removed = 0;
-    for (int i = static_cast<int>(entries_.size()) - 1; i >= 0; --i) {
-        if (entries_[i].Selected) {
-            RemoveLocked(i);
-            ++removed;
-        }
+    if (selectedCount_ == 0) {
+        return 0;
     }
-    return removed;
+    return RemoveWhereLocked([](const Slot& slot) { return slot.data.Selected; });
 }
 
 void FileTable::RemoveAll() {
     std::lock_guard lock(mutex_);
-    entries_.clear();
+    const int rows = static_cast<int>(slots_.size() - unlisted_.size());
+    if (rows > 0) {
+        removed_.push_back({0, rows});
+    }
+    slots_.clear();
     filesRemaining_ = 0;
+    selectedCount_ = 0;
     unlisted_.clear();
+    changed_.clear();
+    selectionChanged_.clear();
+    queueCursor_ = 0;
+    ++generation_;
 }
 
 bool FileTable::SetSelected(int index, bool selected) {
     std::lock_guard lock(mutex_);
-    if (index < 0 || index >= entries_.size()) {
+    if (index < 0 || index >= static_cast<int>(slots_.size())) {
         return false;
     }
-    entries_[index].Selected = selected;
+    TFileData& entry = slots_[static_cast<std::size_t>(index)].data;
+    if (entry.Selected != selected) {
+        entry.Selected = selected;
+        selectedCount_ += selected ? 1 : -1;
+        selectionChanged_.push_back(index);
+    }
     return true;
 }
 
+void FileTable::UnselectAll() {
+    std::lock_guard lock(mutex_);
+    if (selectedCount_ == 0) {
+        return;
+    }
+    for (Slot& slot : slots_) {
+        slot.data.Selected = false;
+    }
+    selectedCount_ = 0;
+}
+
 int FileTable::EntryOfRowLocked(int row) const {
+    if (row < 0) {
+        return -1;
+    }
     int index = row;
     for (int position : unlisted_) {
         if (position > index) {
@@ -205,49 +363,211 @@ int FileTable::EntryOfRowLocked(int row) const {
         }
         ++index;
     }
-    return index;
+    return index < static_cast<int>(slots_.size()) ? index : -1;
+}
+
+int FileTable::RowOfEntryLocked(int index) const {
+    const auto at = std::lower_bound(unlisted_.begin(), unlisted_.end(), index);
+    if (at != unlisted_.end() && *at == index) {
+        return -1;
+    }
+    return index - static_cast<int>(at - unlisted_.begin());
+}
+
+void FileTable::NumberShownLocked(Slot& slot) {
+    if (!slot.data.Link.isEmpty() && slot.shown == 0) {
+        slot.shown = ++lastShown_;
+    }
+}
+
+void FileTable::MarkChangedLocked(int index) {
+    Slot& slot = slots_[static_cast<std::size_t>(index)];
+    if (!slot.changed) {
+        slot.rowText = TextLocked(index);
+        slot.rowCrcStatus = slot.data.CRCStatus;
+        slot.changed = true;
+        changed_.push_back(index);
+    }
+}
+
+QString FileTable::RowTextLocked(int index) const {
+    const Slot& slot = slots_[static_cast<std::size_t>(index)];
+    return slot.changed ? slot.rowText : TextLocked(index);
+}
+
+QString FileTable::TextLocked(int index) const {
+    const TFileData& entry = slots_[static_cast<std::size_t>(index)].data;
+    // A path shows a byte that is not UTF-8 as U+FFFD.
+    return entry.Link.isEmpty() ? DisplayPath(entry.FileName) : entry.Link;
 }
 
 void FileTable::SelectRows(const QList<bool>& rowSelected) {
     std::lock_guard lock(mutex_);
     for (int position : unlisted_) {
-        entries_[position].Selected = false;
+        slots_[static_cast<std::size_t>(position)].data.Selected = false;
     }
     for (int row = 0; row < rowSelected.size(); ++row) {
         const int index = EntryOfRowLocked(row);
-        if (index >= entries_.size()) {
+        if (index < 0) {
             break;
         }
-        entries_[index].Selected = rowSelected[row];
+        slots_[static_cast<std::size_t>(index)].data.Selected = rowSelected[row];
     }
+    selectedCount_ = static_cast<int>(std::count(rowSelected.begin(), rowSelected.end(), true));
+}
+
+int FileTable::ListedCount() const {
+    std::lock_guard lock(mutex_);
+    return static_cast<int>(slots_.size() - unlisted_.size());
 }
 
 QList<TFileData> FileTable::ListedEntries() const {
     std::lock_guard lock(mutex_);
-    QList<TFileData> listed = entries_;
-    for (auto position = unlisted_.rbegin(); position != unlisted_.rend(); ++position) {
-        listed.removeAt(*position);
+    QList<TFileData> listed;
+    listed.reserve(static_cast<qsizetype>(slots_.size() - unlisted_.size()));
+    auto next = unlisted_.begin();
+    for (std::size_t i = 0; i < slots_.size(); ++i) {
+        if (next != unlisted_.end() && *next == static_cast<int>(i)) {
+            ++next;
+            continue;
+        }
+        listed.append(slots_[i].data);
     }
     return listed;
 }
 
+QStringList FileTable::ListedTexts() const {
+    std::lock_guard lock(mutex_);
+    QStringList texts;
+    texts.reserve(static_cast<qsizetype>(slots_.size() - unlisted_.size()));
+    auto next = unlisted_.begin();
+    for (std::size_t i = 0; i < slots_.size(); ++i) {
+        if (next != unlisted_.end() && *next == static_cast<int>(i)) {
+            ++next;
+            continue;
+        }
+        texts.append(RowTextLocked(static_cast<int>(i)));
+    }
+    return texts;
+}
+
+std::vector<ListedFile> FileTable::ListedFiles() const {
+    std::lock_guard lock(mutex_);
+    std::vector<ListedFile> listed;
+    listed.reserve(slots_.size() - unlisted_.size());
+    auto next = unlisted_.begin();
+    for (std::size_t i = 0; i < slots_.size(); ++i) {
+        if (next != unlisted_.end() && *next == static_cast<int>(i)) {
+            ++next;
+            continue;
+        }
+        listed.push_back({slots_[i].id, static_cast<int>(listed.size()), slots_[i].data});
+    }
+    return listed;
+}
+
+int FileTable::ListedCrcStatus(int row) const {
+    std::lock_guard lock(mutex_);
+    const int index = EntryOfRowLocked(row);
+    if (index < 0) {
+        return -1;
+    }
+    const Slot& slot = slots_[static_cast<std::size_t>(index)];
+    return slot.changed ? slot.rowCrcStatus : slot.data.CRCStatus;
+}
+
+int FileTable::WidestListedText(const std::function<int(const QString&)>& measure) {
+    std::lock_guard lock(mutex_);
+    int widest = 0;
+    auto next = unlisted_.begin();
+    for (std::size_t i = 0; i < slots_.size(); ++i) {
+        if (next != unlisted_.end() && *next == static_cast<int>(i)) {
+            ++next;
+            continue;
+        }
+        Slot& slot = slots_[i];
+        if (slot.textWidth < 0) {
+            slot.textWidth = measure(TextLocked(static_cast<int>(i)));
+        }
+        widest = std::max(widest, slot.textWidth);
+    }
+    return widest;
+}
+
+void FileTable::ForgetTextWidths() {
+    std::lock_guard lock(mutex_);
+    for (Slot& slot : slots_) {
+        slot.textWidth = -1;
+    }
+}
+
 std::optional<TFileData> FileTable::ListedEntry(int row) const {
     std::lock_guard lock(mutex_);
-    if (row < 0) {
-        return std::nullopt;
-    }
     const int index = EntryOfRowLocked(row);
-    if (index >= entries_.size()) {
+    if (index < 0) {
         return std::nullopt;
     }
-    return entries_[index];
+    return slots_[static_cast<std::size_t>(index)].data;
+}
+
+QString FileTable::ListedText(int row) const {
+    std::lock_guard lock(mutex_);
+    const int index = EntryOfRowLocked(row);
+    return index < 0 ? QString() : RowTextLocked(index);
+}
+
+FileTable::ShownFiles FileTable::ShownSince(std::uint64_t afterShown, std::uint64_t id,
+                                            int hint) const {
+    std::lock_guard lock(mutex_);
+    ShownFiles out;
+    out.generation = generation_;
+    out.lastShown = lastShown_;
+    out.listedCount = static_cast<int>(slots_.size() - unlisted_.size());
+    // The anchor: at the hinted row, else anywhere.
+    const int hinted = EntryOfRowLocked(hint);
+    int anchor = -1;
+    if (id != 0) {
+        if (hinted >= 0 && slots_[static_cast<std::size_t>(hinted)].id == id) {
+            anchor = hinted;
+        } else {
+            for (int i = static_cast<int>(slots_.size()) - 1; i >= 0; --i) {
+                if (slots_[static_cast<std::size_t>(i)].id == id) {
+                    anchor = i;
+                    break;
+                }
+            }
+        }
+        out.anchorRow = anchor < 0 ? -1 : RowOfEntryLocked(anchor);
+    }
+    if (afterShown >= lastShown_) {
+        return out;
+    }
+    // Results are shown one after the other, mostly in list order: look
+    // from the anchor on first, then before it.
+    const int from = std::max(anchor, 0);
+    for (int pass = 0; pass < 2; ++pass) {
+        const int begin = pass == 0 ? from : 0;
+        const int end = pass == 0 ? static_cast<int>(slots_.size()) : from;
+        for (int i = begin; i < end; ++i) {
+            const Slot& slot = slots_[static_cast<std::size_t>(i)];
+            if (slot.shown > afterShown) {
+                const int row = RowOfEntryLocked(i);
+                if (row >= 0) {
+                    out.files.push_back({slot.id, row, slot.data});
+                }
+            }
+        }
+    }
+    std::sort(out.files.begin(), out.files.end(),
+              [](const ListedFile& a, const ListedFile& b) { return a.row < b.row; });
+    return out;
 }
 
 void FileTable::PauseUnfinished() {
     std::lock_guard lock(mutex_);
-    for (TFileData& entry : entries_) {
-        if (entry.State < fsHashed) {
-            entry.State = fsIdle;
+    for (Slot& slot : slots_) {
+        if (slot.data.State < fsHashed) {
+            slot.data.State = fsIdle;
         }
     }
 }
@@ -255,74 +575,147 @@ void FileTable::PauseUnfinished() {
 int FileTable::QueueUnfinished() {
     std::lock_guard lock(mutex_);
     filesRemaining_ = 0;
-    for (TFileData& entry : entries_) {
-        if (entry.State < fsWorking) {
-            entry.State = fsQueued;
+    for (Slot& slot : slots_) {
+        if (slot.data.State < fsWorking) {
+            slot.data.State = fsQueued;
             ++filesRemaining_;
         }
     }
+    queueCursor_ = 0;
     return filesRemaining_;
 }
 
-bool FileTable::RefreshList(RowSink& rows) const {
-    QStringList texts;
-    QList<bool> selected;
+bool FileTable::RefreshList(RowSink& rows) {
+    // Each step takes what it tells under the lock and tells it outside, so
+    // that the rows may read the table back; the worker may add to the
+    // table meanwhile, which the next call tells.
+    rows.BeginBatch();
+    bool reset = false;
+    std::vector<RemovedRows> removed;
     {
         std::lock_guard lock(mutex_);
-        texts.reserve(entries_.size());
-        selected.reserve(entries_.size());
-        for (const TFileData& entry : entries_) {
-            // A path shows a byte that is not UTF-8 as U+FFFD.
-            texts.append(entry.Link.isEmpty() ? DisplayPath(entry.FileName) : entry.Link);
-            selected.append(entry.Selected);
+        reset = std::exchange(reset_, false);
+        removed.swap(removed_);
+    }
+    if (reset) {
+        // After a sort every row shows another entry: the rows the table
+        // now lists, with their selection, then what was added as below.
+        const int listed = ListedCount();
+        rows.ResetRows(listed);
+        std::vector<int> selected;
+        {
+            std::lock_guard lock(mutex_);
+            for (int row = 0; row < static_cast<int>(slots_.size() - unlisted_.size()); ++row) {
+                const int index = EntryOfRowLocked(row);
+                if (index >= 0 && slots_[static_cast<std::size_t>(index)].data.Selected) {
+                    selected.push_back(row);
+                }
+            }
         }
-        unlisted_.clear();
-    }
-    // The rows are filled outside the lock: the list may call back into the
-    // table while it updates.
-    const int count = static_cast<int>(texts.size());
-    rows.BeginBatch();
-    const int current = rows.RowCount() > 0 ? rows.CurrentItem() : -1;
-    for (int i = 0; i < count; ++i) {
-        if (i == rows.RowCount()) {
-            rows.AppendRow(texts[i]);
-        } else if (rows.RowText(i) != texts[i]) {
-            rows.SetRowText(i, texts[i]);
+        ForEachRun(selected, [&](int first, int last) { rows.SetRowsSelected(first, last, true); });
+    } else {
+        for (const RemovedRows& run : removed) {
+            rows.RemoveRows(run.first, run.count);
         }
-        rows.SetRowSelected(i, selected[i]);
     }
-    if (count > 0 && rows.CurrentItem() != current) {
-        rows.SetCurrentItem(current);
+    // Rows appear for the entries added meanwhile, a run at a time.
+    for (;;) {
+        int first = 0;
+        int count = 0;
+        std::vector<int> selected;
+        {
+            std::lock_guard lock(mutex_);
+            if (unlisted_.empty()) {
+                break;
+            }
+            // The lowest run: no unlisted entry stands before it, so its
+            // rows are its indices.
+            first = unlisted_.front();
+            while (static_cast<std::size_t>(count) < unlisted_.size() &&
+                   unlisted_[static_cast<std::size_t>(count)] == first + count) {
+                ++count;
+            }
+            unlisted_.erase(unlisted_.begin(), unlisted_.begin() + count);
+            for (int i = first; i < first + count; ++i) {
+                Slot& slot = slots_[static_cast<std::size_t>(i)];
+                NumberShownLocked(slot);
+                if (slot.data.Selected) {
+                    selected.push_back(i);
+                }
+            }
+        }
+        rows.InsertRows(first, count);
+        ForEachRun(selected, [&](int a, int b) { rows.SetRowsSelected(a, b, true); });
     }
-    while (rows.RowCount() > count) {
-        rows.DeleteLastRow();
+    // Rows whose entries have another text now, and rows whose entries'
+    // selection was set apart from the rows.
+    std::vector<int> changed;
+    std::vector<std::pair<int, bool>> selection;
+    bool all = false;
+    int listed = 0;
+    {
+        std::lock_guard lock(mutex_);
+        all = std::exchange(allChanged_, false);
+        for (int index : changed_) {
+            Slot& slot = slots_[static_cast<std::size_t>(index)];
+            slot.changed = false;
+            slot.rowText.clear();
+            const int row = RowOfEntryLocked(index);
+            if (row >= 0) {
+                NumberShownLocked(slot);
+                changed.push_back(row);
+            }
+        }
+        changed_.clear();
+        for (int index : selectionChanged_) {
+            const int row = RowOfEntryLocked(index);
+            if (row >= 0) {
+                selection.emplace_back(row, slots_[static_cast<std::size_t>(index)].data.Selected);
+            }
+        }
+        selectionChanged_.clear();
+        listed = static_cast<int>(slots_.size() - unlisted_.size());
+    }
+    if (all && listed > 0) {
+        rows.RowsChanged(0, listed - 1);
+    } else {
+        std::sort(changed.begin(), changed.end());
+        changed.erase(std::unique(changed.begin(), changed.end()), changed.end());
+        ForEachRun(changed, [&](int first, int last) { rows.RowsChanged(first, last); });
+    }
+    for (const auto& [row, on] : selection) {
+        rows.SetRowsSelected(row, row, on);
     }
     rows.EndBatch();
-    return count > 0;
+    return listed > 0;
 }
 
 std::optional<WorkClaim> FileTable::ClaimNextQueued() {
     std::lock_guard lock(mutex_);
-    for (int i = 0; i < entries_.size(); ++i) {
-        if (entries_[i].State == fsQueued) {
-            entries_[i].State = fsWorking;
-            return WorkClaim{entries_[i].FileName, i};
+    for (int i = queueCursor_; i < static_cast<int>(slots_.size()); ++i) {
+        TFileData& entry = slots_[static_cast<std::size_t>(i)].data;
+        if (entry.State == fsQueued) {
+            entry.State = fsWorking;
+            queueCursor_ = i + 1;
+            return WorkClaim{entry.FileName, i};
         }
     }
+    queueCursor_ = static_cast<int>(slots_.size());
     return std::nullopt;
 }
 
 // Only the worker's entry is ever in the working state, so a working entry
 // with the claimed path is the one, wherever sorting or removals put it.
 int FileTable::FindClaimLocked(const WorkClaim& claim) const {
-    auto matches = [&claim](const TFileData& entry) {
-        return entry.State == fsWorking && entry.FileName == claim.fileName;
+    auto matches = [&claim](const Slot& slot) {
+        return slot.data.State == fsWorking && slot.data.FileName == claim.fileName;
     };
-    if (claim.index >= 0 && claim.index < entries_.size() && matches(entries_[claim.index])) {
+    if (claim.index >= 0 && claim.index < static_cast<int>(slots_.size()) &&
+        matches(slots_[static_cast<std::size_t>(claim.index)])) {
         return claim.index;
     }
-    for (int i = 0; i < entries_.size(); ++i) {
-        if (matches(entries_[i])) {
+    for (int i = 0; i < static_cast<int>(slots_.size()); ++i) {
+        if (matches(slots_[static_cast<std::size_t>(i)])) {
             return i;
         }
     }
@@ -335,7 +728,7 @@ bool FileTable::ReleaseUnopened(const WorkClaim& claim) {
     if (index < 0) {
         return false;
     }
-    entries_[index].State = fsIdle;
+    slots_[static_cast<std::size_t>(index)].data.State = fsIdle;
     --filesRemaining_;
     return true;
 }
@@ -347,24 +740,36 @@ bool FileTable::StoreResults(const WorkClaim& claim, const HashResults& results)
         return false;
     }
     --filesRemaining_;
-    TFileData& entry = entries_[index];
+    MarkChangedLocked(index);
+    Slot& slot = slots_[static_cast<std::size_t>(index)];
+    TFileData& entry = slot.data;
     entry.State = fsHashed;
     entry.Link = results.link;
     entry.CRC32 = results.crc32;
     entry.MD5 = results.md5;
     entry.SHA1 = results.sha1;
     entry.CRCStatus = results.crcStatus;
+    slot.textWidth = results.linkWidth;
     if (results.hasSecondLink) {
-        TFileData second = entry;
-        second.Link = results.secondLink;
-        second.FileSize = results.secondFileSize;
-        entries_.insert(index + 1, std::move(second));
-        for (int& position : unlisted_) {
-            if (position > index) {
-                ++position;
+        Slot second;
+        second.data = entry;
+        second.data.Link = results.secondLink;
+        second.data.FileSize = results.secondFileSize;
+        second.id = nextId_++;
+        second.textWidth = results.secondLinkWidth;
+        selectedCount_ += second.data.Selected ? 1 : 0;
+        slots_.insert(static_cast<std::size_t>(index) + 1, std::move(second));
+        for (std::vector<int>* indices : {&unlisted_, &changed_, &selectionChanged_}) {
+            for (int& position : *indices) {
+                if (position > index) {
+                    ++position;
+                }
             }
         }
         unlisted_.insert(std::upper_bound(unlisted_.begin(), unlisted_.end(), index), index + 1);
+        if (queueCursor_ > index) {
+            ++queueCursor_;
+        }
     }
     return true;
 }

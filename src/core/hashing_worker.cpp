@@ -1,5 +1,7 @@
 #include "hashing_worker.h"
 
+#include <QElapsedTimer>
+
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -25,6 +27,8 @@ constexpr int kEventDelayMs = 100;
 // only fills a queue under a mutex and never posts Qt events itself, so the
 // hand-over stays visible to ThreadSanitizer.
 constexpr int kDrainIntervalMs = 10;
+// The longest the GUI thread spends on the worker's calls at one tick.
+constexpr qint64 kDrainSliceMs = 15;
 constexpr int kPicturePause = 15;
 constexpr int kPictureResume = 16;
 
@@ -61,6 +65,8 @@ QString ToGoTitle(int percent, int remaining) {
 HashingWorker::HashingWorker(FileTable& table, const Settings& settings, WorkerHost& host,
                              DebugSink* debug, QObject* parent)
     : QObject(parent), table_(table), settings_(settings), host_(host), debug_(debug) {
+    eventTimer_.setObjectName(QStringLiteral("EventTimer"));
+    drainTimer_.setObjectName(QStringLiteral("DrainTimer"));
     eventTimer_.setSingleShot(true);
     eventTimer_.setInterval(kEventDelayMs);
     connect(&eventTimer_, &QTimer::timeout, this, &HashingWorker::EventTimerTimer);
@@ -84,8 +90,12 @@ QString HashingWorker::FileCountText(int count) {
     return count == 1 ? QStringLiteral("1 file") : QStringLiteral("%1 files").arg(count);
 }
 
+bool HashingWorker::DebugOn() const {
+    return debug_ != nullptr && debug_->Enabled();
+}
+
 void HashingWorker::Debug(const QString& message) const {
-    if (debug_ != nullptr && debug_->Enabled()) {
+    if (DebugOn()) {
         debug_->WriteDebugLog(message);
     }
 }
@@ -96,11 +106,20 @@ void HashingWorker::Post(HostCall call) {
 }
 
 void HashingWorker::DrainHostQueue() {
-    for (;;) {
+    // A worker through many small files hands over more than the window can
+    // take in at once: it takes what a slice of time allows and leaves the
+    // rest to the next tick, so that it keeps painting and answering.
+    QElapsedTimer slice;
+    slice.start();
+    // One call at a time off the queue: a call may wait in a box whose
+    // events drain the queue further, and the order must hold all the same.
+    bool empty = false;
+    while (slice.elapsed() < kDrainSliceMs) {
         HostCall call;
         {
             std::lock_guard lock(queueMutex_);
-            if (queue_.empty()) {
+            empty = queue_.empty();
+            if (empty) {
                 break;
             }
             call = std::move(queue_.front());
@@ -110,7 +129,7 @@ void HashingWorker::DrainHostQueue() {
     }
     // Only worker threads fill the queue, and each one's last call is its
     // end report.
-    if (threads_.empty()) {
+    if (empty && threads_.empty()) {
         drainTimer_.stop();
     }
 }
@@ -283,7 +302,9 @@ void HashingWorker::AddFiles(std::uint64_t identity) {
         const QString& fileName = claim->fileName;
         Debug(QStringLiteral("Start of file reading loop."));
         Debug(QStringLiteral("Setting file state to \"working\"."));
-        Debug(QStringLiteral("Opening file \"%1\".").arg(fileName));
+        if (DebugOn()) {
+            Debug(QStringLiteral("Opening file \"%1\".").arg(fileName));
+        }
         FileHashPass pass(*buffer);
         if (!pass.Open(PathFor(fileName))) {
             Debug(QStringLiteral("Opening file failed."));
@@ -299,17 +320,26 @@ void HashingWorker::AddFiles(std::uint64_t identity) {
         Debug(QStringLiteral("Opening file worked."));
         const std::uint32_t chunkCount = pass.ChunkCount();
 
+        // What the window shows at a file's start, handed over at once (one
+        // hand-over per step of a file, not per call: many small files cost
+        // the window little).
         Debug(QStringLiteral("Setting status bar text (1)."));
-        const QString working = RemainingText("Working", table_.FilesRemaining());
-        Post([working](WorkerHost& host) { host.SetStatusText(1, working); });
-        SetTitle(ToGoTitle(0, table_.FilesRemaining()), "Setting application title (1).",
-                 "Setting system tray icon hint (1).");
+        // The texts are made on the GUI thread, which has time to spare.
+        const int remaining = table_.FilesRemaining();
+        Debug(QStringLiteral("Setting application title (1)."));
+        Debug(QStringLiteral("Setting system tray icon hint (1)."));
         // What the user sees of the name: a byte that is not UTF-8 as U+FFFD,
         // in the progress, the link and everything made from it.
         const std::u16string name16 = ToU16(DisplayPath(fileName));
         SetProgress(0, static_cast<int>(chunkCount), FromU16(NameWithoutPath(name16)));
         Debug(QStringLiteral("Refreshing status bar (1)."));
-        Post([](WorkerHost& host) { host.RepaintStatusBar(); });
+        Post([remaining](WorkerHost& host) {
+            const QString startTitle = ToGoTitle(0, remaining);
+            host.SetStatusText(1, RemainingText("Working", remaining));
+            host.SetApplicationTitle(startTitle);
+            host.SetTrayTip(startTitle);
+            host.RepaintStatusBar();
+        });
 
         for (std::uint32_t i = 0; pass.HasNextChunk(); ++i) {
             if (Paused) {
@@ -321,9 +351,16 @@ void HashingWorker::AddFiles(std::uint64_t identity) {
             pass.HashNextChunk();
             SetChunksDone(static_cast<int>(i + 1));
             Debug(QStringLiteral("Refreshing status bar (3)."));
-            Post([](WorkerHost& host) { host.RepaintStatusBar(); });
-            SetTitle(ToGoTitle(Percent(i + 1, chunkCount), table_.FilesRemaining()),
-                     "Setting application title (2).", "Setting system tray icon hint (2).");
+            const int percent = Percent(i + 1, chunkCount);
+            const int left = table_.FilesRemaining();
+            Debug(QStringLiteral("Setting application title (2)."));
+            Debug(QStringLiteral("Setting system tray icon hint (2)."));
+            Post([percent, left](WorkerHost& host) {
+                const QString title = ToGoTitle(percent, left);
+                host.RepaintStatusBar();
+                host.SetApplicationTitle(title);
+                host.SetTrayTip(title);
+            });
         }
 
         Debug(QStringLiteral("Closing file stream."));
@@ -336,10 +373,9 @@ void HashingWorker::AddFiles(std::uint64_t identity) {
         }
 
         const FileDigests digests = pass.Finish();
-        const SettingsValues settings = settings_.Snapshot();
-        const LinkOptions options{settings.stripPath, settings.lowercaseHashes,
-                                  settings.trailingSlash};
-        const bool lower = settings.lowercaseHashes;
+        const bool lower = settings_.Get(&SettingsValues::lowercaseHashes);
+        const LinkOptions options{settings_.Get(&SettingsValues::stripPath), lower,
+                                  settings_.Get(&SettingsValues::trailingSlash)};
         HashResults results;
         results.link = FromU16(Ed2kLink(name16, digests.size, digests.ed2k, options));
         const std::string crcText = CrcText(digests.crc32, lower);
@@ -353,32 +389,49 @@ void HashingWorker::AddFiles(std::uint64_t identity) {
                 FromU16(Ed2kLink(name16, digests.size, digests.ed2kSecond, options));
             results.secondFileSize = FileTable::SizeForEntry(fileName);
         }
+        // Measured before the results land, so that the list never measures
+        // a link again.
+        results.linkWidth = host_.LinkTextWidth(results.link);
+        if (results.hasSecondLink) {
+            results.secondLinkWidth = host_.LinkTextWidth(results.secondLink);
+        }
 
         Debug(QStringLiteral("Adding eD2K link to ED2KLinkLst."));
         // Everything lands at once, on the entry wherever it now stands; an
         // entry removed meanwhile gets nothing.
         const bool stored = table_.StoreResults(*claim, results);
+        bool wider = false;
         if (stored) {
             Debug(QStringLiteral("Locking DatLst canvas."));
             Debug(QStringLiteral("Getting eD2K text width."));
-            const int width = host_.LinkTextWidth(results.link) + 8;
             Debug(QStringLiteral("Unlocking DatLst canvas."));
             Debug(QStringLiteral("Checking DatLst scroll width."));
-            if (host_.RaiseScrollExtent(width)) {
+            wider = host_.RaiseScrollExtent(results.linkWidth + 8);
+            if (wider) {
                 Debug(QStringLiteral("Fixing DatLst scroll width."));
-                Post([](WorkerHost& host) { host.ApplyScrollExtent(); });
             }
             Debug(QStringLiteral("Adding remaining hashes to lists."));
         }
 
         Debug(QStringLiteral("Updating DatLst."));
-        Post([this](WorkerHost&) { RefreshList(); });
         Debug(QStringLiteral("Setting status bar text (2)."));
-        const QString count = FileCountText(table_.FileCount());
-        Post([count](WorkerHost& host) { host.SetStatusText(0, count); });
-        ClearProgress("Refreshing status bar (5).");
+        const int files = table_.FileCount();
+        {
+            std::lock_guard lock(progressMutex_);
+            progress_.chunksDone = 0;
+            progress_.fileName.clear();
+        }
+        Debug(QStringLiteral("Refreshing status bar (5)."));
         Debug(QStringLiteral("Trigger InfoWin update."));
-        Post([this](WorkerHost&) { ArmEvent(evRefreshInfo); });
+        Post([this, wider, files](WorkerHost& host) {
+            if (wider) {
+                host.ApplyScrollExtent();
+            }
+            RefreshList();
+            host.SetStatusText(0, FileCountText(files));
+            host.RepaintStatusBar();
+            ArmEvent(evRefreshInfo);
+        });
     }
 
     Debug(QStringLiteral("Exited file reading loop."));

@@ -104,6 +104,9 @@ private:
     // Hands a call to the GUI thread; calls run there in the order posted.
     void Post(HostCall call);
     void Debug(const QString& message) const;
+    // Whether Debug writes anything: messages that cost a text to make are
+    // made only then.
+    bool DebugOn() const;
     void SetProgress(int done, int total, const QString& fileName);
     void SetChunksDone(int done);
     void ClearProgress(const char* repaintMessage);

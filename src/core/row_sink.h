@@ -1,24 +1,26 @@
 #pragma once
 
-#include <QString>
-
 namespace lm {
 
-// The rows of the file list as the file table sees them. The list widget
-// implements it; row i shows entry i of the table. Called on the GUI thread.
+// The rows of the file list as the file table tells them what changed. The
+// list implements it; row i shows the i-th entry the table lists (its text
+// comes from FileTable::ListedText). Called on the GUI thread, always
+// between BeginBatch and EndBatch.
 class RowSink {
 public:
     virtual ~RowSink() = default;
 
     virtual int RowCount() const = 0;
-    virtual QString RowText(int row) const = 0;
-    virtual void SetRowText(int row, const QString& text) = 0;
-    virtual void AppendRow(const QString& text) = 0;
-    virtual void DeleteLastRow() = 0;
-    virtual void SetRowSelected(int row, bool selected) = 0;
-    // The focused row, -1 when there is none.
-    virtual int CurrentItem() const = 0;
-    virtual void SetCurrentItem(int row) = 0;
+    // `count` rows appear before row `first` (the table lists them already).
+    virtual void InsertRows(int first, int count) = 0;
+    // Rows `first` to `first + count - 1` go.
+    virtual void RemoveRows(int first, int count) = 0;
+    // Every row anew, `count` of them, none selected: the order changed.
+    virtual void ResetRows(int count) = 0;
+    // Rows `first` to `last` show another text.
+    virtual void RowsChanged(int first, int last) = 0;
+    // Rows `first` to `last` become selected, or not.
+    virtual void SetRowsSelected(int first, int last, bool selected) = 0;
     // Between the two the list does not repaint; EndBatch repaints it.
     virtual void BeginBatch() = 0;
     virtual void EndBatch() = 0;

@@ -82,6 +82,13 @@ public:
         return values_;
     }
 
+    // One field, e.g. Get(&SettingsValues::stripPath), without copying the rest.
+    template <class T>
+    T Get(T SettingsValues::*field) const {
+        std::lock_guard lock(mutex_);
+        return values_.*field;
+    }
+
     // Sets one field, e.g. Set(&SettingsValues::stripPath, true), and
     // announces the change when the value differs.
     template <class T, class U>

@@ -1,31 +1,46 @@
 #include "dat_lst.h"
 
 #include <QCursor>
-#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QScrollBar>
 
 #include "ansi_codepage.h"
 #include "dat_lst_delegate.h"
+#include "file_list_model.h"
+#include "file_table.h"
 
 namespace lm {
 
-TDatLst::TDatLst(QWidget* parent) : QListWidget(parent) {
+TDatLst::TDatLst(FileTable& table, QWidget* parent)
+    : QListView(parent), table_(table), model_(new TFileListModel(table, this)) {
     setObjectName(QStringLiteral("DatLst"));
+    setModel(model_);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setUniformItemSizes(true);
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setTextElideMode(Qt::ElideNone);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
     setMouseTracking(true);
     setItemDelegate(new TDatLstDelegate(this));
-    measuringFont_ = font();
-    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
-        if (programmatic_ == 0) {
-            emit selectionClicked();
-        }
-    });
+    meter_.SetFont(font());
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this](const QItemSelection& selected, const QItemSelection& deselected) {
+                CountSelection(selected, deselected);
+                if (programmatic_ == 0) {
+                    emit selectionClicked();
+                }
+            });
+}
+
+void TDatLst::CountSelection(const QItemSelection& selected, const QItemSelection& deselected) {
+    for (const QItemSelectionRange& range : selected) {
+        selectedCount_ += range.height();
+    }
+    for (const QItemSelectionRange& range : deselected) {
+        selectedCount_ -= range.height();
+    }
 }
 
 void TDatLst::SetHorizontalExtent(int width) {
@@ -51,28 +66,30 @@ void TDatLst::ApplyHorizontalExtent() {
 }
 
 int TDatLst::TextWidth(const QString& text) const {
-    QFont font;
-    {
-        std::lock_guard lock(fontMutex_);
-        font = measuringFont_;
-    }
-    return QFontMetrics(font).horizontalAdvance(FromAnsi(ToAnsi(text)));
-}
-
-void TDatLst::changeEvent(QEvent* event) {
-    QListWidget::changeEvent(event);
-    if (event->type() == QEvent::FontChange) {
-        std::lock_guard lock(fontMutex_);
-        measuringFont_ = font();
-    }
+    const QString shown = ThroughAnsi(text);
+    std::lock_guard lock(meterMutex_);
+    return meter_.Width(shown);
 }
 
 int TDatLst::WidestRowExtent() const {
-    int widest = -1;
-    for (int i = 0; i < count(); ++i) {
-        widest = std::max(widest, TextWidth(item(i)->text()));
+    if (RowCount() == 0) {
+        return 0;
     }
-    return widest < 0 ? 0 : widest + 8;
+    return table_.WidestListedText([this](const QString& text) { return TextWidth(text); }) + 8;
+}
+
+void TDatLst::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                          const QList<int>&) {
+    // Every row is one height and the horizontal extent is kept apart, so a
+    // new text never moves a row: the rows in sight are painted again,
+    // without the new layout of every row a list view would otherwise make.
+    const int top = TopRow();
+    const int first = std::max(topLeft.row(), top);
+    const int last = std::min(bottomRight.row(), top + viewport()->height() / kRowHeight);
+    if (first <= last) {
+        viewport()->update(QRect(0, (first - top) * kRowHeight, viewport()->width(),
+                                 (last - first + 1) * kRowHeight));
+    }
 }
 
 int TDatLst::TopRow() const {
@@ -81,86 +98,80 @@ int TDatLst::TopRow() const {
 
 QList<int> TDatLst::SelectedRows() const {
     QList<int> rows;
-    for (int i = 0; i < count(); ++i) {
-        if (item(i)->isSelected()) {
-            rows.append(i);
+    rows.reserve(selectedCount_);
+    for (const QItemSelectionRange& range : selectionModel()->selection()) {
+        for (int row = range.top(); row <= range.bottom(); ++row) {
+            rows.append(row);
         }
     }
+    std::sort(rows.begin(), rows.end());
     return rows;
 }
 
-int TDatLst::SelectedCount() const {
-    return static_cast<int>(selectionModel()->selectedRows().size());
-}
-
 QString TDatLst::RowText(int row) const {
-    const QListWidgetItem* it = item(row);
-    return it != nullptr ? it->text() : QString();
+    return row >= 0 && row < RowCount() ? table_.ListedText(row) : QString();
 }
 
-void TDatLst::SetRowText(int row, const QString& text) {
-    if (QListWidgetItem* it = item(row)) {
-        ++programmatic_;
-        it->setText(text);
-        --programmatic_;
-    }
-}
-
-void TDatLst::AppendRow(const QString& text) {
-    ++programmatic_;
-    addItem(text);
-    --programmatic_;
-}
-
-void TDatLst::DeleteLastRow() {
-    if (count() > 0) {
-        ++programmatic_;
-        delete takeItem(count() - 1);
-        --programmatic_;
-    }
+QStringList TDatLst::RowTexts() const {
+    QStringList texts = table_.ListedTexts();
+    texts.resize(std::min<qsizetype>(texts.size(), RowCount()));
+    return texts;
 }
 
 void TDatLst::SetRowSelected(int row, bool selected) {
-    QListWidgetItem* it = item(row);
-    if (it != nullptr && it->isSelected() != selected) {
-        ++programmatic_;
-        it->setSelected(selected);
-        --programmatic_;
-    }
+    selectionModel()->select(
+        model_->index(row), selected ? QItemSelectionModel::Select : QItemSelectionModel::Deselect);
 }
 
-void TDatLst::SetCurrentItem(int row) {
-    ++programmatic_;
-    // Moves the focus only: the selection is the entries' business.
-    selectionModel()->setCurrentIndex(model()->index(row, 0), QItemSelectionModel::NoUpdate);
-    --programmatic_;
+int TDatLst::RowCount() const {
+    return model_->rowCount();
+}
+
+void TDatLst::InsertRows(int first, int count) {
+    model_->InsertRows(first, count);
+}
+
+void TDatLst::RemoveRows(int first, int count) {
+    model_->RemoveRows(first, count);
+}
+
+void TDatLst::ResetRows(int count) {
+    model_->ResetRows(count);
+    selectedCount_ = 0;  // a reset drops the selection without a word
+}
+
+void TDatLst::RowsChanged(int first, int last) {
+    model_->RowsChanged(first, last);
+}
+
+void TDatLst::SetRowsSelected(int first, int last, bool selected) {
+    selectionModel()->select(
+        QItemSelection(model_->index(first), model_->index(last)),
+        selected ? QItemSelectionModel::Select : QItemSelectionModel::Deselect);
 }
 
 void TDatLst::BeginBatch() {
     ++programmatic_;
-    setUpdatesEnabled(false);
 }
 
 void TDatLst::EndBatch() {
-    setUpdatesEnabled(true);
-    viewport()->update();
     --programmatic_;
 }
 
 void TDatLst::mouseMoveEvent(QMouseEvent* event) {
-    QListWidget::mouseMoveEvent(event);
+    QListView::mouseMoveEvent(event);
     emit mouseMoved(event->position().toPoint());
 }
 
 void TDatLst::mouseReleaseEvent(QMouseEvent* event) {
-    QListWidget::mouseReleaseEvent(event);
+    QListView::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton) {
         emit leftButtonReleased(event->position().toPoint());
     }
 }
 
 void TDatLst::leaveEvent(QEvent* event) {
-    QListWidget::leaveEvent(event);
+    QListView::leaveEvent(event);
     // A hint that appears under the pointer takes it off the list as the
     // window system sees it, while it still rests on the lamp: that leave
     // is not the user's, and the hint stays its time.
@@ -169,6 +180,17 @@ void TDatLst::leaveEvent(QEvent* event) {
     }
     // Off the list: no lamp under the cursor any more.
     emit mouseMoved(QPoint(-1, -1));
+}
+
+void TDatLst::changeEvent(QEvent* event) {
+    QListView::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        {
+            std::lock_guard lock(meterMutex_);
+            meter_.SetFont(font());
+        }
+        table_.ForgetTextWidths();
+    }
 }
 
 }  // namespace lm

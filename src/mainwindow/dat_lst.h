@@ -1,32 +1,33 @@
 #pragma once
 
 #include <QFont>
-#include <QListWidget>
+#include <QListView>
 
 #include <atomic>
-#include <functional>
 #include <mutex>
 
 #include "row_sink.h"
+#include "text_width_meter.h"
 
 namespace lm {
 
+class FileTable;
+class TFileListModel;
+
 // The file list: one owner-drawn row of 16 px per file entry, a lamp at the
-// left and the link (or, until hashed, the full path) 18 px right of it.
-// Rows are filled through RowSink; the user's selection changes arrive as
-// `selectionClicked`, never the ones made by the program.
-class TDatLst : public QListWidget, public RowSink {
+// left and the link (or, until hashed, the full path) 18 px right of it. A
+// view over the file table (TFileListModel), told of changes through
+// RowSink; the user's selection changes arrive as `selectionClicked`, never
+// the ones made by the program.
+class TDatLst : public QListView, public RowSink {
     Q_OBJECT
 
 public:
     static constexpr int kRowHeight = 16;
     static constexpr int kTextLeft = 18;
 
-    explicit TDatLst(QWidget* parent = nullptr);
+    explicit TDatLst(FileTable& table, QWidget* parent = nullptr);
 
-    // The lamp picture of a row (the entry's CRC status).
-    void SetLampSource(std::function<int(int row)> lamp) { lamp_ = std::move(lamp); }
-    int LampOf(int row) const { return lamp_ ? lamp_(row) : -1; }
     // Rows are not painted once the window is closing.
     void SetPaintingStopped(bool stopped) { paintingStopped_ = stopped; }
     bool PaintingStopped() const { return paintingStopped_; }
@@ -42,23 +43,28 @@ public:
     // Width of a text in the list's font, measured on its ANSI form. Safe
     // from any thread.
     int TextWidth(const QString& text) const;
-    // The greatest row text width plus 8, or 0 without rows.
+    // The greatest row text width plus 8, or 0 without rows; each text is
+    // measured once.
     int WidestRowExtent() const;
 
     // The first visible row.
     int TopRow() const;
+    // The selected rows, ascending, and how many there are.
     QList<int> SelectedRows() const;
-    int SelectedCount() const;
+    int SelectedCount() const { return selectedCount_; }
+    QString RowText(int row) const;
+    // What every row shows, top to bottom.
+    QStringList RowTexts() const;
+    // Selects or unselects one row, as the user's click would.
+    void SetRowSelected(int row, bool selected);
 
     // RowSink
-    int RowCount() const override { return count(); }
-    QString RowText(int row) const override;
-    void SetRowText(int row, const QString& text) override;
-    void AppendRow(const QString& text) override;
-    void DeleteLastRow() override;
-    void SetRowSelected(int row, bool selected) override;
-    int CurrentItem() const override { return currentRow(); }
-    void SetCurrentItem(int row) override;
+    int RowCount() const override;
+    void InsertRows(int first, int count) override;
+    void RemoveRows(int first, int count) override;
+    void ResetRows(int count) override;
+    void RowsChanged(int first, int last) override;
+    void SetRowsSelected(int first, int last, bool selected) override;
     void BeginBatch() override;
     void EndBatch() override;
 
@@ -73,16 +79,22 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                     const QList<int>& roles) override;
 
 private:
-    std::function<int(int)> lamp_;
+    void CountSelection(const QItemSelection& selected, const QItemSelection& deselected);
+
+    FileTable& table_;
+    TFileListModel* model_;
     bool paintingStopped_ = false;
     std::atomic<int> extent_{0};
     int laidOutExtent_ = 0;
-    // A copy of the list's font for measuring off the GUI thread.
-    mutable std::mutex fontMutex_;
-    QFont measuringFont_;
+    int selectedCount_ = 0;
     int programmatic_ = 0;  // >0 while the program changes rows or selection
+    // The list's font for measuring, also off the GUI thread.
+    mutable std::mutex meterMutex_;
+    mutable TTextWidthMeter meter_;
 };
 
 }  // namespace lm

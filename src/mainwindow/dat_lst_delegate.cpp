@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "dat_lst.h"
+#include "file_list_model.h"
 #include "image_list.h"
 
 namespace lm {
@@ -30,7 +31,7 @@ void TDatLstDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
     // Drawn as it is: no mnemonic "&", one line.
     painter->drawText(textRect, static_cast<int>(align) | Qt::TextSingleLine,
                       index.data(Qt::DisplayRole).toString());
-    const QPixmap lamp = TImageList1::Picture(list_->LampOf(index.row()));
+    const QPixmap lamp = TImageList1::Picture(index.data(TFileListModel::LampRole).toInt());
     if (!lamp.isNull()) {
         painter->drawPixmap(row.topLeft(), lamp);
     }

@@ -18,6 +18,7 @@
 #include "cursor_hint.h"
 #include "dat_lst.h"
 #include "image_list.h"
+#include "info_pane_text.h"
 #include "info_win.h"
 #include "ini_file.h"
 #include "stat_bar.h"
@@ -78,12 +79,9 @@ void TeD2KfrmMain::BuildClientArea() {
     HSplit->setObjectName(QStringLiteral("HSplit"));
     HSplit->setHandleWidth(4);
     HSplit->setChildrenCollapsible(false);
-    DatLst = new TDatLst(HSplit);
-    DatLst->SetLampSource([this](int row) {
-        const std::optional<TFileData> entry = table_.ListedEntry(row);
-        return entry ? entry->CRCStatus : -1;
-    });
+    DatLst = new TDatLst(table_, HSplit);
     InfoWin = new TInfoWin(HSplit);
+    paneText_ = std::make_unique<TInfoPaneText>(InfoWin);
     // Files dropped on the pane go to the window, not into the text.
     InfoWin->setAcceptDrops(false);
     HSplit->addWidget(DatLst);

@@ -34,6 +34,7 @@ class TfrmAbout;
 class TfrmPrefs;
 class TfrmSelDir;
 class TDatLst;
+class TInfoPaneText;
 class TInfoWin;
 class TStatBar;
 class TrayArea;
@@ -251,6 +252,7 @@ private:
     TDatLst* DatLst = nullptr;
     QSplitter* HSplit = nullptr;
     TInfoWin* InfoWin = nullptr;
+    std::unique_ptr<TInfoPaneText> paneText_;
     TStatBar* StatBar = nullptr;
     QCheckBox* XitOnDone = nullptr;
     QAction* xitOnDoneAction_ = nullptr;

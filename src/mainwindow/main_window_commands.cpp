@@ -47,19 +47,6 @@ QAction* MakeAction(QObject* parent, const char* name, const QString& text,
     return action;
 }
 
-// The sort key of a path: lower-cased character by character, and only the
-// name without its directory when `stripPath` is on.
-QString SortKey(const QString& fileName, bool stripPath) {
-    QString key = fileName;
-    if (stripPath) {
-        const std::u16string_view path(reinterpret_cast<const char16_t*>(fileName.utf16()),
-                                       static_cast<std::size_t>(fileName.size()));
-        const std::u16string_view name = NameWithoutPath(path);
-        key = QStringView(name.data(), static_cast<qsizetype>(name.size())).toString();
-    }
-    return key.toLower();
-}
-
 }  // namespace
 
 void TeD2KfrmMain::BuildActions() {
@@ -282,11 +269,7 @@ void TeD2KfrmMain::mnuAddDirClick() {
 // Saving and copying --------------------------------------------------------
 
 void TeD2KfrmMain::mnuSaveED2KClick() {
-    QStringList rows;
-    for (int i = 0; i < DatLst->RowCount(); ++i) {
-        rows << DatLst->RowText(i);
-    }
-    SaveLines(1, rows);
+    SaveLines(1, DatLst->RowTexts());
 }
 
 void TeD2KfrmMain::mnuSaveAllClick() {
@@ -319,9 +302,18 @@ void TeD2KfrmMain::mnuCpyAll2ClipClick() {
     if (DatLst->RowCount() == 0) {
         return;
     }
-    QString text;
-    for (int i = 0; i < DatLst->RowCount(); ++i) {
-        text += DatLst->RowText(i) + QStringLiteral("\r\n");
+    // One allocation for the whole text, however many rows.
+    const QStringList rows = DatLst->RowTexts();
+    qsizetype length = 0;
+    for (const QString& row : rows) {
+        length += row.size() + 2;
+    }
+    QString text(length, Qt::Uninitialized);
+    QChar* out = text.data();
+    for (const QString& row : rows) {
+        out = std::copy(row.cbegin(), row.cend(), out);
+        *out++ = u'\r';
+        *out++ = u'\n';
     }
     SetClipboardText(text);
 }
@@ -388,11 +380,11 @@ void TeD2KfrmMain::mnuRmvAllClick() {
 }
 
 void TeD2KfrmMain::mnuRmvSelClick() {
+    table_.RefreshList(*DatLst);  // the rows as the table stands
     SelectionToEntries();
-    const bool currentRemoved = table_.Read([](const QList<TFileData>& entries) {
-        return std::any_of(entries.begin(), entries.end(), [](const TFileData& entry) {
-            return entry.Selected && entry.State == fsWorking;
-        });
+    bool currentRemoved = false;
+    table_.ForEach([&currentRemoved](const TFileData& entry) {
+        currentRemoved = currentRemoved || (entry.Selected && entry.State == fsWorking);
     });
     table_.RemoveSelected();
     table_.RefreshList(*DatLst);
@@ -411,44 +403,13 @@ void TeD2KfrmMain::mnuRmvSelClick() {
 }
 
 void TeD2KfrmMain::mnuSortListClick() {
+    table_.RefreshList(*DatLst);
     SelectionToEntries();
-    const bool stripPath = settings_.Snapshot().stripPath;
-    // Passes in both directions until one exchanges nothing. Equal keys are
-    // never exchanged, so their rows keep their order. Should the worker add
-    // a row meanwhile (a file's second link), the indexes no longer fit the
-    // keys and the sort runs again.
-    for (int attempt = 0; attempt < 3; ++attempt) {
-        QStringList keys = table_.Read([stripPath](const QList<TFileData>& entries) {
-            QStringList list;
-            for (const TFileData& entry : entries) {
-                list.append(SortKey(entry.FileName, stripPath));
-            }
-            return list;
-        });
-        const int n = static_cast<int>(keys.size());
-        if (n < 2) {
-            break;
-        }
-        auto order = [this, &keys](int a, int b) {
-            if (QString::compare(keys[a], keys[b], Qt::CaseSensitive) > 0) {
-                keys.swapItemsAt(a, b);
-                table_.SwapEntries(a, b);
-                return true;
-            }
-            return false;
-        };
-        bool exchanged = true;
-        while (exchanged) {
-            exchanged = false;
-            for (int k = 0; k <= n - 2; ++k) {
-                exchanged |= order(k, k + 1);
-                exchanged |= order(n - 2 - k, n - 1 - k);
-            }
-        }
-        if (table_.FileCount() == n) {
-            break;
-        }
-    }
+    // By the lower-cased path, or name with StripPath on; equal keys keep
+    // their order, as passes that exchange neighbours only when the first
+    // key is greater leave them, in O(n log n). The rows follow, their
+    // selection from the entries.
+    table_.SortByPath(settings_.Snapshot().stripPath);
     table_.RefreshList(*DatLst);
     DatLst->SetHorizontalExtent(DatLst->WidestRowExtent());
     UpdateInfoWin();

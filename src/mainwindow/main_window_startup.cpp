@@ -21,6 +21,13 @@
 
 namespace lm {
 
+namespace {
+
+// How often adding a folder lets the window's events through.
+constexpr int kListingEventsMs = 10;
+
+}  // namespace
+
 void TeD2KfrmMain::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     // The first activation runs once the shown window reaches the event
@@ -122,16 +129,20 @@ void TeD2KfrmMain::AddDirectory(const QString& dir) {
         const int row = values.defaultType - 1;
         masks = row >= 0 && row < values.fileTypes.size() ? values.fileTypes[row].masks : QString();
     }
-    // The whole folder or, when its mask is invalid, nothing of it.
-    const FilesToAdd found = ListFilesToAdd(dir, masks, true);
+    // The whole folder or, when its mask is invalid, nothing of it. The
+    // window keeps painting while a large one is listed and added.
+    const FilesToAdd found = ListFilesToAdd(dir, masks, true, EventsEvery(kListingEventsMs));
     if (!found.maskError.isEmpty()) {
         ShowMessage(QStringLiteral("Error: ") + found.maskError);
         return;
     }
+    const ListingEventHook events = EventsEvery(kListingEventsMs);
     for (const QString& file : found.paths) {
-        if (KindOfPath(file) == PathKind::File) {
-            table_.AddEntry(file);
+        if (closing_) {
+            return;
         }
+        table_.AddFileIfThere(file);  // it may have gone meanwhile
+        events();
     }
 }
 

@@ -28,8 +28,19 @@ TStatBar::TStatBar(QWidget* parent) : QWidget(parent) {
 }
 
 void TStatBar::MeasurePanels() {
-    for (int panel = 0; panel < 2; ++panel) {
-        FitPanel(panel);
+    // The usual texts, measured once per font.
+    static const std::array<QStringList, 2> kUsual = {
+        QStringList{QStringLiteral("9999 files")},
+        QStringList{QStringLiteral("Idle: click here to add files"),
+                    QStringLiteral("Working: 9999 files remaining"),
+                    QStringLiteral("Paused: 9999 files remaining")}};
+    meter_.SetFont(font());
+    for (std::size_t panel = 0; panel < 2; ++panel) {
+        usualWidths_[panel] = 0;
+        for (const QString& text : kUsual[panel]) {
+            usualWidths_[panel] = std::max(usualWidths_[panel], meter_.Width(text));
+        }
+        FitPanel(static_cast<int>(panel));
     }
     widths_[2] = kPanelWidths[2];
 }
@@ -37,17 +48,8 @@ void TStatBar::MeasurePanels() {
 void TStatBar::FitPanel(int panel) {
     // Its design width at least, and room for the widest text it shows:
     // the usual texts, and whatever it shows now (a count of any length).
-    static const std::array<QStringList, 2> kUsual = {
-        QStringList{QStringLiteral("9999 files")},
-        QStringList{QStringLiteral("Idle: click here to add files"),
-                    QStringLiteral("Working: 9999 files remaining"),
-                    QStringLiteral("Paused: 9999 files remaining")}};
-    const QFontMetrics metrics = fontMetrics();
     const auto index = static_cast<std::size_t>(panel);
-    int widest = metrics.horizontalAdvance(texts_[index]);
-    for (const QString& text : kUsual[index]) {
-        widest = std::max(widest, metrics.horizontalAdvance(text));
-    }
+    const int widest = std::max(usualWidths_[index], meter_.Width(texts_[index]));
     widths_[index] = std::max(kPanelWidths[index], widest + kTextRoom);
 }
 

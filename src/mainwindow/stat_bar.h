@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "hashing_worker.h"
+#include "text_width_meter.h"
 
 namespace lm {
 
@@ -62,6 +63,8 @@ private:
 
     std::array<QString, 3> texts_;
     std::array<int, 3> widths_ = kPanelWidths;
+    std::array<int, 2> usualWidths_{};
+    TTextWidthMeter meter_;
     std::function<ProgressState()> progress_;
     bool paintingStopped_ = false;
 };

@@ -14,8 +14,8 @@ RegularFileProbe ProbeRegularFile(const QString& path) {
     if (name.isEmpty() || ::stat(name.constData(), &info) != 0) {
         return {};
     }
-    RegularFileProbe probe{true, std::nullopt};
-    if (!S_ISREG(info.st_mode)) {
+    RegularFileProbe probe{true, S_ISREG(info.st_mode), std::nullopt};
+    if (!probe.regular) {
         return probe;
     }
     const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);

@@ -10,6 +10,7 @@ namespace lm {
 // What a path names, found out without ever blocking.
 struct RegularFileProbe {
     bool exists = false;
+    bool regular = false;  // a regular file, whether or not it can be read
     // The size of a regular file that could be opened for reading; empty for
     // anything else (a directory, a FIFO, a device, a file we may not read).
     std::optional<std::int64_t> size;

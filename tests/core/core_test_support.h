@@ -11,6 +11,7 @@
 #include <ostream>
 
 #include "debug_sink.h"
+#include "file_table.h"
 #include "row_sink.h"
 #include "worker_host.h"
 
@@ -23,30 +24,43 @@ inline void PrintTo(const QByteArray& text, std::ostream* out) {
 
 namespace lm::test {
 
+// The rows as a list would hold them, their texts read from the table as
+// each change is told.
 class RecordingRows : public RowSink {
 public:
+    const FileTable* table = nullptr;  // set before the first RefreshList
     QStringList rows;
     QList<bool> selected;
-    int current = -1;
-    int rewrites = 0;
+    int rewrites = 0;  // rows told that their text changed
 
     int RowCount() const override { return static_cast<int>(rows.size()); }
-    QString RowText(int row) const override { return rows.at(row); }
-    void SetRowText(int row, const QString& text) override {
-        rows[row] = text;
-        ++rewrites;
+    QString RowText(int row) const { return rows.at(row); }
+    void InsertRows(int first, int count) override {
+        for (int i = 0; i < count; ++i) {
+            rows.insert(first + i, table->ListedText(first + i));
+            selected.insert(first + i, false);
+        }
     }
-    void AppendRow(const QString& text) override {
-        rows << text;
-        selected << false;
+    void RemoveRows(int first, int count) override {
+        rows.remove(first, count);
+        selected.remove(first, count);
     }
-    void DeleteLastRow() override {
-        rows.removeLast();
-        selected.removeLast();
+    void ResetRows(int count) override {
+        rows.clear();
+        selected.clear();
+        InsertRows(0, count);
     }
-    void SetRowSelected(int row, bool on) override { selected[row] = on; }
-    int CurrentItem() const override { return current; }
-    void SetCurrentItem(int row) override { current = row; }
+    void RowsChanged(int first, int last) override {
+        for (int row = first; row <= last; ++row) {
+            rows[row] = table->ListedText(row);
+            ++rewrites;
+        }
+    }
+    void SetRowsSelected(int first, int last, bool on) override {
+        for (int row = first; row <= last; ++row) {
+            selected[row] = on;
+        }
+    }
     void BeginBatch() override {}
     void EndBatch() override {}
 };

@@ -87,26 +87,65 @@ TEST_F(FileTableTest, RemovalPauseAndResumeKeepTheRemainingCount) {
     EXPECT_EQ(table_.FilesRemaining(), 0);
 }
 
-TEST_F(FileTableTest, RefreshListMirrorsTheTable) {
+// The rows hear only of what changed: rows that appear, go and change text,
+// and the new rows' selection; nothing for rows left as they were.
+TEST_F(FileTableTest, RefreshListTellsTheRowsWhatChanged) {
     test::RecordingRows rows;
+    rows.table = &table_;
     Put("/one", fsQueued);
     Put("/two", fsHashed, true, "ed2k://|file|two|1|00|/");
     Put("/three", fsIdle);
+    EXPECT_EQ(table_.ListedCount(), 0);  // no row shows them yet
     EXPECT_TRUE(table_.RefreshList(rows));
     EXPECT_EQ(rows.rows, QStringList({"/one", "ed2k://|file|two|1|00|/", "/three"}));
     EXPECT_EQ(rows.selected, QList<bool>({false, true, false}));
+    EXPECT_EQ(rows.rewrites, 0);
 
-    rows.rewrites = 0;
     table_.RemoveEntry(0);
     EXPECT_TRUE(table_.RefreshList(rows));
     EXPECT_EQ(rows.rows, QStringList({"ed2k://|file|two|1|00|/", "/three"}));
-    EXPECT_EQ(rows.rewrites, 2);
+    EXPECT_EQ(rows.selected, QList<bool>({true, false}));
+    EXPECT_EQ(rows.rewrites, 0) << "rows that stay keep their text";
+
+    // A file hashed: its row alone is told, once.
+    Put("/four", fsQueued);
+    table_.QueueUnfinished();
+    table_.RefreshList(rows);
+    const auto claim = table_.ClaimNextQueued();  // three
+    ASSERT_TRUE(claim);
+    HashResults results;
+    results.link = "L3";
+    results.crc32 = "01234567";
+    results.crcStatus = crcNotFound;
+    ASSERT_TRUE(table_.StoreResults(*claim, results));
+    EXPECT_EQ(rows.rows[1], "/three");  // until the rows are told
     EXPECT_TRUE(table_.RefreshList(rows));
-    EXPECT_EQ(rows.rewrites, 2) << "unchanged rows are left alone";
+    EXPECT_EQ(rows.rows, QStringList({"ed2k://|file|two|1|00|/", "L3", "/four"}));
+    EXPECT_EQ(rows.rewrites, 1);
+    EXPECT_TRUE(table_.RefreshList(rows));
+    EXPECT_EQ(rows.rewrites, 1) << "nothing changed, nothing told";
+
+    // A sort shows every row anew, the selection from the entries.
+    table_.SortByPath(false);
+    EXPECT_TRUE(table_.RefreshList(rows));
+    EXPECT_EQ(rows.rows, QStringList({"/four", "L3", "ed2k://|file|two|1|00|/"}));
+    EXPECT_EQ(rows.selected, QList<bool>({false, false, true}));
 
     table_.RemoveAll();
     EXPECT_FALSE(table_.RefreshList(rows));
     EXPECT_TRUE(rows.rows.isEmpty());
+}
+
+// Sorting the list is what passes that exchange neighbours whose first key
+// is greater end with: stable, by the lower-cased path or name.
+TEST_F(FileTableTest, SortByPathKeepsTiesAndFollowsStripPath) {
+    for (const char* name : {"/b/a.txt", "/a/b.txt", "/c/B.txt", "/a/_x.avi", "/z/a.avi"}) {
+        Put(name, fsQueued);
+    }
+    table_.SortByPath(false);
+    EXPECT_EQ(Names(), QStringList({"/a/_x.avi", "/a/b.txt", "/b/a.txt", "/c/B.txt", "/z/a.avi"}));
+    table_.SortByPath(true);
+    EXPECT_EQ(Names(), QStringList({"/a/_x.avi", "/z/a.avi", "/b/a.txt", "/a/b.txt", "/c/B.txt"}));
 }
 
 TEST_F(FileTableTest, SerialFormRoundTripsAndRejectsDamage) {
@@ -179,6 +218,7 @@ TEST_F(FileTableTest, RowsMeanTheEntriesTheyShowUntilTheListCatchesUp) {
     }
     table_.QueueUnfinished();
     test::RecordingRows rows;
+    rows.table = &table_;
     table_.RefreshList(rows);
     auto listedNames = [this] {
         QStringList names;
@@ -191,6 +231,9 @@ TEST_F(FileTableTest, RowsMeanTheEntriesTheyShowUntilTheListCatchesUp) {
     HashResults results{"c1", "01234567", {}, {}, crcNotFound, true, "c2", 0};
     ASSERT_TRUE(table_.StoreResults(*claim, results));  // c1 c2 a b; rows c a b
     EXPECT_EQ(listedNames(), QStringList({"c1", "/d/a", "/d/b"}));
+    // The rows' texts and lamps stay as they were told until the next refresh.
+    EXPECT_EQ(table_.ListedTexts(), QStringList({"/d/c", "/d/a", "/d/b"}));
+    EXPECT_EQ(table_.ListedCrcStatus(0), int(crcNoHash));
     EXPECT_EQ(table_.ListedEntry(1)->FileName, "/d/a");
     EXPECT_FALSE(table_.ListedEntry(3));
 
@@ -213,6 +256,8 @@ TEST_F(FileTableTest, RowsMeanTheEntriesTheyShowUntilTheListCatchesUp) {
 
     table_.RefreshList(rows);
     EXPECT_EQ(listedNames(), QStringList({"/d/b", "c1", "c2"}));
+    EXPECT_EQ(table_.ListedTexts(), QStringList({"/d/b", "c1", "c2"}));
+    EXPECT_EQ(table_.ListedCrcStatus(1), int(crcNotFound));
     EXPECT_EQ(listedNames(), rows.rows);
 }
 

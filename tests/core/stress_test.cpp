@@ -30,6 +30,7 @@ using test::StressModel;
 
 class EngineStressTest : public ::testing::Test {
 protected:
+    void SetUp() override { host_.rows.table = &table_; }
     int Below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
     static void ProcessEvents() { QCoreApplication::processEvents(); }
 
@@ -59,10 +60,9 @@ protected:
             }
         }
         table_.SelectRows(selected);
-        const bool current = table_.Read([](const QList<TFileData>& entries) {
-            return std::any_of(entries.begin(), entries.end(), [](const TFileData& e) {
-                return e.Selected && e.State == fsWorking;
-            });
+        bool current = false;
+        table_.ForEach([&current](const TFileData& e) {
+            current = current || (e.Selected && e.State == fsWorking);
         });
         table_.RemoveSelected();
         table_.RefreshList(host_.rows);
@@ -116,13 +116,11 @@ TEST_F(EngineStressTest, RandomSessionKeepsEveryEntryAndItsResults) {
                 ASSERT_TRUE(model.RemovedRow(text)) << text.toStdString();
             }
         } else if (pick < 38) {
-            const QString working = table_.Read([](const QList<TFileData>& entries) {
-                for (const TFileData& entry : entries) {
-                    if (entry.State == fsWorking) {
-                        return entry.FileName;
-                    }
+            QString working;
+            table_.ForEach([&working](const TFileData& entry) {
+                if (entry.State == fsWorking && working.isEmpty()) {
+                    working = entry.FileName;
                 }
-                return QString();
             });
             const int row = working.isEmpty() ? -1 : host_.rows.rows.indexOf(working);
             if (row >= 0) {
@@ -149,6 +147,24 @@ TEST_F(EngineStressTest, RandomSessionKeepsEveryEntryAndItsResults) {
             if (!worker_.Paused) {
                 worker_.Paused = true;
             } else {
+                Resume();
+            }
+        } else if (pick < 62) {
+            // The rows after a refresh are the table as a list made anew
+            // would show it: every entry in order, its link or its path,
+            // and its selection.
+            const bool wasRunning = worker_.WorkerActive && !worker_.Paused;
+            WaitForWorker();
+            table_.RefreshList(host_.rows);
+            QStringList texts;
+            QList<bool> selected;
+            for (const TFileData& entry : table_.Entries()) {
+                texts << (entry.Link.isEmpty() ? entry.FileName : entry.Link);
+                selected << entry.Selected;
+            }
+            ASSERT_EQ(host_.rows.rows, texts) << "seed " << seed << ", step " << step;
+            ASSERT_EQ(host_.rows.selected, selected) << "seed " << seed << ", step " << step;
+            if (wasRunning) {
                 Resume();
             }
         } else if (pick < 80) {

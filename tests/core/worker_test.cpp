@@ -39,6 +39,7 @@ int NiceOf(long tid) {
 class WorkerTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        host_.rows.table = &table_;
         QObject::connect(&worker_, &HashingWorker::threadEnded, [this] { ++ended_; });
     }
     QString Add(const QString& name, qint64 size, std::uint32_t seed = 7) {

@@ -65,4 +65,35 @@ inline QStringList RowTexts(const TDatLst& list) {
     return rows;
 }
 
+// The pane's lines for the table as it stands: each hashed entry's link and
+// its "CRC32: ", "MD5: " and "SHA1: " lines; with rows selected, those of
+// the selected rows with an empty line between blocks; with none, those of
+// every row with an empty line after each block but the last row's.
+inline QStringList PaneLinesFor(const QList<TFileData>& entries, const QList<int>& selectedRows) {
+    QList<int> rows = selectedRows;
+    const bool all = rows.isEmpty();
+    if (all) {
+        for (int row = 0; row < entries.size(); ++row) {
+            rows << row;
+        }
+    }
+    QStringList lines;
+    for (int row : rows) {
+        const TFileData& entry = entries[row];
+        if (entry.Link.isEmpty()) {
+            continue;
+        }
+        if (!all && !lines.isEmpty()) {
+            lines << QString();
+        }
+        lines << entry.Link << QStringLiteral("CRC32: ") + QString::fromLatin1(entry.CRC32)
+              << QStringLiteral("MD5: ") + QString::fromLatin1(entry.MD5)
+              << QStringLiteral("SHA1: ") + QString::fromLatin1(entry.SHA1);
+        if (all && row + 1 < entries.size()) {
+            lines << QString();
+        }
+    }
+    return lines;
+}
+
 }  // namespace lm::test

@@ -121,7 +121,7 @@ private slots:
         QVERIFY(saved.endsWith(QByteArray("\r\0\n\0\r\0\n\0", 8)));
 
         // Without it the file is ANSI, the no-break space its byte A0.
-        window_->datLst()->item(0)->setSelected(true);
+        window_->datLst()->SetRowSelected(0, true);
         const QByteArray ansi = SaveAll(Path("one.txt"));
         QVERIFY(ansi.startsWith("ed2k://|file|" + dir_.path().toLatin1() +
                                 "/no\xA0"
@@ -289,15 +289,13 @@ private slots:
         // Wide enough, and just high enough for every line as the pane lays
         // them out, frame and margins included.
         window_->resize(1400, window_->height());
-        const int frame = 2 * pane->frameWidth();
-        const int margins = 2 * static_cast<int>(pane->document()->documentMargin());
-        const int needed = 14 * pane->fontMetrics().lineSpacing() + margins + frame;
+        const int needed = 14 * pane->LineSpacing() + pane->FrameAndMargins();
         pane->setFixedHeight(needed);
         QTRY_COMPARE(pane->height(), needed);
         pane->UpdateInfoScrollBars();
         QCOMPARE(pane->CurrentScrollBars(), TInfoWin::ScrollBars::None);
-        pane->setFixedHeight(needed - pane->fontMetrics().lineSpacing());
-        QTRY_COMPARE(pane->height(), needed - pane->fontMetrics().lineSpacing());
+        pane->setFixedHeight(needed - pane->LineSpacing());
+        QTRY_COMPARE(pane->height(), needed - pane->LineSpacing());
         pane->UpdateInfoScrollBars();
         QCOMPARE(pane->CurrentScrollBars(), TInfoWin::ScrollBars::Vertical);
     }

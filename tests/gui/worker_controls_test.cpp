@@ -73,7 +73,7 @@ private slots:
         const QString big = SparseFile(Path("big.bin"), 30 * 9728000);
         Start({big});
         QTRY_VERIFY_WITH_TIMEOUT(window_->worker().ChunksDone() > 0, kHashTimeoutMs);
-        window_->datLst()->item(0)->setSelected(true);
+        window_->datLst()->SetRowSelected(0, true);
         window_->duringInfoRebuild = [this] {
             QTRY_VERIFY_WITH_TIMEOUT(!window_->worker().WorkerActive, kHashTimeoutMs);
         };

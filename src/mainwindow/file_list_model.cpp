@@ -1,0 +1,55 @@
+#include "file_list_model.h"
+
+#include "file_table.h"
+
+namespace lm {
+
+TFileListModel::TFileListModel(const FileTable& table, QObject* parent)
+    : QAbstractListModel(parent), table_(table) {}
+
+int TFileListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : rows_;
+}
+
+QVariant TFileListModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rows_) {
+        return {};
+    }
+    if (role == Qt::DisplayRole) {
+        return table_.ListedText(index.row());
+    }
+    if (role == LampRole) {
+        return table_.ListedCrcStatus(index.row());
+    }
+    return {};
+}
+
+void TFileListModel::InsertRows(int first, int count) {
+    if (count <= 0) {
+        return;
+    }
+    beginInsertRows(QModelIndex(), first, first + count - 1);
+    rows_ += count;
+    endInsertRows();
+}
+
+void TFileListModel::RemoveRows(int first, int count) {
+    if (count <= 0) {
+        return;
+    }
+    beginRemoveRows(QModelIndex(), first, first + count - 1);
+    rows_ -= count;
+    endRemoveRows();
+}
+
+void TFileListModel::ResetRows(int count) {
+    beginResetModel();
+    rows_ = count;
+    endResetModel();
+}
+
+void TFileListModel::RowsChanged(int first, int last) {
+    emit dataChanged(index(first), index(last), {Qt::DisplayRole, LampRole});
+}
+
+}  // namespace lm

@@ -1,0 +1,50 @@
+#include "info_pane_lines.h"
+
+namespace lm {
+
+void TPaneLines::Clear() {
+    blocks_.clear();
+    emptyAfterLast_ = false;
+}
+
+void TPaneLines::Append(PaneBlock block) {
+    blocks_.push_back(std::move(block));
+}
+
+int TPaneLines::LineCount() const {
+    if (blocks_.empty()) {
+        return 0;
+    }
+    return static_cast<int>(blocks_.size()) * (kBlockLines + 1) - (emptyAfterLast_ ? 0 : 1);
+}
+
+QString TPaneLines::Line(int index) const {
+    if (index < 0 || index >= LineCount()) {
+        return {};
+    }
+    const PaneBlock& block = blocks_[static_cast<std::size_t>(index / (kBlockLines + 1))];
+    switch (index % (kBlockLines + 1)) {
+        case 0:
+            return block.link;
+        case 1:
+            return QStringLiteral("CRC32: ") + QString::fromLatin1(block.crc32);
+        case 2:
+            return QStringLiteral("MD5: ") + QString::fromLatin1(block.md5);
+        case 3:
+            return QStringLiteral("SHA1: ") + QString::fromLatin1(block.sha1);
+        default:
+            return {};
+    }
+}
+
+QStringList TPaneLines::LinesFrom(int first) const {
+    QStringList lines;
+    const int count = LineCount();
+    lines.reserve(std::max(0, count - first));
+    for (int i = std::max(first, 0); i < count; ++i) {
+        lines << Line(i);
+    }
+    return lines;
+}
+
+}  // namespace lm

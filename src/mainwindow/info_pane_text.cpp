@@ -1,0 +1,138 @@
+#include "info_pane_text.h"
+
+#include <cmath>
+
+#include "ansi_codepage.h"
+#include "file_table.h"
+#include "info_win.h"
+
+namespace lm {
+
+namespace {
+
+// The font the link lines are measured in: the pane's own, one pixel taller
+// than its nominal height.
+QFont MeasuringFont(const QWidget* pane) {
+    QFont font = pane->font();
+    int pixels = font.pixelSize();
+    if (pixels <= 0) {
+        const double dpi = pane->logicalDpiY();
+        pixels = static_cast<int>(std::lround(dpi / 72.0 * font.pointSizeF()));
+    }
+    font.setPixelSize(pixels + 1);
+    return font;
+}
+
+}  // namespace
+
+TInfoPaneText::TInfoPaneText(TInfoWin* pane) : pane_(pane) {}
+
+bool TInfoPaneText::FontChanged() {
+    if (measuredFont_ == pane_->font()) {
+        return false;
+    }
+    measuredFont_ = pane_->font();
+    meter_.SetFont(MeasuringFont(pane_));
+    linkWidths_.clear();
+    return true;
+}
+
+int TInfoPaneText::AddBlock(std::uint64_t id, const TFileData& entry) {
+    auto width = linkWidths_.find(id);
+    if (width == linkWidths_.end()) {
+        // Only the link line decides the width, measured on its ANSI form.
+        width = linkWidths_.emplace(id, meter_.Width(ThroughAnsi(entry.Link))).first;
+    }
+    // One less than the pane's line spacing: the extent adds one pixel per
+    // line, and must say that the lines fit exactly when they do.
+    lineHeight_ = pane_->LineSpacing() - 1;
+    pane_->Blocks().Append({entry.Link, entry.CRC32, entry.MD5, entry.SHA1});
+    widest_ = std::max(widest_, width->second);
+    return width->second;
+}
+
+void TInfoPaneText::UpdateExtent() {
+    const int lines = pane_->Blocks().LineCount();
+    const int lineHeight = lines == 0 ? 0 : lineHeight_;
+    pane_->SetTextExtent(QSize(widest_ + 25, lines * (lineHeight + 1) + 9));
+}
+
+void TInfoPaneText::Clear() {
+    showingAll_ = false;
+    linkWidths_.clear();  // no entry is left to show
+    widest_ = 0;
+    pane_->Blocks().Clear();
+    pane_->Rewritten();
+    UpdateExtent();
+}
+
+void TInfoPaneText::ShowRows(const FileTable& table, const QList<int>& rows) {
+    FontChanged();
+    showingAll_ = false;
+    widest_ = 0;
+    pane_->Blocks().Clear();
+    const std::vector<ListedFile> files = table.ListedFiles();
+    for (int row : rows) {
+        if (row >= 0 && row < static_cast<int>(files.size())) {
+            const ListedFile& file = files[static_cast<std::size_t>(row)];
+            if (!file.data.Link.isEmpty()) {
+                AddBlock(file.id, file.data);  // an empty line between blocks
+            }
+        }
+    }
+    UpdateExtent();
+    pane_->Rewritten();
+}
+
+void TInfoPaneText::ShowAll(const FileTable& table) {
+    const bool fontChanged = FontChanged();
+    TPaneLines& lines = pane_->Blocks();
+    if (showingAll_ && !fontChanged && !pane_->EditedByUser()) {
+        const FileTable::ShownFiles shown = table.ShownSince(lastShown_, anchorId_, anchorRow_);
+        const bool anchorHolds = anchorId_ == 0 ? lines.Empty() : shown.anchorRow >= 0;
+        const bool inOrder = shown.files.empty() || shown.files.front().row > shown.anchorRow;
+        if (shown.generation == generation_ && anchorHolds && inOrder) {
+            const int firstNew = lines.LineCount();
+            const int last = shown.listedCount - 1;
+            if (anchorId_ != 0 && shown.anchorRow < last) {
+                lines.SetEmptyLineAfterLast(true);  // no longer the list's last
+            }
+            for (const ListedFile& file : shown.files) {
+                AddBlock(file.id, file.data);
+                lines.SetEmptyLineAfterLast(file.row < last);
+                anchorId_ = file.id;
+                anchorRow_ = file.row;
+            }
+            if (shown.files.empty()) {
+                anchorRow_ = shown.anchorRow;
+            }
+            lastShown_ = shown.lastShown;
+            UpdateExtent();
+            pane_->Appended(firstNew);
+            return;
+        }
+    }
+    // Anew, from every row.
+    const FileTable::ShownFiles now = table.ShownSince(~std::uint64_t{0}, 0, -1);
+    const std::vector<ListedFile> files = table.ListedFiles();
+    lines.Clear();
+    widest_ = 0;
+    anchorId_ = 0;
+    anchorRow_ = -1;
+    for (const ListedFile& file : files) {
+        if (file.data.Link.isEmpty()) {
+            continue;
+        }
+        AddBlock(file.id, file.data);
+        lines.SetEmptyLineAfterLast(file.row + 1 < static_cast<int>(files.size()));
+        anchorId_ = file.id;
+        anchorRow_ = file.row;
+    }
+    showingAll_ = true;
+    generation_ = now.generation;
+    lastShown_ = now.lastShown;
+    UpdateExtent();
+    pane_->Rewritten();
+}
+
+}  // namespace lm
