@@ -62,6 +62,9 @@ def ini_file():
     write("fuzz_ini_file", "utf16.ini", ini_lines(wide, True))
     cut = ini_lines(SETTINGS[:-5], False)
     write("fuzz_ini_file", "truncated-record.ini", cut[:-7])
+    kept = SETTINGS.index("[Hashed Files]")
+    extras = SETTINGS[:kept] + ["[Extras]", "AichHash=1", "partHASHES=0", ""] + SETTINGS[kept:]
+    write("fuzz_ini_file", "extras.ini", ini_lines(extras, False))
     write("fuzz_ini_file", "sections-only.ini",
           ini_lines(["[File Types]", "|", "no bar", "[Options]", "NotifySound=-1",
                      "NotifySound=4", "DefaultType=9"], False))

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "base32.h"
+#include "check_report.h"
 #include "check_runner.h"
 #include "cli_options.h"
 #include "ed2k_link.h"
@@ -89,31 +90,6 @@ bool Delivered(std::ostream& out, std::ostream& err) {
     return false;
 }
 
-std::string Describe(const EntryResult& r) {
-    switch (r.verdict) {
-        case Verdict::Ok:
-            return "OK  " + r.name;
-        case Verdict::Missing:
-            return "MISSING  " + r.name;
-        case Verdict::NotChecked:
-            return "NOT CHECKED  " + r.name;
-        case Verdict::Failed:
-            break;
-    }
-    if (r.differs.empty()) {
-        return "FAILED  " + r.name + " (" + r.error + ")";
-    }
-    std::string what;
-    for (const std::string& d : r.differs) {
-        what += (what.empty() ? "" : ", ") + d;
-    }
-    return "FAILED  " + r.name + " (" + what + (r.differs.size() == 1 ? " differs)" : " differ)");
-}
-
-std::string Count(std::size_t n, const char* one, const char* many) {
-    return std::to_string(n) + ' ' + (n == 1 ? one : many);
-}
-
 // --check: every list is read and parsed first, then every file they name
 // is hashed once. Status 2 when a list cannot be read or holds nothing to
 // check, else 1 when any entry failed or is missing.
@@ -123,17 +99,16 @@ int RunCheck(const CliOptions& options, std::ostream& out, std::ostream& err, bo
     for (const std::string& listPath : options.paths) {
         std::string bytes, error;
         if (!ReadListFile(listPath, bytes, error)) {
-            err << "Error: Unable to read list \"" << listPath << "\": " << error << ".\n";
+            err << UnreadableListMessage(listPath, error) << '\n';
             status = 2;
             continue;
         }
         const ParsedList list = ParseList(bytes, &PathBytesFromText);
         for (std::size_t line : list.unreadLines) {
-            err << "Warning: " << listPath << ", line " << line
-                << ": not a line of a known list format.\n";
+            err << UnreadLineMessage(listPath, line) << '\n';
         }
         if (list.entries.empty()) {
-            err << "Error: The list \"" << listPath << "\" holds nothing to check.\n";
+            err << EmptyListMessage(listPath) << '\n';
             status = 2;
             continue;
         }
@@ -150,22 +125,18 @@ int RunCheck(const CliOptions& options, std::ostream& out, std::ostream& err, bo
     runner.Run(buffer, control);
     progress.Clear();
 
-    std::size_t ok = 0, failed = 0, missing = 0;
     errno = 0;
     for (const EntryResult& r : results) {
-        out << Describe(r) << '\n';
-        ok += r.verdict == Verdict::Ok;
-        failed += r.verdict == Verdict::Failed;
-        missing += r.verdict == Verdict::Missing;
+        out << DescribeResult(r) << '\n';
     }
+    const VerdictCounts counts = CountVerdicts(results);
     if (!results.empty()) {
-        out << Count(results.size(), "entry", "entries") << ": " << ok << " OK, " << failed
-            << " FAILED, " << missing << " MISSING\n";
+        out << SummaryText(counts) << '\n';
     }
     if (!Delivered(out, err)) {
         return 1;
     }
-    if (status == 0 && ok != results.size()) {
+    if (status == 0 && counts.ok != results.size()) {
         status = 1;
     }
     return status;

@@ -60,6 +60,11 @@ struct SettingsValues {
     QString lastSoundPath;
     QString lastSavePath;
 
+    // [Extras], a section of its own that is written only when one of these
+    // is on, so that with both off the file is what it always was.
+    bool aichHash = false;    // links carry "h=" with the AICH root
+    bool partHashes = false;  // links carry "p=" with the part hashes
+
     // Not stored in the INI file.
     bool runFromExplorer = false;  // read from the desktop integration at load
     bool exitWhenDone = false;     // the toolbar's "Exit when done" box

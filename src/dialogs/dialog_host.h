@@ -33,6 +33,12 @@ public:
     // table's lock, then shows every row anew (its link, or its path while
     // it has none).
     virtual void EditEntries(const std::function<void(TFileData&)>& edit) = 0;
+    // Re-renders every stored link with the link options now in the
+    // settings, as the lower-case option re-cases them: each entry's Link
+    // becomes RerenderLink(Link, its kept digests, the settings), entries
+    // without a link keep none, and every row is shown anew. Nothing else
+    // of an entry changes.
+    virtual void RerenderLinks() = 0;
     // Appends an entry for `path` (FileTable::AddEntry).
     virtual void AddEntry(const QString& path) = 0;
     virtual int FileCount() const = 0;

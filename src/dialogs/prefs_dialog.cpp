@@ -170,6 +170,11 @@ void TfrmPrefs::BuildControls() {
         box("PresortFiles", "Sort Added Files", "Adds files to list in sorted positions");
     PreselFiles = box("PreselFiles", "Preselect Added Files", "Adds new files as selected");
     KeepOnXit = box("KeepOnXit", "Keep Files On Exit", "");
+    AichHash = box("AichHash", "Add AICH hash",
+                   "Adds the AICH root hash (h=) to ED2K links, with which clients repair "
+                   "damaged parts");
+    PartHashes = box("PartHashes", "Add part hashes",
+                     "Adds the part hashes (p=) to ED2K links of files larger than one part");
 
     GoIdle = named(new QRadioButton(QStringLiteral("Go to Idle Mode (default)"), this), "GoIdle");
     Copy2Clip = named(new QRadioButton(QStringLiteral("Copy to Clipboard"), this), "Copy2Clip");
@@ -223,8 +228,9 @@ void TfrmPrefs::BuildControls() {
     auto* right = new QVBoxLayout;
     right->setSpacing(2);
     right->addWidget(new QLabel(QStringLiteral("Other Options:"), this));
-    for (QCheckBox* check : {StripPaths, ShowInfoWin, LowercaseHashes, MinToTray, TrailingSlash,
-                             RunFromExplorer, DragDropAll, PresortFiles, PreselFiles, KeepOnXit}) {
+    for (QCheckBox* check :
+         {StripPaths, ShowInfoWin, LowercaseHashes, MinToTray, TrailingSlash, RunFromExplorer,
+          DragDropAll, PresortFiles, PreselFiles, KeepOnXit, AichHash, PartHashes}) {
         right->addWidget(check);
     }
     auto* group = new QGroupBox(QStringLiteral("When All Files Are Read:"), this);
@@ -258,6 +264,8 @@ void TfrmPrefs::ConnectControls() {
         {PresortFiles, &SettingsValues::presortFiles},
         {PreselFiles, &SettingsValues::preselectFiles},
         {KeepOnXit, &SettingsValues::keepFilesOnExit},
+        {AichHash, &SettingsValues::aichHash},
+        {PartHashes, &SettingsValues::partHashes},
     };
     for (const auto& [check, field] : boxes) {
         connect(check, &QCheckBox::toggled, this,
@@ -316,6 +324,9 @@ void TfrmPrefs::SettingsChanged() {
     if (v.lowercaseHashes != old.lowercaseHashes) {
         RecaseAll(v.lowercaseHashes);
     }
+    if (v.aichHash != old.aichHash || v.partHashes != old.partHashes) {
+        RerenderAll();
+    }
     if (v.onCompletion != old.onCompletion) {
         host_.SetExitWhenDoneVisible(v.onCompletion == OnCompletion::CopyToClipboard ||
                                      v.onCompletion == OnCompletion::CopySelectedToClipboard);
@@ -343,6 +354,8 @@ void TfrmPrefs::ShowValues(const SettingsValues& v) {
         {PresortFiles, v.presortFiles},
         {PreselFiles, v.preselectFiles},
         {KeepOnXit, v.keepFilesOnExit},
+        {AichHash, v.aichHash},
+        {PartHashes, v.partHashes},
     };
     for (const auto& [check, on] : boxes) {
         const QSignalBlocker block(check);
@@ -558,6 +571,14 @@ void TfrmPrefs::RecaseAll(bool lower) {
         return;
     }
     host_.EditEntries([lower](TFileData& entry) { RecaseEntry(entry, lower); });
+    host_.UpdateInfoWin();
+}
+
+void TfrmPrefs::RerenderAll() {
+    if (host_.ListRowCount() == 0) {
+        return;
+    }
+    host_.RerenderLinks();
     host_.UpdateInfoWin();
 }
 

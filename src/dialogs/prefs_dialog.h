@@ -68,6 +68,8 @@ public:
     QCheckBox* PresortFiles;
     QCheckBox* PreselFiles;
     QCheckBox* KeepOnXit;
+    QCheckBox* AichHash;
+    QCheckBox* PartHashes;
     QRadioButton* GoIdle;
     QRadioButton* Copy2Clip;
     QRadioButton* CopySel2Clip;
@@ -116,6 +118,7 @@ private:
     void FileTypesLstSetEditText(int tableRow, int column);
     void ApplyDefaultDir(const QString& dir);
     void RecaseAll(bool lower);
+    void RerenderAll();
     void RunFromExplorerChanged(bool on);
     void SelDefDirClick();
     void AddSndClick();

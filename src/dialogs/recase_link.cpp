@@ -13,12 +13,25 @@ QString RecaseLink(const QString& link, bool lower) {
         }
     }
     // A name may hold "|" itself here, so the hash is found from the end:
-    // it follows the last "|" but one.
-    const qsizetype last = link.lastIndexOf(u'|');
-    const qsizetype beforeLast = last > 0 ? link.lastIndexOf(u'|', last - 1) : -1;
-    cut = std::max(cut, beforeLast);
-    const QString tail = link.mid(cut + 1);
-    return link.left(cut + 1) + (lower ? tail.toLower() : tail.toUpper());
+    // it is the last field but the part hashes and the AICH root.
+    qsizetype end = link.lastIndexOf(u'|');
+    qsizetype start = end > 0 ? link.lastIndexOf(u'|', end - 1) : -1;
+    while (start >= 0 && (QStringView(link).mid(start + 1).startsWith(u"p=") ||
+                          QStringView(link).mid(start + 1).startsWith(u"h="))) {
+        end = start;
+        start = end > 0 ? link.lastIndexOf(u'|', end - 1) : -1;
+    }
+    cut = std::max(cut, start);
+    QString tail = link.mid(cut + 1);
+    if (lower) {
+        tail = tail.toLower();
+    } else {
+        // The part hashes and the AICH root are named in lower case.
+        tail = tail.toUpper();
+        tail.replace(QStringLiteral("|P="), QStringLiteral("|p="));
+        tail.replace(QStringLiteral("|H="), QStringLiteral("|h="));
+    }
+    return link.left(cut + 1) + tail;
 }
 
 void RecaseEntry(TFileData& entry, bool lower) {

@@ -2,6 +2,7 @@
 
 #include "base32.h"
 #include "hash_text.h"
+#include "md4.h"
 
 namespace lm {
 
@@ -37,6 +38,22 @@ void EndLink(std::u16string& link, const LinkOptions& options) {
     if (options.trailingSlash) {
         link += u'/';
     }
+}
+
+// The MD4 of the digests one after the other, with the empty chunk's digest
+// after them when `emptyChunk` is set.
+Digest16 Md4OfDigests(const std::vector<Digest16>& digests, bool emptyChunk) {
+    TDCP_md4 md4;
+    md4.Init();
+    for (const Digest16& digest : digests) {
+        md4.Update(digest.data(), static_cast<std::uint32_t>(digest.size()));
+    }
+    if (emptyChunk) {
+        md4.Update(EmptyChunkHash.data(), static_cast<std::uint32_t>(EmptyChunkHash.size()));
+    }
+    Digest16 out{};
+    md4.Final(out.data());
+    return out;
 }
 
 }  // namespace
@@ -82,6 +99,32 @@ std::u16string Ed2kLink(std::u16string_view fileName, const FileDigests& digests
     }
     EndLink(link, options);
     return link;
+}
+
+std::u16string Ed2kLinkFromParts(std::u16string_view fileName, std::uint64_t size,
+                                 const Digest16& hash, const std::vector<Digest16>& chunkDigests,
+                                 const std::optional<Digest20>& aich, const LinkOptions& options) {
+    FileDigests digests;
+    digests.size = size;
+    digests.ed2k = hash;
+    digests.aich = aich;
+    Ed2kVariant variant = Ed2kVariant::First;
+    // Only digests whose MD4 is the hash are its part hashes (a single
+    // chunk's digest is the first hash itself).
+    if (!chunkDigests.empty() && chunkDigests.size() == ChunkCountFor(size)) {
+        const Digest16 first =
+            chunkDigests.size() == 1 ? chunkDigests.front() : Md4OfDigests(chunkDigests, false);
+        if (hash == first) {
+            digests.chunkDigests = chunkDigests;
+        } else if (HasSecondEd2kHash(size) && hash == Md4OfDigests(chunkDigests, true)) {
+            digests.chunkDigests = chunkDigests;
+            digests.ed2k = first;
+            digests.hasSecondEd2k = true;
+            digests.ed2kSecond = hash;
+            variant = Ed2kVariant::Second;
+        }
+    }
+    return Ed2kLink(fileName, digests, variant, options);
 }
 
 }  // namespace lm

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "ed2k_digest.h"
 #include "part_hashes.h"
@@ -34,5 +36,15 @@ std::u16string Ed2kLink(std::u16string_view fileName, std::uint64_t size, const 
 // where the pass computed the AICH root. With both off this is the link above.
 std::u16string Ed2kLink(std::u16string_view fileName, const FileDigests& digests,
                         Ed2kVariant variant, const LinkOptions& options);
+
+// The link of a file whose pass is over, from what was kept of it: its name,
+// size and link hash, and, where they were kept, the MD4 digests of its
+// chunks (FileDigests::chunkDigests) and its AICH root. The chunk digests
+// also tell which of the two hashes of an exact multiple of the chunk size
+// `hash` is; digests that give neither hash are not this file's and are not
+// used. Otherwise as the link of FileDigests above.
+std::u16string Ed2kLinkFromParts(std::u16string_view fileName, std::uint64_t size,
+                                 const Digest16& hash, const std::vector<Digest16>& chunkDigests,
+                                 const std::optional<Digest20>& aich, const LinkOptions& options);
 
 }  // namespace lm

@@ -133,6 +133,8 @@ public:
     // UpdateInfoWin serve both interfaces)
     int ListRowCount() const override;
     void EditEntries(const std::function<void(TFileData&)>& edit) override;
+    // The entries keep no digests yet, so their links stay as they are.
+    void RerenderLinks() override {}
     void AddEntry(const QString& path) override;
     int FileCount() const override;
     int FilesRemaining() const override;

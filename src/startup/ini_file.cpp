@@ -133,7 +133,7 @@ qint64 SizeOr(const QString& value, qint64 fallback) {
 
 // ---------------------------------------------------------------- load
 
-enum class Section { None, Options, FileTypes, Display, FilePaths, HashedFiles };
+enum class Section { None, Options, FileTypes, Display, FilePaths, HashedFiles, Extras };
 
 struct BoolKey {
     const char16_t* key;
@@ -152,6 +152,11 @@ const std::array<BoolKey, 10> kBoolKeys = {{
     {u"PreselectFiles", &SettingsValues::preselectFiles, true},
     {u"RecurseDirectories", &SettingsValues::recurseDirectories, false},
     {u"AutoCountDirectories", &SettingsValues::autoCountDirectories, false},
+}};
+
+const std::array<BoolKey, 2> kExtrasKeys = {{
+    {u"AichHash", &SettingsValues::aichHash, false},
+    {u"PartHashes", &SettingsValues::partHashes, false},
 }};
 
 class IniLoader {
@@ -187,6 +192,9 @@ public:
                 case Section::HashedFiles:
                     kept_.append(Record(line, reader));
                     break;
+                case Section::Extras:
+                    Extra(line);
+                    break;
             }
         }
         return kept_;
@@ -208,12 +216,13 @@ public:
 
 private:
     void Header(const QString& line) {
-        static const std::array<std::pair<const char16_t*, Section>, 5> kSections = {{
+        static const std::array<std::pair<const char16_t*, Section>, 6> kSections = {{
             {u"[Options]", Section::Options},
             {u"[File Types]", Section::FileTypes},
             {u"[Display]", Section::Display},
             {u"[File Paths]", Section::FilePaths},
             {u"[Hashed Files]", Section::HashedFiles},
+            {u"[Extras]", Section::Extras},
         }};
         for (const auto& [name, section] : kSections) {
             if (line == QStringView(name)) {
@@ -269,6 +278,15 @@ private:
             settings_.Set(&SettingsValues::onCompletion, action);
         } else if (IsKeyLine(line, u"KeepFilesOnExit")) {
             settings_.Set(&SettingsValues::keepFilesOnExit, ParseBool(value, false));
+        }
+    }
+
+    void Extra(const QString& line) {
+        for (const BoolKey& key : kExtrasKeys) {
+            if (IsKeyLine(line, key.key)) {
+                settings_.Set(key.field, ParseBool(ValueOf(line), key.fallback));
+                return;
+            }
         }
     }
 
@@ -447,6 +465,14 @@ QStringList IniLines(const SettingsValues& v, const QList<TFileData>& files) {
         if (!path->isEmpty()) {
             lines << QString::fromLatin1(key) + OneLine(*path);
         }
+    }
+
+    // Only when it holds something, and before the kept list: a version that
+    // does not know the header stays in [File Paths], whose keys these are
+    // not, whereas after [Hashed Files] it would take them for a record.
+    if (v.aichHash || v.partHashes) {
+        lines << QString() << QStringLiteral("[Extras]") << flag("AichHash", v.aichHash)
+              << flag("PartHashes", v.partHashes);
     }
 
     if (KeepsFiles(v, files)) {

@@ -51,7 +51,10 @@ QList<TFileData> LoadIniContents(Settings& settings, QIODevice& device,
 bool SaveIniFile(const SettingsValues& values, const QList<TFileData>& files,
                  const QString& programDir);
 
-// The file's bytes, as SaveIniFile writes them.
+// The file's bytes, as SaveIniFile writes them. The [Extras] section comes
+// only when one of its options is on, after [File Paths] and before
+// [Hashed Files]: a version that does not know its header takes its lines
+// for [File Paths] lines it does not know either, and ignores them.
 QByteArray IniFileContents(const SettingsValues& values, const QList<TFileData>& files);
 
 }  // namespace lm

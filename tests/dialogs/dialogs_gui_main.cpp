@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
     int failed = 0;
     for (auto run : {lm::test::RunPrefsDialogTests, lm::test::RunSelDirDialogTests,
                      lm::test::RunContextMenuTests, lm::test::RunHintWindowTests,
-                     lm::test::RunAboutDialogTests}) {
+                     lm::test::RunAboutDialogTests, lm::test::RunCheckFilesDialogTests}) {
         failed += run(argc, argv);
     }
     return failed == 0 ? 0 : 1;

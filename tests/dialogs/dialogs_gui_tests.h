@@ -11,6 +11,7 @@ int RunSelDirDialogTests(int argc, char** argv);
 int RunContextMenuTests(int argc, char** argv);
 int RunHintWindowTests(int argc, char** argv);
 int RunAboutDialogTests(int argc, char** argv);
+int RunCheckFilesDialogTests(int argc, char** argv);
 
 // Grabs `widget` to <build>/screenshots/<name>.png; false when it could
 // not be written.

@@ -26,19 +26,28 @@ public:
     QStringList openDialogDirs;
     int updateInfoWinCalls = 0;
     int editCalls = 0;
+    int rerenderCalls = 0;
     int saveCalls = 0;
     int startHashingCalls = 0;
     int sortCalls = 0;
     int playCalls = 0;
     int remaining = 0;
     bool paused = false;
-    std::function<void()> onSave;  // run by each SaveIniFile
+    std::function<void()> onSave;              // run by each SaveIniFile
+    std::function<void(TFileData&)> rerender;  // what RerenderLinks does to each entry
 
     int ListRowCount() const override { return static_cast<int>(rows.size()); }
     void EditEntries(const std::function<void(TFileData&)>& edit) override {
         ++editCalls;
         for (int i = 0; i < entries.size(); ++i) {
             edit(entries[i]);
+            rows[i] = entries[i].Link.isEmpty() ? entries[i].FileName : entries[i].Link;
+        }
+    }
+    void RerenderLinks() override {
+        ++rerenderCalls;
+        for (int i = 0; rerender && i < entries.size(); ++i) {
+            rerender(entries[i]);
             rows[i] = entries[i].Link.isEmpty() ? entries[i].FileName : entries[i].Link;
         }
     }

@@ -1,6 +1,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCryptographicHash>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -17,6 +19,7 @@
 #include "recase_link.h"
 #include "sel_dir_dialog.h"
 #include "shell_integration.h"
+#include "stored_link.h"
 
 namespace lm::test {
 
@@ -65,6 +68,7 @@ private slots:
     void draggingAMarkerPastTheEnds();
     void recasingHashes();
     void recaseLinkKeepsNames();
+    void linkOptionsRerenderStoredLinks();
     void immediateEffects();
     void runFromExplorer();
     void customSoundAndItsHint();
@@ -331,6 +335,104 @@ void PrefsDialogTest::recaseLinkKeepsNames() {
     // A name holding bars keeps its case; only the hash turns.
     QCOMPARE(RecaseLink(QStringLiteral("ed2k://|file|A|B|C.TXT|10|ABCD|/"), true),
              QStringLiteral("ed2k://|file|A|B|C.TXT|10|abcd|/"));
+}
+
+void PrefsDialogTest::linkOptionsRerenderStoredLinks() {
+    Settings settings;
+    FakeDialogHost host;
+    TfrmPrefs prefs(settings, host, nullptr, nullptr);
+    prefs.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&prefs));
+
+    // Both boxes come last in the options column, above the completion group.
+    QCOMPARE(prefs.AichHash->text(), QStringLiteral("Add AICH hash"));
+    QCOMPARE(prefs.PartHashes->text(), QStringLiteral("Add part hashes"));
+    QVERIFY(!prefs.AichHash->isChecked());
+    QVERIFY(!prefs.PartHashes->isChecked());
+    const QWidget* group = prefs.findChild<QGroupBox*>(QStringLiteral("OnCompletionGroup"));
+    QVERIFY(group != nullptr);
+    QCOMPARE(prefs.AichHash->x(), prefs.KeepOnXit->x());
+    QCOMPARE(prefs.PartHashes->x(), prefs.KeepOnXit->x());
+    QVERIFY(prefs.KeepOnXit->y() < prefs.AichHash->y());
+    QVERIFY(prefs.AichHash->y() < prefs.PartHashes->y());
+    QVERIFY(prefs.PartHashes->y() < group->y());
+
+    // Nothing listed: only the settings change.
+    prefs.AichHash->click();
+    QVERIFY(settings.Snapshot().aichHash);
+    prefs.AichHash->click();
+    prefs.PartHashes->click();
+    prefs.PartHashes->click();
+    QCOMPARE(host.rerenderCalls, 0);
+    QCOMPARE(settings.Snapshot(), SettingsValues{});
+
+    // A file of three parts, hashed, with what its pass kept; and one waiting.
+    KeptDigests kept;
+    QCryptographicHash md4(QCryptographicHash::Md4);
+    for (std::uint8_t i = 1; i <= 3; ++i) {
+        Digest16 chunk;
+        chunk.fill(i);
+        kept.chunkDigests.push_back(chunk);
+        md4.addData(QByteArrayView(reinterpret_cast<const char*>(chunk.data()), 16));
+    }
+    kept.aich = Digest20{};
+    kept.aich->fill(0x42);
+    const QString hash = QString::fromLatin1(md4.result().toHex().toUpper());
+    const QString parts = QStringLiteral(
+        "|p=01010101010101010101010101010101:02020202020202020202020202020202:"
+        "03030303030303030303030303030303");
+    const QString aich = QStringLiteral("|h=IJBEEQSCIJBEEQSCIJBEEQSCIJBEEQSC");
+    const QString start = "ed2k://|file|Big File.BIN|19456005|" + hash;
+    TFileData hashed;
+    hashed.FileName = QStringLiteral("/data/Big File.BIN");
+    hashed.Link = start + "|/";
+    hashed.State = fsHashed;
+    TFileData waiting;
+    waiting.FileName = QStringLiteral("/data/later.bin");
+    waiting.State = fsQueued;
+    host.entries = {hashed, waiting};
+    host.rows = {hashed.Link, waiting.FileName};
+    host.rerender = [&](TFileData& entry) {
+        entry.Link =
+            RerenderLink(entry.Link, entry.FileName == hashed.FileName ? kept : KeptDigests{},
+                         settings.Snapshot());
+    };
+
+    prefs.PartHashes->click();
+    QCOMPARE(host.rerenderCalls, 1);
+    QCOMPARE(host.updateInfoWinCalls, 1);
+    QCOMPARE(host.entries[0].Link, start + parts + "|/");
+    QCOMPARE(host.rows[0], host.entries[0].Link);
+    QCOMPARE(host.entries[1], waiting);
+    QCOMPARE(host.rows[1], waiting.FileName);
+    prefs.AichHash->click();
+    QCOMPARE(host.rerenderCalls, 2);
+    QCOMPARE(host.entries[0].Link, start + parts + aich + "|/");
+
+    // Re-casing such a link and back gives it unchanged.
+    prefs.LowercaseHashes->click();
+    QCOMPARE(host.entries[0].Link,
+             (start + parts + aich)
+                     .toLower()
+                     .replace(QStringLiteral("big file.bin"), QStringLiteral("Big File.BIN")) +
+                 "|/");
+    prefs.LowercaseHashes->click();
+    QCOMPARE(host.entries[0].Link, start + parts + aich + "|/");
+    QCOMPARE(host.rerenderCalls, 2);
+
+    // A load that turns both off at once re-renders once; other options
+    // never re-render.
+    SettingsValues loaded = settings.Snapshot();
+    loaded.aichHash = false;
+    loaded.partHashes = false;
+    settings.Replace(loaded);
+    QVERIFY(!prefs.AichHash->isChecked());
+    QVERIFY(!prefs.PartHashes->isChecked());
+    QCOMPARE(host.rerenderCalls, 3);
+    QCOMPARE(host.entries[0], hashed);
+    prefs.StripPaths->click();
+    prefs.TrailingSlash->click();
+    QCOMPARE(host.rerenderCalls, 3);
 }
 
 void PrefsDialogTest::immediateEffects() {

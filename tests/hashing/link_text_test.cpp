@@ -1,11 +1,16 @@
 // Hash texts, ed2k links and the CRC-in-name verdicts.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include "base32.h"
 #include "crc_in_name.h"
 #include "ed2k_link.h"
+#include "file_hash_pass.h"
 #include "hash_text.h"
 #include "magnet_link.h"
+#include "temp_dir.h"
 
 namespace lm {
 namespace {
@@ -138,6 +143,62 @@ TEST(Ed2kLink, WhichLinksCarryPartHashes) {
     d.size = kChunkSize + 1;
     d.chunkDigests = {one, one};
     EXPECT_EQ(PartHashes(d, Ed2kVariant::First), d.chunkDigests);
+}
+
+// A sparse file of `size` bytes with `mark` in its first byte, so that files
+// of one size differ.
+void MakeSparse(const std::filesystem::path& path, std::uint64_t size, char mark) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::ftruncate(fd, static_cast<off_t>(size)), 0);
+    ASSERT_EQ(::pwrite(fd, &mark, 1, 0), 1);
+    ::close(fd);
+}
+
+TEST(Ed2kLink, FromKeptPartsAsFromThePass) {
+    TempDir dir;
+    ChunkBuffer buffer(1);
+    const std::u16string name = u"/d/f.bin";
+    for (const std::uint64_t size : {kChunkSize, 2 * kChunkSize, 2 * kChunkSize + 5}) {
+        FileDigests d, other;
+        for (FileDigests* digests : {&d, &other}) {
+            const std::filesystem::path path = dir.Path() / (digests == &d ? "a" : "b");
+            MakeSparse(path, size, digests == &d ? 'a' : 'b');
+            ASSERT_EQ(HashFile(path, buffer, {}, *digests, PassOptions{true}), PassOutcome::Hashed);
+        }
+        for (const Ed2kVariant variant : {Ed2kVariant::First, Ed2kVariant::Second}) {
+            if (variant == Ed2kVariant::Second && !d.hasSecondEd2k) {
+                continue;
+            }
+            const Digest16& hash = Ed2kHashOf(d, variant);
+            for (int bits = 0; bits < 16; ++bits) {
+                LinkOptions o;
+                o.partHashes = (bits & 1) != 0;
+                o.aichHash = (bits & 2) != 0;
+                o.lowercaseHashes = (bits & 4) != 0;
+                o.trailingSlash = (bits & 8) != 0;
+                EXPECT_EQ(Ed2kLinkFromParts(name, size, hash, d.chunkDigests, d.aich, o),
+                          Ed2kLink(name, d, variant, o))
+                    << size << ' ' << bits;
+            }
+            // Digests of another file, or too few of them, are not this
+            // link's part hashes; nothing kept gives the plain link.
+            LinkOptions all;
+            all.partHashes = true;
+            all.aichHash = true;
+            std::vector<Digest16> cut = d.chunkDigests;
+            cut.pop_back();
+            FileDigests plain = d;
+            plain.chunkDigests.clear();
+            const std::u16string withoutParts = Ed2kLink(name, plain, variant, all);
+            EXPECT_EQ(withoutParts.find(u"|p="), std::u16string::npos);
+            EXPECT_EQ(Ed2kLinkFromParts(name, size, hash, other.chunkDigests, d.aich, all),
+                      withoutParts);
+            EXPECT_EQ(Ed2kLinkFromParts(name, size, hash, cut, d.aich, all), withoutParts);
+            EXPECT_EQ(Ed2kLinkFromParts(name, size, hash, {}, std::nullopt, all),
+                      Ed2kLink(name, size, hash, all));
+        }
+    }
 }
 
 TEST(MagnetLink, FieldsAndEscaping) {

@@ -155,6 +155,113 @@ TEST_F(IniFileTest, EveryKeyAndKeptEntrySurviveARoundTrip) {
     }
 }
 
+// The bytes of a save with both extras off and `section` put where the
+// [Extras] section goes: before the kept list, else at the end.
+QByteArray WithSection(const QByteArray& off, const QString& section) {
+    const bool utf16 = off.startsWith("\xFF\xFE");
+    const auto encoded = [utf16](const QString& text) {
+        return utf16 ? Utf16File(text).mid(2) : text.toLatin1();
+    };
+    const qsizetype kept = off.indexOf(encoded("\r\n[Hashed Files]\r\n"));
+    QByteArray bytes = off;
+    return kept < 0 ? bytes.append(encoded(section)) : bytes.insert(kept, encoded(section));
+}
+
+TEST_F(IniFileTest, ExtrasSectionOnlyWhenOnBeforeTheKeptListAndRoundTrips) {
+    const QList<TFileData> files = {
+        Entry("ed2k://|file|a.bin|3|A448017AAF21D8525FC10AE87AA6729D|/", "/data/a.bin", fsHashed,
+              crcNotFound, 3, true, "352441C2", "900150983CD24FB0D6963F7D28E17F72",
+              "A9993E364706816ABA3E25717850C26C9CD0D89D"),
+        Entry("", "/data/b.bin", fsQueued, crcNoHash, 0, false),
+    };
+    const QString wide = QString::fromUtf8("/films/\u0416\u0443\u043A.mkv");
+    struct Case {
+        bool keep;
+        bool widePath;
+    };
+    for (const Case c : {Case{false, false}, Case{true, false}, Case{true, true}}) {
+        SettingsValues values = EveryKeyChanged();
+        values.keepFilesOnExit = c.keep;
+        values.defaultDirectory = c.widePath ? wide : QString("/srv/media");
+        values.lastFilePath = values.defaultDirectory;  // which the load makes it
+        const QByteArray off = IniFileContents(values, files);
+        EXPECT_FALSE(off.contains("Extras"));
+        EXPECT_EQ(off.startsWith("\xFF\xFE"), c.widePath);
+
+        for (const auto& [aich, parts] :
+             {std::pair(true, false), std::pair(false, true), std::pair(true, true)}) {
+            values.aichHash = aich;
+            values.partHashes = parts;
+            const QString section = QString("\r\n[Extras]\r\nAichHash=%1\r\nPartHashes=%2\r\n")
+                                        .arg(aich ? 1 : 0)
+                                        .arg(parts ? 1 : 0);
+            const QByteArray expected = WithSection(off, section);
+            ASSERT_TRUE(SaveIniFile(values, files, Dir()));
+            const QByteArray on = ReadIni();
+            EXPECT_EQ(on, expected) << c.keep << c.widePath << aich << parts;
+
+            SettingsValues loaded;
+            const QList<TFileData> kept = Load(on, loaded);
+            EXPECT_EQ(loaded, values);
+            EXPECT_EQ(kept, c.keep ? files : QList<TFileData>());
+            ASSERT_TRUE(SaveIniFile(loaded, kept, Dir()));
+            EXPECT_EQ(ReadIni(), on);
+
+            // A version that does not know [Extras] treats the header as no
+            // change of section, so its lines fall into [File Paths]. The
+            // loader here is that version's with one header more: under a
+            // header it does not know either, it reads what that version
+            // reads. Every other setting and the whole kept list survive.
+            QByteArray old = on;
+            const QByteArray header = c.widePath ? Utf16File("[Extras]").mid(2) : "[Extras]";
+            const QByteArray unknown = c.widePath ? Utf16File("[Extra?]").mid(2) : "[Extra?]";
+            ASSERT_EQ(old.count(header), 1);
+            old.replace(header, unknown);
+            SettingsValues older;
+            EXPECT_EQ(Load(old, older), c.keep ? files : QList<TFileData>());
+            SettingsValues withoutExtras = values;
+            withoutExtras.aichHash = false;
+            withoutExtras.partHashes = false;
+            EXPECT_EQ(older, withoutExtras);
+        }
+        // Both off again: the file is what it was before either was on.
+        values.aichHash = false;
+        values.partHashes = false;
+        ASSERT_TRUE(SaveIniFile(values, files, Dir()));
+        EXPECT_EQ(ReadIni(), off);
+    }
+}
+
+TEST_F(IniFileTest, ExtrasKeysAreReadLikeOptions) {
+    SettingsValues v;
+    Load("[Extras]\r\naichHASH=TRUE\r\nPartHashes= 1 \r\n", v);
+    EXPECT_TRUE(v.aichHash);
+    EXPECT_TRUE(v.partHashes);
+
+    // An unreadable value falls back to off; a line with blanks before its
+    // key is no key line and leaves the value alone.
+    SettingsValues on;
+    on.aichHash = true;
+    on.partHashes = true;
+    Load("[Extras]\r\nAichHash=yes\r\n PartHashes=1\r\n", v, on);
+    EXPECT_FALSE(v.aichHash);
+    EXPECT_TRUE(v.partHashes);
+
+    // The keys belong to [Extras] only, and the header is matched as written.
+    Load("[Options]\r\nAichHash=1\r\n[extras]\r\nPartHashes=1\r\n", v);
+    EXPECT_FALSE(v.aichHash);
+    EXPECT_FALSE(v.partHashes);
+
+    // Anywhere in the file, even after the kept list, the section is read as
+    // such and ends the list.
+    const QList<TFileData> kept = Load(
+        "[Hashed Files]\r\nNoHash\r\n/a\r\n\r\n\r\n\r\nState=0\r\nCRCStatus=13\r\n"
+        "FileSize=0\r\nSelected=0\r\n[Extras]\r\nPartHashes=1\r\n",
+        v);
+    EXPECT_EQ(kept, QList<TFileData>({Entry("", "/a", fsIdle, crcNoHash, 0, false)}));
+    EXPECT_TRUE(v.partHashes);
+}
+
 TEST_F(IniFileTest, KeptListIsWrittenOnlyWhenAskedForAndRestoredRegardless) {
     SettingsValues values;
     const QList<TFileData> files = {Entry("", "/a", fsQueued, crcNoHash, 5, true)};

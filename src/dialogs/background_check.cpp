@@ -1,0 +1,182 @@
+#include "background_check.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QThread>
+
+#include <chrono>
+#include <exception>
+#include <filesystem>
+#include <string>
+#include <utility>
+
+#include "check_report.h"
+
+namespace lm {
+
+namespace {
+
+// How often the GUI thread takes over what the check found.
+constexpr int kPollIntervalMs = 50;
+// How often, at most, the verdicts so far are copied for the GUI thread.
+constexpr std::chrono::milliseconds kResultsInterval{250};
+
+std::filesystem::path PathFor(const QString& path) {
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
+
+}  // namespace
+
+BackgroundCheck::BackgroundCheck(QObject* parent) : QObject(parent) {
+    poll_.setInterval(kPollIntervalMs);
+    connect(&poll_, &QTimer::timeout, this, &BackgroundCheck::TakeReport);
+}
+
+BackgroundCheck::~BackgroundCheck() {
+    Stop();
+}
+
+std::string BackgroundCheck::NameBytes(std::u16string_view text) {
+    const QString name = QStringView(text.data(), static_cast<qsizetype>(text.size())).toString();
+    return QFile::encodeName(name).toStdString();
+}
+
+void BackgroundCheck::Start(const QStringList& listPaths, unsigned threads) {
+    Stop();
+    ++generation_;
+    cancel_ = false;
+    runner_ = std::make_unique<CheckRunner>();
+    thread_.reset(QThread::create([this, listPaths, threads] { Work(listPaths, threads); }));
+    thread_->setObjectName(QStringLiteral("check"));
+    thread_->start();
+    poll_.start();
+}
+
+void BackgroundCheck::Cancel() {
+    cancel_ = true;
+}
+
+void BackgroundCheck::Stop() {
+    ++generation_;
+    poll_.stop();
+    if (thread_ != nullptr) {
+        cancel_ = true;
+        thread_->wait();
+        thread_.reset();
+    }
+    {
+        std::lock_guard lock(mutex_);
+        report_ = {};
+    }
+    runner_.reset();
+}
+
+void BackgroundCheck::Work(const QStringList& listPaths, unsigned threads) {
+    CheckRunner& runner = *runner_;
+    bool completed = false;
+    QStringList messages;
+    try {
+        for (const QString& listPath : listPaths) {
+            const std::filesystem::path path = PathFor(QFileInfo(listPath).absoluteFilePath());
+            const std::string shown = listPath.toStdString();
+            std::string bytes, error;
+            if (!ReadListFile(path, bytes, error)) {
+                messages << QString::fromStdString(UnreadableListMessage(shown, error));
+                continue;
+            }
+            const ParsedList list = ParseList(bytes, &NameBytes);
+            for (std::size_t line : list.unreadLines) {
+                messages << QString::fromStdString(UnreadLineMessage(shown, line));
+            }
+            if (list.entries.empty()) {
+                messages << QString::fromStdString(EmptyListMessage(shown));
+                continue;
+            }
+            runner.AddList(list, path.parent_path());
+        }
+        {
+            std::vector<EntryResult> entries = runner.Results();
+            std::lock_guard lock(mutex_);
+            report_.messages = messages;
+            report_.entries = std::move(entries);
+        }
+
+        completed = !cancel_;
+        if (completed && runner.EntryCount() > 0) {
+            // Made here: the hasher's helper threads start on the thread
+            // that runs the passes.
+            ChunkBuffer buffer(threads);
+            auto lastCopy = std::chrono::steady_clock::now();
+            CheckControl control;
+            control.cancel = &cancel_;
+            control.progress = [&](const CheckProgress& p) {
+                std::optional<std::vector<EntryResult>> results;
+                // Between two files every verdict so far is final.
+                const auto now = std::chrono::steady_clock::now();
+                if (p.chunk == 0 && now - lastCopy >= kResultsInterval) {
+                    results = runner.Results();
+                    lastCopy = now;
+                }
+                std::lock_guard lock(mutex_);
+                report_.progress = p;
+                if (results) {
+                    report_.results = std::move(results);
+                }
+            };
+            completed = runner.Run(buffer, control);
+        }
+    } catch (const std::exception& e) {
+        // Nothing here should throw but a failed allocation; say so rather
+        // than end the program.
+        std::lock_guard lock(mutex_);
+        report_.error =
+            QStringLiteral("Error: The check stopped: %1.").arg(QString::fromUtf8(e.what()));
+        completed = false;
+    }
+    std::vector<EntryResult> results = runner.Results();
+    std::lock_guard lock(mutex_);
+    report_.results = std::move(results);
+    report_.completed = completed;
+    report_.done = true;
+}
+
+void BackgroundCheck::TakeReport() {
+    Report report;
+    {
+        std::lock_guard lock(mutex_);
+        report = std::exchange(report_, Report{});
+    }
+    // A slot may start another check or stop this one: then the rest of
+    // this report is no longer wanted.
+    const std::uint64_t generation = generation_;
+    if (report.entries) {
+        emit listsRead(report.messages.value_or(QStringList()), *report.entries);
+    }
+    if (report.progress && generation == generation_) {
+        emit progress(*report.progress);
+    }
+    if (report.error && generation == generation_) {
+        emit failed(*report.error);
+    }
+    if (generation != generation_) {
+        return;
+    }
+    if (!report.done) {
+        if (report.results) {
+            emit resultsChanged(*report.results);
+        }
+        return;
+    }
+    // The thread's last act was to leave the report: it ends at once.
+    poll_.stop();
+    thread_->wait();
+    thread_.reset();
+    runner_.reset();
+    {
+        std::lock_guard lock(mutex_);
+        report_ = {};
+    }
+    emit finished(report.completed, report.results.value_or(std::vector<EntryResult>()));
+}
+
+}  // namespace lm

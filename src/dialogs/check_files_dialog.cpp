@@ -1,0 +1,334 @@
+#include "check_files_dialog.h"
+
+#include <QAbstractTableModel>
+#include <QBrush>
+#include <QCloseEvent>
+#include <QColor>
+#include <QFile>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <string_view>
+#include <utility>
+
+#include "background_check.h"
+#include "check_report.h"
+
+namespace lm {
+
+namespace {
+
+constexpr qint64 kListSniffBytes = 64 * 1024;
+
+QString DecodedName(const std::string& bytes) {
+    return QFile::decodeName(QByteArray::fromStdString(bytes));
+}
+
+}  // namespace
+
+bool IsListToCheck(const QString& path) {
+    const QFileInfo info(path);
+    const QString suffix = info.suffix().toLower();
+    if (!info.isFile() || (suffix != u"sfv" && suffix != u"md5" && suffix != u"sha1")) {
+        return false;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return false;
+    }
+    const QByteArray head = file.read(kListSniffBytes);
+    const ParsedList list =
+        ParseList(std::string_view(head.constData(), head.size()), &BackgroundCheck::NameBytes);
+    return !list.entries.empty();
+}
+
+// The entries of a check, one row each: the name as the list gives it, the
+// verdict and what differed.
+class CheckResultsModel : public QAbstractTableModel {
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    // `over`: the check has ended, so an entry not checked is shown so.
+    void Reset(std::vector<EntryResult> results, const QStringList& lists, bool over) {
+        beginResetModel();
+        results_ = std::move(results);
+        lists_ = lists;
+        over_ = over;
+        endResetModel();
+    }
+
+    void Update(const std::vector<EntryResult>& results, bool over) {
+        if (results.size() != results_.size()) {
+            Reset(results, lists_, over);
+            return;
+        }
+        results_ = results;
+        over_ = over;
+        if (!results_.empty()) {
+            emit dataChanged(index(0, 0), index(rowCount() - 1, kColumns - 1));
+        }
+    }
+
+    void End() { Update(results_, true); }
+
+    int rowCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : static_cast<int>(results_.size());
+    }
+    int columnCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : kColumns;
+    }
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
+            return {};
+        }
+        switch (section) {
+            case 0:
+                return QStringLiteral("Name");
+            case 1:
+                return QStringLiteral("Verdict");
+            case 2:
+                return QStringLiteral("What differed");
+            default:
+                return {};
+        }
+    }
+
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (!index.isValid() || index.row() >= rowCount()) {
+            return {};
+        }
+        const EntryResult& r = results_[static_cast<std::size_t>(index.row())];
+        if (role == Qt::DisplayRole) {
+            switch (index.column()) {
+                case 0:
+                    return DecodedName(r.name);
+                case 1:
+                    return r.verdict == Verdict::NotChecked && !over_
+                               ? QString()
+                               : QString::fromStdString(VerdictWord(r.verdict));
+                case 2:
+                    return QString::fromStdString(FailureText(r));
+                default:
+                    return {};
+            }
+        }
+        if (role == Qt::ToolTipRole && index.column() == 0) {
+            const QString list = r.list < static_cast<std::size_t>(lists_.size())
+                                     ? lists_[static_cast<qsizetype>(r.list)]
+                                     : QString();
+            return QStringLiteral("%1\n%2, line %3")
+                .arg(QFile::decodeName(QByteArray::fromStdString(r.path.native())), list)
+                .arg(r.line);
+        }
+        if (role == Qt::ForegroundRole && index.column() == 1) {
+            switch (r.verdict) {
+                case Verdict::Ok:
+                    return QBrush(QColor(0x00, 0x80, 0x00));
+                case Verdict::Failed:
+                    return QBrush(QColor(0xC0, 0x00, 0x00));
+                case Verdict::Missing:
+                    return QBrush(QColor(0xA0, 0x60, 0x00));
+                case Verdict::NotChecked:
+                    break;
+            }
+        }
+        return {};
+    }
+
+private:
+    static constexpr int kColumns = 3;
+    std::vector<EntryResult> results_;
+    QStringList lists_;
+    bool over_ = false;
+};
+
+TfrmCheckFiles::TfrmCheckFiles(QWidget* parent)
+    : QDialog(parent), check_(new BackgroundCheck(this)), model_(new CheckResultsModel(this)) {
+    setObjectName(QStringLiteral("frmCheckFiles"));
+    setWindowTitle(QStringLiteral("Check Files Against List"));
+    setSizeGripEnabled(true);
+
+    ListsLbl = new QLabel(this);
+    ListsLbl->setObjectName(QStringLiteral("ListsLbl"));
+    ListsLbl->setWordWrap(true);
+    ListsLbl->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    MessagesBox = new QPlainTextEdit(this);
+    MessagesBox->setObjectName(QStringLiteral("MessagesBox"));
+    MessagesBox->setReadOnly(true);
+    MessagesBox->setMaximumHeight(fontMetrics().lineSpacing() * 5 + 12);
+    MessagesBox->hide();
+
+    ResultsLst = new QTableView(this);
+    ResultsLst->setObjectName(QStringLiteral("ResultsLst"));
+    ResultsLst->setModel(model_);
+    ResultsLst->setSelectionBehavior(QAbstractItemView::SelectRows);
+    ResultsLst->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ResultsLst->setWordWrap(false);
+    ResultsLst->verticalHeader()->hide();
+    ResultsLst->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    ResultsLst->horizontalHeader()->setStretchLastSection(true);
+    ResultsLst->setColumnWidth(0, 300);
+    ResultsLst->setColumnWidth(1, 90);
+
+    FileLbl = new QLabel(this);
+    FileLbl->setObjectName(QStringLiteral("FileLbl"));
+    FilesBar = new QProgressBar(this);
+    FilesBar->setObjectName(QStringLiteral("FilesBar"));
+    FilesBar->setFormat(QStringLiteral("%v of %m files"));
+    ChunksBar = new QProgressBar(this);
+    ChunksBar->setObjectName(QStringLiteral("ChunksBar"));
+    SummaryLbl = new QLabel(this);
+    SummaryLbl->setObjectName(QStringLiteral("SummaryLbl"));
+    SummaryLbl->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    btnCancel->setObjectName(QStringLiteral("btnCancel"));
+    btnCancel->setAutoDefault(false);
+    btnCancel->setEnabled(false);
+    btnClose = new QPushButton(QStringLiteral("Close"), this);
+    btnClose->setObjectName(QStringLiteral("btnClose"));
+    btnClose->setDefault(true);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(ListsLbl);
+    layout->addWidget(MessagesBox);
+    layout->addWidget(ResultsLst, 1);
+    layout->addWidget(FileLbl);
+    layout->addWidget(FilesBar);
+    layout->addWidget(ChunksBar);
+    layout->addWidget(SummaryLbl);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(btnCancel);
+    buttons->addWidget(btnClose);
+    layout->addLayout(buttons);
+    resize(640, 440);
+
+    connect(btnCancel, &QPushButton::clicked, this, [this] {
+        check_->Cancel();
+        btnCancel->setEnabled(false);
+        FileLbl->setText(QStringLiteral("Cancelling..."));
+    });
+    connect(btnClose, &QPushButton::clicked, this, &QDialog::close);
+    connect(check_, &BackgroundCheck::listsRead, this, &TfrmCheckFiles::ListsRead);
+    connect(check_, &BackgroundCheck::progress, this, &TfrmCheckFiles::ShowProgress);
+    connect(check_, &BackgroundCheck::resultsChanged, this,
+            [this](const std::vector<EntryResult>& results) { model_->Update(results, false); });
+    connect(check_, &BackgroundCheck::failed, this, &TfrmCheckFiles::AddMessage);
+    connect(check_, &BackgroundCheck::finished, this, &TfrmCheckFiles::Finished);
+}
+
+TfrmCheckFiles::~TfrmCheckFiles() {
+    check_->Stop();
+}
+
+bool TfrmCheckFiles::Checking() const {
+    return check_->Running();
+}
+
+int TfrmCheckFiles::RowCount() const {
+    return model_->rowCount();
+}
+
+QString TfrmCheckFiles::CellText(int row, int column) const {
+    return model_->data(model_->index(row, column), Qt::DisplayRole).toString();
+}
+
+void TfrmCheckFiles::CheckLists(const QStringList& listPaths) {
+    check_->Stop();
+    listPaths_ = listPaths;
+    files_ = 0;
+    model_->Reset({}, listPaths, false);
+    MessagesBox->clear();
+    MessagesBox->hide();
+    ListsLbl->setText(
+        (listPaths.size() == 1 ? QStringLiteral("List: ") : QStringLiteral("Lists: ")) +
+        listPaths.join(QStringLiteral(", ")));
+    FileLbl->setText(listPaths.size() == 1 ? QStringLiteral("Reading the list...")
+                                           : QStringLiteral("Reading the lists..."));
+    for (QProgressBar* bar : {FilesBar, ChunksBar}) {
+        bar->setRange(0, 1);
+        bar->setValue(0);
+    }
+    SummaryLbl->clear();
+    btnCancel->setEnabled(true);
+    show();
+    raise();
+    activateWindow();
+    check_->Start(listPaths, hashThreads);
+}
+
+void TfrmCheckFiles::AddMessage(const QString& text) {
+    MessagesBox->appendPlainText(text);
+    MessagesBox->show();
+}
+
+void TfrmCheckFiles::ListsRead(const QStringList& messages,
+                               const std::vector<EntryResult>& entries) {
+    model_->Reset(entries, listPaths_, false);
+    for (const QString& message : messages) {
+        AddMessage(message);
+    }
+    FileLbl->setText(entries.empty() ? QString() : QStringLiteral("Looking for the files..."));
+}
+
+void TfrmCheckFiles::ShowProgress(const CheckProgress& p) {
+    files_ = p.files;
+    FileLbl->setText(
+        QStringLiteral("File %1 of %2: %3")
+            .arg(p.file)
+            .arg(p.files)
+            .arg(QFile::decodeName(QByteArray::fromStdString(p.path.filename().native()))));
+    FilesBar->setRange(0, static_cast<int>(p.files));
+    FilesBar->setValue(static_cast<int>(p.file - 1));
+    ChunksBar->setRange(0, static_cast<int>(std::max<std::uint32_t>(p.chunks, 1)));
+    ChunksBar->setValue(static_cast<int>(p.chunk));
+}
+
+void TfrmCheckFiles::Finished(bool completed, const std::vector<EntryResult>& results) {
+    model_->Update(results, true);
+    btnCancel->setEnabled(false);
+    if (completed) {
+        const int files = static_cast<int>(std::max<std::size_t>(files_, 1));
+        FilesBar->setRange(0, files);
+        FilesBar->setValue(files);
+        ChunksBar->setValue(ChunksBar->maximum());
+    }
+    FileLbl->setText(completed ? QString() : QStringLiteral("Cancelled."));
+    SummaryLbl->setText(results.empty()
+                            ? QStringLiteral("Nothing to check.")
+                            : QString::fromStdString(SummaryText(CountVerdicts(results))));
+    emit checkFinished(completed);
+}
+
+void TfrmCheckFiles::StopShown() {
+    if (!check_->Running()) {
+        return;
+    }
+    check_->Stop();
+    model_->End();
+    btnCancel->setEnabled(false);
+    FileLbl->setText(QStringLiteral("Cancelled."));
+}
+
+void TfrmCheckFiles::closeEvent(QCloseEvent* event) {
+    StopShown();
+    QDialog::closeEvent(event);  // rejects, which hides the dialog
+}
+
+void TfrmCheckFiles::reject() {
+    StopShown();  // Esc rejects without a close event
+    QDialog::reject();
+}
+
+}  // namespace lm

@@ -1,0 +1,94 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+#include "check_runner.h"
+
+class QLabel;
+class QPlainTextEdit;
+class QProgressBar;
+class QPushButton;
+class QTableView;
+
+namespace lm {
+
+class BackgroundCheck;
+class CheckResultsModel;
+
+// Whether a file dropped on the window or named on its command line is a
+// list to check rather than a file to hash: a regular file named *.sfv,
+// *.md5 or *.sha1 (in any case) whose first 64 KiB hold at least one entry
+// the list reader knows. Link files (*.ed2k) and text files (*.txt) are
+// files like any other there; File > Check Files Against List... takes them.
+bool IsListToCheck(const QString& path);
+
+// "Check Files Against List": reads one or more lists of any format the
+// list reader knows (ed2k links and information files, .sfv, md5sum and
+// sha1sum, BSD style), hashes the files they name on a thread of its own and
+// shows each entry's verdict with a summary. It never touches the main file
+// list. Made once, with the main window as parent, and shown by CheckLists
+// as often as asked; it is not modal.
+class TfrmCheckFiles : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TfrmCheckFiles(QWidget* parent = nullptr);
+    // Stops a check that still runs.
+    ~TfrmCheckFiles() override;
+
+    // Shows the dialog and checks the files of `listPaths`. A check that
+    // still runs is stopped and its rows give way to the new lists'.
+    void CheckLists(const QStringList& listPaths);
+
+    // From CheckLists until the verdicts are in, the check cancelled, or the
+    // dialog closed.
+    bool Checking() const;
+
+    // The hasher's lanes (as for ChunkBuffer); 0 lets it choose.
+    unsigned hashThreads = 0;
+
+    // The table's text at `row` (an entry) and `column` (0 name, 1 verdict,
+    // 2 what differed).
+    QString CellText(int row, int column) const;
+    int RowCount() const;
+
+    // --- controls ---
+    QLabel* ListsLbl;             // the lists being checked
+    QPlainTextEdit* MessagesBox;  // what was wrong with the lists; hidden when nothing was
+    QTableView* ResultsLst;       // one row per entry
+    QLabel* FileLbl;              // "File 2 of 5: name"
+    QProgressBar* FilesBar;       // files done of all
+    QProgressBar* ChunksBar;      // chunks done of the current file
+    QLabel* SummaryLbl;
+    QPushButton* btnCancel;
+    QPushButton* btnClose;
+
+signals:
+    // The check is over: every verdict is in (`completed`), or it was
+    // cancelled. Not emitted for a check that a close or a new CheckLists
+    // stopped.
+    void checkFinished(bool completed);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+
+private:
+    void ListsRead(const QStringList& messages, const std::vector<EntryResult>& entries);
+    void ShowProgress(const CheckProgress& progress);
+    void Finished(bool completed, const std::vector<EntryResult>& results);
+    void AddMessage(const QString& text);
+    // Closing stops a check that still runs, and shows it stopped.
+    void StopShown();
+
+    BackgroundCheck* check_;
+    CheckResultsModel* model_;
+    QStringList listPaths_;
+    std::size_t files_ = 0;  // files the check reads, once it has begun
+};
+
+}  // namespace lm
