@@ -115,6 +115,11 @@ std::uint64_t FileTable::Generation() const {
     return generation_;
 }
 
+std::uint64_t FileTable::TextEdits() const {
+    std::lock_guard lock(mutex_);
+    return textEdits_;
+}
+
 void FileTable::AppendLocked(TFileData entry) {
     selectedCount_ += entry.Selected ? 1 : 0;
     unlisted_.push_back(static_cast<int>(slots_.size()));
@@ -749,6 +754,7 @@ bool FileTable::StoreResults(const WorkClaim& claim, const HashResults& results)
     entry.MD5 = results.md5;
     entry.SHA1 = results.sha1;
     entry.CRCStatus = results.crcStatus;
+    entry.Kept = results.kept;
     slot.textWidth = results.linkWidth;
     if (results.hasSecondLink) {
         Slot second;

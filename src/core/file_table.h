@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <vector>
@@ -32,6 +33,7 @@ struct HashResults {
     // The links' widths in the list's font, when already measured; -1 not.
     int linkWidth = -1;
     int secondLinkWidth = -1;
+    std::shared_ptr<const KeptDigests> kept = nullptr;  // see TFileData::Kept
 };
 
 // The entry the worker is hashing: its path and where it stood when taken.
@@ -96,6 +98,7 @@ public:
         }
         allChanged_ = true;
         ++generation_;
+        ++textEdits_;
     }
 
     // Appends an entry for `path`: queued with its size when the file exists
@@ -168,6 +171,8 @@ public:
     // Grows whenever entries change place or text other than by appending
     // and storing results: sorting, removing, re-casing, restoring.
     std::uint64_t Generation() const;
+    // Grows with every EditEach: texts measured before may be wrong now.
+    std::uint64_t TextEdits() const;
 
     // After a pause: every entry not hashed becomes idle.
     void PauseUnfinished();
@@ -239,6 +244,7 @@ private:
     std::uint64_t nextId_ = 1;
     std::uint64_t lastShown_ = 0;
     std::uint64_t generation_ = 0;
+    std::uint64_t textEdits_ = 0;
     int selectedCount_ = 0;  // entries with Selected set, or more
 
     // What RefreshList has to tell the rows, kept in step with every change

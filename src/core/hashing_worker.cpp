@@ -306,7 +306,9 @@ void HashingWorker::AddFiles(std::uint64_t identity) {
             Debug(QStringLiteral("Opening file \"%1\".").arg(fileName));
         }
         FileHashPass pass(*buffer);
-        if (!pass.Open(PathFor(fileName))) {
+        // The AICH root costs one more SHA-1 over the file: only when asked.
+        const bool aich = settings_.Get(&SettingsValues::aichHash);
+        if (!pass.Open(PathFor(fileName), PassOptions{aich})) {
             Debug(QStringLiteral("Opening file failed."));
             {
                 std::lock_guard lock(progressMutex_);
@@ -375,9 +377,10 @@ void HashingWorker::AddFiles(std::uint64_t identity) {
         const FileDigests digests = pass.Finish();
         const bool lower = settings_.Get(&SettingsValues::lowercaseHashes);
         const LinkOptions options{settings_.Get(&SettingsValues::stripPath), lower,
-                                  settings_.Get(&SettingsValues::trailingSlash)};
+                                  settings_.Get(&SettingsValues::trailingSlash),
+                                  settings_.Get(&SettingsValues::partHashes), aich};
         HashResults results;
-        results.link = FromU16(Ed2kLink(name16, digests.size, digests.ed2k, options));
+        results.link = FromU16(Ed2kLink(name16, digests, Ed2kVariant::First, options));
         const std::string crcText = CrcText(digests.crc32, lower);
         results.crc32 = QByteArray::fromStdString(crcText);
         results.md5 = QByteArray::fromStdString(HexText(digests.md5, lower));
@@ -385,9 +388,14 @@ void HashingWorker::AddFiles(std::uint64_t identity) {
         results.crcStatus = CheckCrcInName(name16, crcText);
         if (digests.hasSecondEd2k) {
             results.hasSecondLink = true;
-            results.secondLink =
-                FromU16(Ed2kLink(name16, digests.size, digests.ed2kSecond, options));
+            results.secondLink = FromU16(Ed2kLink(name16, digests, Ed2kVariant::Second, options));
             results.secondFileSize = FileTable::SizeForEntry(fileName);
+        }
+        // What the links need to follow the link options later; nothing
+        // for the many small files whose links never carry part hashes.
+        if (digests.size >= kChunkSize || digests.aich) {
+            results.kept = std::make_shared<const KeptDigests>(
+                KeptDigests{digests.chunkDigests, digests.aich});
         }
         // Measured before the results land, so that the list never measures
         // a link again.

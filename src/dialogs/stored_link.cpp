@@ -4,6 +4,7 @@
 
 #include "base32.h"
 #include "ed2k_link.h"
+#include "magnet_link.h"
 
 namespace lm {
 
@@ -147,6 +148,32 @@ QString RerenderLink(const QString& link, const KeptDigests& kept, const Setting
     const std::u16string text = Ed2kLinkFromParts(name, fields->size, fields->hash, chunkDigests,
                                                   kept.aich ? kept.aich : fields->aich, options);
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString MagnetForLink(const QString& link, const QByteArray& sha1Hex, const KeptDigests& kept,
+                      const SettingsValues& values) {
+    const std::optional<LinkFields> fields = ParseLink(link);
+    if (!fields || sha1Hex.size() != 40) {
+        return {};
+    }
+    FileDigests digests;
+    digests.size = fields->size;
+    digests.ed2k = fields->hash;
+    for (std::size_t i = 0; i < digests.sha1.size(); ++i) {
+        const int high = HexDigit(static_cast<unsigned char>(sha1Hex[2 * i]));
+        const int low = HexDigit(static_cast<unsigned char>(sha1Hex[2 * i + 1]));
+        if (high < 0 || low < 0) {
+            return {};
+        }
+        digests.sha1[i] = static_cast<std::uint8_t>(high * 16 + low);
+    }
+    digests.aich = kept.aich ? kept.aich : fields->aich;
+    LinkOptions options;
+    options.lowercaseHashes = values.lowercaseHashes;
+    options.aichHash = values.aichHash;
+    const QByteArray name = fields->name.toUtf8();
+    return QString::fromStdString(MagnetLink(std::string_view(name.constData(), name.size()),
+                                             digests, Ed2kVariant::First, options));
 }
 
 }  // namespace lm

@@ -5,19 +5,10 @@
 #include <optional>
 #include <vector>
 
-#include "ed2k_digest.h"
+#include "file_data.h"
 #include "settings.h"
 
 namespace lm {
-
-// What a listed file keeps of its pass beyond its texts, so that its link
-// can follow the link options: FileDigests::chunkDigests and, when the pass
-// computed it, FileDigests::aich. Both empty for an entry that kept nothing
-// (one restored from the settings file).
-struct KeptDigests {
-    std::vector<Digest16> chunkDigests;
-    std::optional<Digest20> aich;
-};
 
 // A link the program made, rendered anew with the link options now in
 // `values`: "p=" with partHashes, "h=" with aichHash, the hashes in the case
@@ -28,5 +19,14 @@ struct KeptDigests {
 // without either adds nothing. A text that is not an ed2k file link comes
 // back unchanged.
 QString RerenderLink(const QString& link, const KeptDigests& kept, const SettingsValues& values);
+
+// The magnet link of a link the program made, with the entry's SHA-1 (its
+// hexadecimal text): "magnet:?xt=urn:ed2k:HASH&xl=SIZE&dn=NAME", then
+// "&xt=urn:aich:AICH" with aichHash where `kept` or the link has the root,
+// then "&xt=urn:sha1:SHA1" in base32. The name is the link's, as UTF-8,
+// percent-encoded; the hashes follow lowercaseHashes. Empty for a text that
+// is not an ed2k file link, or without a SHA-1.
+QString MagnetForLink(const QString& link, const QByteArray& sha1Hex, const KeptDigests& kept,
+                      const SettingsValues& values);
 
 }  // namespace lm

@@ -37,6 +37,14 @@ bool TInfoPaneText::FontChanged() {
     return true;
 }
 
+void TInfoPaneText::FollowTextEdits(const FileTable& table) {
+    const std::uint64_t edits = table.TextEdits();
+    if (edits != textEdits_) {
+        textEdits_ = edits;
+        linkWidths_.clear();
+    }
+}
+
 int TInfoPaneText::AddBlock(std::uint64_t id, const TFileData& entry) {
     auto width = linkWidths_.find(id);
     if (width == linkWidths_.end()) {
@@ -68,6 +76,7 @@ void TInfoPaneText::Clear() {
 
 void TInfoPaneText::ShowRows(const FileTable& table, const QList<int>& rows) {
     FontChanged();
+    FollowTextEdits(table);
     showingAll_ = false;
     widest_ = 0;
     pane_->Blocks().Clear();
@@ -86,6 +95,7 @@ void TInfoPaneText::ShowRows(const FileTable& table, const QList<int>& rows) {
 
 void TInfoPaneText::ShowAll(const FileTable& table) {
     const bool fontChanged = FontChanged();
+    FollowTextEdits(table);
     TPaneLines& lines = pane_->Blocks();
     if (showingAll_ && !fontChanged && !pane_->EditedByUser()) {
         const FileTable::ShownFiles shown = table.ShownSince(lastShown_, anchorId_, anchorRow_);
@@ -119,6 +129,14 @@ void TInfoPaneText::ShowAll(const FileTable& table) {
     widest_ = 0;
     anchorId_ = 0;
     anchorRow_ = -1;
+    // The widths of entries no longer listed go.
+    std::unordered_map<std::uint64_t, int> kept;
+    for (const ListedFile& file : files) {
+        if (const auto width = linkWidths_.find(file.id); width != linkWidths_.end()) {
+            kept.insert(*width);
+        }
+    }
+    linkWidths_.swap(kept);
     for (const ListedFile& file : files) {
         if (file.data.Link.isEmpty()) {
             continue;

@@ -41,9 +41,12 @@ private:
     int AddBlock(std::uint64_t id, const TFileData& entry);
     void UpdateExtent();
     bool FontChanged();
+    // Forgets the widths measured before the table's texts were edited.
+    void FollowTextEdits(const FileTable& table);
 
     TInfoWin* pane_;
     std::unordered_map<std::uint64_t, int> linkWidths_;  // by entry
+    std::uint64_t textEdits_ = 0;
     QFont measuredFont_;
     TTextWidthMeter meter_;
     int lineHeight_ = 0;  // of the last measured link; 0 before any

@@ -33,6 +33,7 @@ class TCursorHint;
 class TfrmAbout;
 class TfrmPrefs;
 class TfrmSelDir;
+class TfrmCheckFiles;
 class TDatLst;
 class TInfoPaneText;
 class TInfoWin;
@@ -68,6 +69,9 @@ public:
     // Unset, the real ones are shown.
     std::function<void(const QString& text)> messageBoxHook;
     std::function<QStringList()> addFilesDialogHook;
+    // The lists File > Check Files Against List... checks, instead of its
+    // file dialog, when set.
+    std::function<QStringList()> checkListsDialogHook;
     // The save dialog: given its filter index (1 links, 2 information), its
     // initial directory and file name, the chosen path or empty on cancel.
     std::function<QString(int filterIndex, const QString& directory, const QString& fileName)>
@@ -133,8 +137,7 @@ public:
     // UpdateInfoWin serve both interfaces)
     int ListRowCount() const override;
     void EditEntries(const std::function<void(TFileData&)>& edit) override;
-    // The entries keep no digests yet, so their links stay as they are.
-    void RerenderLinks() override {}
+    void RerenderLinks() override;
     void AddEntry(const QString& path) override;
     int FileCount() const override;
     int FilesRemaining() const override;
@@ -152,6 +155,7 @@ public:
     TfrmAbout* aboutDialog() const { return frmAbout; }
     TAddFilesDialog* addFilesDialog() const { return OpnDlg; }
     TSavDlg* saveDialog() const { return SavDlg; }
+    TfrmCheckFiles* checkFilesDialog() const { return frmCheckFiles; }
 
 signals:
     // The close sequence has run to its end ("Close complete."); the program
@@ -166,6 +170,8 @@ public slots:
     void mnuExitClick();
     void mnuCpyAll2ClipClick();
     void mnuCpySel2ClipClick();
+    void mnuCpyMagnetClick();
+    void mnuCheckListsClick();
     void mnuRmvAllClick();
     void mnuRmvSelClick();
     void mnuSortListClick();
@@ -222,6 +228,10 @@ private:
     void AddPath(const QString& path, bool reportMissing);
     void AddDirectory(const QString& dir);
     void AddHandedOver(const QStringList& paths, bool continues);
+    // A list to check rather than a file to hash (IsListToCheck) is kept for
+    // CheckTakenLists, which opens the check on every list kept so far.
+    bool TakeListToCheck(const QString& path);
+    void CheckTakenLists();
     void ApplyStoredGeometry();
     void BringForward();
     void ShowMessage(const QString& text);
@@ -266,12 +276,14 @@ private:
     TfrmAbout* frmAbout = nullptr;
     TAddFilesDialog* OpnDlg = nullptr;
     TSavDlg* SavDlg = nullptr;
+    TfrmCheckFiles* frmCheckFiles = nullptr;
+    QStringList listsToCheck_;
     std::unique_ptr<SoundPlayer> SndPlayer;
     std::unique_ptr<TrayArea> tray_;
     QString saveFileName_;  // the name last chosen in the save dialog
 
-    Command addFiles_, addDir_, saveED2K_, saveAll_, exit_, cpyAll_, cpySel_, rmvAll_, rmvSel_,
-        sortList_, prefs_, pause_, about_;
+    Command addFiles_, addDir_, checkLists_, saveED2K_, saveAll_, exit_, cpyAll_, cpyMagnet_,
+        cpySel_, rmvAll_, rmvSel_, sortList_, prefs_, pause_, about_;
 
     int startupPhase_ = 2;
     // Until the settings have been read, nothing may write them: a close

@@ -69,6 +69,8 @@ void TeD2KfrmMain::BuildActions() {
     command(addDir_, "mnuAddDir", QStringLiteral("Add Directory"), Qt::Key_F3, "btnAddDir",
             TImageList1::AddDirectory, QStringLiteral("Add Directory (F3)"),
             &TeD2KfrmMain::mnuAddDirClick);
+    command(checkLists_, "mnuCheckLists", QStringLiteral("Check Files Against List..."), {},
+            nullptr, 0, {}, &TeD2KfrmMain::mnuCheckListsClick);
     command(saveED2K_, "mnuSaveED2K", QStringLiteral("Save ED2K Link File"), Qt::Key_F4,
             "btnSaveHashes", TImageList1::SaveLinks, QStringLiteral("Save Links (F4)"),
             &TeD2KfrmMain::mnuSaveED2KClick);
@@ -79,6 +81,8 @@ void TeD2KfrmMain::BuildActions() {
     command(cpyAll_, "mnuCpyAll2Clip", QStringLiteral("Copy All to Clipboard"), Qt::Key_F6,
             "btnCopyAll", TImageList1::CopyAll, QStringLiteral("Copy All to Clipboard (F6)"),
             &TeD2KfrmMain::mnuCpyAll2ClipClick);
+    command(cpyMagnet_, "mnuCpyAllMagnet", QStringLiteral("Copy All as Magnet Links"), {}, nullptr,
+            0, {}, &TeD2KfrmMain::mnuCpyMagnetClick);
     command(cpySel_, "mnuCpySel2Clip", QStringLiteral("Copy Selected to Clipboard"), Qt::Key_F7,
             "btnCopySel", TImageList1::CopySelected,
             QStringLiteral("Copy Selected to Clipboard (F7)"), &TeD2KfrmMain::mnuCpySel2ClipClick);
@@ -97,8 +101,8 @@ void TeD2KfrmMain::BuildActions() {
     command(about_, "mnuAbout", QStringLiteral("About"), Qt::Key_F1, nullptr, 0, {},
             &TeD2KfrmMain::mnuAboutClick);
     // Nothing to act on at start.
-    for (const Command* c :
-         {&saveED2K_, &saveAll_, &cpyAll_, &cpySel_, &rmvAll_, &rmvSel_, &sortList_, &pause_}) {
+    for (const Command* c : {&saveED2K_, &saveAll_, &cpyAll_, &cpyMagnet_, &cpySel_, &rmvAll_,
+                             &rmvSel_, &sortList_, &pause_}) {
         SetCommandEnabled(*c, false);
     }
 }
@@ -109,6 +113,7 @@ void TeD2KfrmMain::BuildMenus() {
     file->setObjectName(QStringLiteral("mnuFile"));
     file->addAction(addFiles_.mnu);
     file->addAction(addDir_.mnu);
+    file->addAction(checkLists_.mnu);
     file->addSeparator();
     file->addAction(saveED2K_.mnu);
     file->addAction(saveAll_.mnu);
@@ -117,6 +122,7 @@ void TeD2KfrmMain::BuildMenus() {
     QMenu* edit = bar->addMenu(QStringLiteral("Edit"));
     edit->setObjectName(QStringLiteral("mnuEdit"));
     edit->addAction(cpyAll_.mnu);
+    edit->addAction(cpyMagnet_.mnu);
     edit->addAction(cpySel_.mnu);
     edit->addSeparator();
     edit->addAction(rmvAll_.mnu);
@@ -210,7 +216,7 @@ void TeD2KfrmMain::SetCommandEnabled(const Command& command, bool enabled) {
 
 void TeD2KfrmMain::DisableListCommands() {
     for (const Command* c :
-         {&saveED2K_, &saveAll_, &cpyAll_, &cpySel_, &rmvAll_, &rmvSel_, &sortList_}) {
+         {&saveED2K_, &saveAll_, &cpyAll_, &cpyMagnet_, &cpySel_, &rmvAll_, &rmvSel_, &sortList_}) {
         SetCommandEnabled(*c, false);
     }
 }

@@ -6,6 +6,7 @@
 
 #include "about_dialog.h"
 #include "add_files_dialog.h"
+#include "check_files_dialog.h"
 #include "dat_lst.h"
 #include "freedesktop_integration.h"
 #include "freedesktop_shell_integration.h"
@@ -32,6 +33,7 @@ void TeD2KfrmMain::BuildDialogs() {
     // One save dialog serves both save commands; one open dialog Add Files.
     SavDlg = new TSavDlg(this, [this](const QString& text) { ShowMessage(text); });
     OpnDlg = new TAddFilesDialog(this);
+    frmCheckFiles = new TfrmCheckFiles(this);
 }
 
 QString TeD2KfrmMain::RunSaveDialog(int filterIndex) {

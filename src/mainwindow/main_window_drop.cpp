@@ -49,6 +49,7 @@ void TeD2KfrmMain::dropEvent(QDropEvent* event) {
             AddPath(PathFromFileUrl(url), false);
         }
     }
+    CheckTakenLists();
     if (table_.FileCount() == 0) {
         return;
     }
@@ -61,6 +62,10 @@ void TeD2KfrmMain::dropEvent(QDropEvent* event) {
 void TeD2KfrmMain::AddPath(const QString& path, bool reportMissing) {
     switch (KindOfPath(path)) {
         case PathKind::File:
+            if (!TakeListToCheck(path)) {
+                table_.AddEntry(path);
+            }
+            break;
         case PathKind::Other:  // a FIFO or device: the worker says it cannot read it
             table_.AddEntry(path);
             break;

@@ -85,7 +85,8 @@ void TeD2KfrmMain::UpdateInfoWin() {
             SetCommandEnabled(cpySel_, true);
             SetCommandEnabled(rmvSel_, true);
         }
-        for (const Command* c : {&saveED2K_, &saveAll_, &cpyAll_, &rmvAll_, &sortList_}) {
+        for (const Command* c :
+             {&saveED2K_, &saveAll_, &cpyAll_, &cpyMagnet_, &rmvAll_, &sortList_}) {
             SetCommandEnabled(*c, true);
         }
     }

@@ -69,6 +69,9 @@ void TeD2KfrmMain::FirstActivation() {
             return;
         }
         const PathKind kind = KindOfPath(argument);
+        if (kind == PathKind::File && TakeListToCheck(argument)) {
+            continue;
+        }
         if (kind == PathKind::File || kind == PathKind::Other) {
             table_.AddEntry(argument);
         } else if (DebugLog::IsDebugSwitch(argument)) {
@@ -85,6 +88,7 @@ void TeD2KfrmMain::FirstActivation() {
         return;
     }
     setAcceptDrops(true);
+    CheckTakenLists();
 
     if (table_.FileCount() > 0) {
         if (settings_.Snapshot().presortFiles && table_.FileCount() >= 2) {
@@ -192,6 +196,7 @@ void TeD2KfrmMain::AddHandedOver(const QStringList& paths, bool continues) {
     if (continues || closing_) {
         return;
     }
+    CheckTakenLists();
     if (table_.FileCount() >= 1) {
         if (settings_.Snapshot().presortFiles && table_.FileCount() >= 2) {
             table_.SortEntries();
