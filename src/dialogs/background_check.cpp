@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "check_report.h"
+#include "path_names.h"
 
 namespace lm {
 
@@ -22,7 +23,7 @@ constexpr int kPollIntervalMs = 50;
 constexpr std::chrono::milliseconds kResultsInterval{250};
 
 std::filesystem::path PathFor(const QString& path) {
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
+    return std::filesystem::path(PathToBytes(path).toStdString());
 }
 
 }  // namespace
@@ -38,7 +39,7 @@ BackgroundCheck::~BackgroundCheck() {
 
 std::string BackgroundCheck::NameBytes(std::u16string_view text) {
     const QString name = QStringView(text.data(), static_cast<qsizetype>(text.size())).toString();
-    return QFile::encodeName(name).toStdString();
+    return PathToBytes(name).toStdString();
 }
 
 void BackgroundCheck::Start(const QStringList& listPaths, unsigned threads) {
@@ -78,7 +79,7 @@ void BackgroundCheck::Work(const QStringList& listPaths, unsigned threads) {
     try {
         for (const QString& listPath : listPaths) {
             const std::filesystem::path path = PathFor(QFileInfo(listPath).absoluteFilePath());
-            const std::string shown = listPath.toStdString();
+            const std::string shown = DisplayPath(listPath).toStdString();
             std::string bytes, error;
             if (!ReadListFile(path, bytes, error)) {
                 messages << QString::fromStdString(UnreadableListMessage(shown, error));

@@ -4,8 +4,6 @@
 #include <QBrush>
 #include <QCloseEvent>
 #include <QColor>
-#include <QFile>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -16,11 +14,14 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <fstream>
+#include <string>
 #include <string_view>
 #include <utility>
 
 #include "background_check.h"
 #include "check_report.h"
+#include "path_names.h"
 
 namespace lm {
 
@@ -29,24 +30,27 @@ namespace {
 constexpr qint64 kListSniffBytes = 64 * 1024;
 
 QString DecodedName(const std::string& bytes) {
-    return QFile::decodeName(QByteArray::fromStdString(bytes));
+    return DisplayPath(PathFromBytes(QByteArray::fromStdString(bytes)));
 }
 
 }  // namespace
 
 bool IsListToCheck(const QString& path) {
-    const QFileInfo info(path);
-    const QString suffix = info.suffix().toLower();
-    if (!info.isFile() || (suffix != u"sfv" && suffix != u"md5" && suffix != u"sha1")) {
+    const QString suffix = path.section(u'/', -1).section(u'.', -1).toLower();
+    if (!path.section(u'/', -1).contains(u'.') ||
+        (suffix != u"sfv" && suffix != u"md5" && suffix != u"sha1") ||
+        KindOfPath(path) != PathKind::File) {
         return false;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    // By its bytes: the name need not be UTF-8.
+    std::ifstream file(PathToBytes(path).toStdString(), std::ios::binary);
+    if (!file) {
         return false;
     }
-    const QByteArray head = file.read(kListSniffBytes);
-    const ParsedList list =
-        ParseList(std::string_view(head.constData(), head.size()), &BackgroundCheck::NameBytes);
+    std::string head(static_cast<std::size_t>(kListSniffBytes), '\0');
+    file.read(head.data(), static_cast<std::streamsize>(head.size()));
+    head.resize(static_cast<std::size_t>(file.gcount()));
+    const ParsedList list = ParseList(head, &BackgroundCheck::NameBytes);
     return !list.entries.empty();
 }
 
@@ -126,7 +130,7 @@ public:
                                      ? lists_[static_cast<qsizetype>(r.list)]
                                      : QString();
             return QStringLiteral("%1\n%2, line %3")
-                .arg(QFile::decodeName(QByteArray::fromStdString(r.path.native())), list)
+                .arg(DecodedName(r.path.native()), list)
                 .arg(r.line);
         }
         if (role == Qt::ForegroundRole && index.column() == 1) {
@@ -284,11 +288,10 @@ void TfrmCheckFiles::ListsRead(const QStringList& messages,
 
 void TfrmCheckFiles::ShowProgress(const CheckProgress& p) {
     files_ = p.files;
-    FileLbl->setText(
-        QStringLiteral("File %1 of %2: %3")
-            .arg(p.file)
-            .arg(p.files)
-            .arg(QFile::decodeName(QByteArray::fromStdString(p.path.filename().native()))));
+    FileLbl->setText(QStringLiteral("File %1 of %2: %3")
+                         .arg(p.file)
+                         .arg(p.files)
+                         .arg(DecodedName(p.path.filename().native())));
     FilesBar->setRange(0, static_cast<int>(p.files));
     FilesBar->setValue(static_cast<int>(p.file - 1));
     ChunksBar->setRange(0, static_cast<int>(std::max<std::uint32_t>(p.chunks, 1)));

@@ -18,6 +18,7 @@
 
 #include <memory>
 
+#include "check_files_dialog.h"
 #include "command_line.h"
 #include "dat_lst.h"
 #include "gui_test_support.h"
@@ -193,6 +194,37 @@ private slots:
             ExpectHashed(file);
         }
         QFile::remove(dir_.filePath("Linkmint.ini"));
+    }
+
+    // A list whose own name is not UTF-8, naming files whose names are not
+    // either, named on the command line: checked by their bytes.
+    void AListToCheckByItsBytes() {
+        QByteArray lines = "; byte names\r\n";
+        for (const ByteFile& file : loose_) {
+            lines += file.name + ' ' +
+                     QByteArray::number(ReferenceCrc32(file.content), 16).rightJustified(8, '0') +
+                     "\r\n";
+        }
+        lines += "gone\xE9.txt 00000000\r\n";
+        const ByteFile list = Make("list\xE9.sfv", lines);
+        QVERIFY(IsListToCheck(list.path));
+        QList<QByteArray> raw = {"linkmint", root_ + '/' + list.name};
+        QList<char*> argv;
+        for (QByteArray& argument : raw) {
+            argv << argument.data();
+        }
+        Start(ProgramArguments(static_cast<int>(argv.size()), argv.data()));
+        TfrmCheckFiles* check = window_->checkFilesDialog();
+        QTRY_VERIFY_WITH_TIMEOUT(check->isVisible() && !check->Checking(), kHashTimeoutMs);
+        QCOMPARE(check->RowCount(), 4);
+        for (int row = 0; row < 3; ++row) {
+            QCOMPARE(check->CellText(row, 1), QStringLiteral("OK"));
+            QVERIFY(check->CellText(row, 0).contains(QChar(0xFFFD)));
+            QVERIFY(!HasLoneSurrogate(check->CellText(row, 0)));
+        }
+        QCOMPARE(check->CellText(3, 1), QStringLiteral("MISSING"));
+        QCOMPARE(window_->fileTable().FileCount(), 0);
+        QCOMPARE(window_->boxes, QStringList());
     }
 
     void DroppedFilesAndFolder() {
