@@ -9,6 +9,7 @@
 
 #include <memory>
 
+#include "check_files_dialog.h"
 #include "cursor_hint.h"
 #include "dat_lst.h"
 #include "gui_test_support.h"
@@ -135,6 +136,29 @@ private slots:
         window_->selDirDialog()->hide();
         window_->mnuPauseClick();
         QTRY_VERIFY_WITH_TIMEOUT(!window_->worker().WorkerActive, kHashTimeoutMs);
+    }
+
+    // A list named on the command line, checked in its own window, and the
+    // links of a file of several parts with the part hashes and AICH root.
+    void CheckAndExtrasScreenshots() {
+        WriteFile(Path("lists/good.txt"), "hello");
+        WriteFile(Path("lists/bad.txt"), "not this");
+        const QString list = WriteFile(Path("lists/files.sfv"),
+                                       "; by hand\r\ngood.txt 3610A686\r\nbad.txt 3610A686\r\n"
+                                       "gone.txt 3610A686\r\n");
+        WriteFile(Path("Linkmint.ini"), "[Extras]\r\nAichHash=1\r\nPartHashes=1\r\n");
+        Start({list, SparseFile(Path("parts.bin"), 3 * 9'728'000 + 5)});
+        TfrmCheckFiles* check = window_->checkFilesDialog();
+        QTRY_VERIFY_WITH_TIMEOUT(Idle() && check->isVisible() && !check->Checking(),
+                                 kHashTimeoutMs);
+        QVERIFY(window_->fileTable().Entries()[0].Link.contains(QStringLiteral("|p=")));
+        QVERIFY(QTest::qWaitForWindowExposed(check));
+        QTest::qWait(300);
+        Screenshot(check, "check_files");
+        check->hide();
+        QTest::qWait(300);
+        Screenshot(window_.get(), "main_window_part_hashes");
+        QFile::remove(Path("Linkmint.ini"));
     }
 };
 
