@@ -19,7 +19,12 @@ main_window() {
   done
   return 1
 }
-unmapped() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsUnMapped'; }
+# Hidden in the notification area, not only iconified: the window manager
+# keeps no state for it.
+in_tray() {
+  xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsUnMapped' &&
+    ! xprop -id "$1" WM_STATE 2>/dev/null | grep -q 'window state'
+}
 has_line() { grep -q "^$2"$'\r'"\$" "$1" 2>/dev/null; }
 wait_until() {  # wait_until SECONDS COMMAND...
   local deadline=$((SECONDS + $1)); shift
@@ -44,8 +49,14 @@ run() {
     if ! w=$(main_window "$pid"); then
       echo "$name: no window"; kill "$pid"; return 1
     fi
+    # Once hashing has begun the settings have been read: minimized earlier,
+    # the window would not know it goes to the tray, and a signal before the
+    # settings are read ends the program without its close sequence.
+    if ! wait_until 120 has_line "$log" "Opening file worked."; then
+      echo "$name: hashing did not start"; kill "$pid"; return 1
+    fi
     xdotool windowminimize "$w"
-    if ! wait_until 20 unmapped "$w"; then
+    if ! wait_until 20 in_tray "$w"; then
       echo "$name: the window did not go to the tray"; kill "$pid"; return 1
     fi
     if has_line "$log" "Exited file reading loop."; then
@@ -54,7 +65,9 @@ run() {
     fi
     [ "$ending" = signal ] && kill -TERM "$pid"
     if ! wait_until 300 has_line "$log" "Close complete."; then
-      echo "$name: the close sequence did not run"; kill "$pid"; return 1
+      echo "$name: the close sequence did not run"; kill "$pid"
+      wait "$pid"; echo "exit status $?, output:"; cat "$home/out.txt"
+      echo "debug log's end:"; tail -n 20 "$log"; return 1
     fi
     if ! wait_until 10 sh -c "! kill -0 $pid 2>/dev/null"; then
       echo "$name: the process stayed after \"Close complete.\""; kill -9 "$pid"; return 1

@@ -65,12 +65,14 @@ private:
         }
         return links;
     }
-    // Adds `files_` through Add Files and waits until they are hashed.
+    // Adds `files_` through Add Files and waits until they are hashed and
+    // the list shows every link: the worker is done before the window has
+    // taken in its last results.
     void AddAndHash() {
         window_->addFilesDialogHook = [this] { return files_; };
         Action("mnuAddFiles")->trigger();
         QTRY_VERIFY_WITH_TIMEOUT(
-            Idle() && window_->datLst()->RowCount() == window_->fileTable().FileCount(),
+            Idle() && !Links().contains(QString()) && RowTexts(*window_->datLst()) == Links(),
             kHashTimeoutMs);
     }
 
