@@ -10,6 +10,8 @@
 #include <unistd.h>
 
 #include "base32.h"
+#include "utf8.h"
+#include "windows1252.h"
 
 namespace lm {
 
@@ -110,70 +112,11 @@ bool EqualsNoCase(std::string_view text, std::string_view lowerWord) {
     return text.size() == lowerWord.size() && StartsWithNoCase(text, lowerWord);
 }
 
-bool ValidUtf8(std::string_view s) {
-    std::size_t i = 0;
-    while (i < s.size()) {
-        const auto b0 = static_cast<unsigned char>(s[i]);
-        std::size_t len;
-        char32_t cp;
-        if (b0 < 0x80) {
-            ++i;
-            continue;
-        } else if (b0 >= 0xC2 && b0 <= 0xDF) {
-            len = 2, cp = b0 & 0x1F;
-        } else if (b0 >= 0xE0 && b0 <= 0xEF) {
-            len = 3, cp = b0 & 0x0F;
-        } else if (b0 >= 0xF0 && b0 <= 0xF4) {
-            len = 4, cp = b0 & 0x07;
-        } else {
-            return false;
-        }
-        if (i + len > s.size()) {
-            return false;
-        }
-        for (std::size_t k = 1; k < len; ++k) {
-            const auto b = static_cast<unsigned char>(s[i + k]);
-            if ((b & 0xC0) != 0x80) {
-                return false;
-            }
-            cp = cp << 6 | (b & 0x3F);
-        }
-        if ((len == 3 && cp < 0x800) || (len == 4 && (cp < 0x10000 || cp > 0x10FFFF)) ||
-            (cp >= 0xD800 && cp <= 0xDFFF)) {
-            return false;
-        }
-        i += len;
-    }
-    return true;
-}
-
-void AppendUtf8(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out.push_back(static_cast<char>(cp));
-    } else if (cp < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    }
-}
-
-// Windows-1252 bytes 80 to 9F; the rest is ISO 8859-1. The five bytes the
-// code page leaves undefined stand for the C1 controls of the same value.
-constexpr std::array<char16_t, 32> kCp1252High = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  // 80-87
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,  // 88-8F
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  // 90-97
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,  // 98-9F
-};
-
 std::string Cp1252ToUtf8(std::string_view bytes) {
     std::string out;
     for (char ch : bytes) {
         const auto c = static_cast<unsigned char>(ch);
-        AppendUtf8(out, c >= 0x80 && c < 0xA0 ? kCp1252High[c - 0x80] : char16_t{c});
+        AppendUtf8(out, Windows1252ToUnicode(c));
     }
     return out;
 }
@@ -215,7 +158,7 @@ std::vector<std::string> Spellings(std::string_view name, bool percentEncoded, b
     if (eightBit) {
         const std::size_t known = names.size();
         for (std::size_t i = 0; i < known; ++i) {
-            if (!ValidUtf8(names[i])) {
+            if (!IsValidUtf8(names[i])) {
                 AddSpelling(names, Cp1252ToUtf8(names[i]));
             }
         }

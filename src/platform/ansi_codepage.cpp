@@ -2,25 +2,16 @@
 
 #include <array>
 
+#include "windows1252.h"
+
 namespace lm {
 
 namespace {
 
-// Bytes 80 to 9F; the rest of the code page is ISO 8859-1.
-constexpr std::array<char16_t, 32> kHighControls = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  // 80-87
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,  // 88-8F
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  // 90-97
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,  // 98-9F
-};
-
 constexpr std::array<char16_t, 256> MakeTable() {
     std::array<char16_t, 256> table{};
     for (int i = 0; i < 256; ++i) {
-        table[i] = static_cast<char16_t>(i);
-    }
-    for (int i = 0; i < 32; ++i) {
-        table[0x80 + i] = kHighControls[i];
+        table[i] = Windows1252ToUnicode(static_cast<unsigned char>(i));
     }
     return table;
 }
@@ -38,7 +29,7 @@ char UnicodeToAnsi(char16_t ch) {
         return static_cast<char>(ch);
     }
     for (int i = 0; i < 32; ++i) {
-        if (kHighControls[i] == ch) {
+        if (kWindows1252High[i] == ch) {
             return static_cast<char>(0x80 + i);
         }
     }
