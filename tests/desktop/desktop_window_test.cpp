@@ -41,24 +41,10 @@ void Screenshot(QWidget* widget, const char* name, int margin = 0) {
 
 }  // namespace
 
-class DesktopWindowTest : public QObject {
+class DesktopWindowTest : public WindowTest {
     Q_OBJECT
 
 private:
-    QTemporaryDir dir_;
-    std::unique_ptr<RecordingWindow> window_;
-
-    QString Path(const QString& name) const { return dir_.filePath(name); }
-    RecordingWindow* Start(const QStringList& arguments) {
-        window_ = std::make_unique<RecordingWindow>(arguments, dir_.path() + u'/');
-        window_->messageBoxHook = [this](const QString& text) { window_->boxes << text; };
-        window_->show();
-        return window_.get();
-    }
-    bool Idle() const {
-        return window_->StartupPhase() == 0 && !window_->worker().WorkerActive &&
-               window_->fileTable().FilesRemaining() == 0;
-    }
     const THintWindowEx* HintWindow() const { return window_->findChild<THintWindowEx*>(); }
     bool HintShown() const {
         return !window_->cursorHint().HintText().isEmpty() && HintWindow() != nullptr &&

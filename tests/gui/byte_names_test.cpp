@@ -63,15 +63,13 @@ QByteArray Hex(const QByteArray& bytes) {
 
 }  // namespace
 
-class ByteNamesTest : public QObject {
+class ByteNamesTest : public WindowTest {
     Q_OBJECT
 
 private:
-    QTemporaryDir dir_;
     QByteArray root_;  // the test folder's bytes
     QList<ByteFile> loose_, inFolder_;
     QString folder_;  // the program's text of the folder whose name is not UTF-8
-    std::unique_ptr<RecordingWindow> window_;
 
     ByteFile Make(const QByteArray& name, const QByteArray& content) {
         const QByteArray full = root_ + '/' + name;
@@ -82,17 +80,6 @@ private:
             ::close(fd);
         }
         return {name, content, PathFromBytes(full)};
-    }
-
-    RecordingWindow* Start(const QStringList& arguments, HandoverBlock* block = nullptr) {
-        window_ = std::make_unique<RecordingWindow>(arguments, dir_.path() + u'/', block);
-        window_->messageBoxHook = [this](const QString& text) { window_->boxes << text; };
-        window_->show();
-        return window_.get();
-    }
-    bool Idle() const {
-        return window_->StartupPhase() == 0 && !window_->worker().WorkerActive &&
-               window_->fileTable().FilesRemaining() == 0;
     }
 
     // The entry of `file` is hashed, with digests computed apart, and what

@@ -37,22 +37,14 @@ QStringList CliLines(const QStringList& arguments) {
 
 }  // namespace
 
-class ExtrasTest : public QObject {
+class ExtrasTest : public WindowTest {
     Q_OBJECT
 
 private:
-    QTemporaryDir dir_;
-    std::unique_ptr<RecordingWindow> window_;
     QStringList files_;
 
-    QString Path(const QString& name) const { return dir_.filePath(name); }
-    QAction* Action(const char* name) const {
-        return window_->findChild<QAction*>(QLatin1StringView(name));
-    }
     void Start(const QStringList& arguments) {
-        window_ = std::make_unique<RecordingWindow>(arguments, dir_.path() + u'/');
-        window_->messageBoxHook = [this](const QString& text) { window_->boxes << text; };
-        window_->show();
+        WindowTest::Start(arguments);
         QTRY_VERIFY(window_->StartupPhase() == 0);
     }
     bool Idle() const {

@@ -1,10 +1,13 @@
 #pragma once
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+
+#include <memory>
 
 #include <sys/types.h>
 #include <unistd.h>
@@ -36,6 +39,33 @@ public:
         TeD2KfrmMain::RefreshInfo();
     }
     void CloseProgram() override { ++closeRequests; }
+};
+
+// What the window tests share: a folder of their own, which is the
+// program's folder too, and the window under test, its boxes recorded.
+class WindowTest : public QObject {
+protected:
+    QTemporaryDir dir_;
+    std::unique_ptr<RecordingWindow> window_;
+
+    QString Path(const QString& name) const { return dir_.filePath(name); }
+    RecordingWindow* Make(const QStringList& arguments, HandoverBlock* block = nullptr) {
+        window_ = std::make_unique<RecordingWindow>(arguments, dir_.path() + u'/', block);
+        window_->messageBoxHook = [this](const QString& text) { window_->boxes << text; };
+        return window_.get();
+    }
+    RecordingWindow* Start(const QStringList& arguments, HandoverBlock* block = nullptr) {
+        Make(arguments, block)->show();
+        return window_.get();
+    }
+    QAction* Action(const char* name) const {
+        return window_->findChild<QAction*>(QLatin1StringView(name));
+    }
+    // Started, and every file hashed.
+    bool Idle() const {
+        return window_->StartupPhase() == 0 && !window_->worker().WorkerActive &&
+               window_->fileTable().FilesRemaining() == 0;
+    }
 };
 
 inline QString WriteFile(const QString& path, const QByteArray& bytes) {

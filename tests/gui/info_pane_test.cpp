@@ -35,12 +35,10 @@ QStringList Sorted(QStringList texts) {
 
 }  // namespace
 
-class InfoPaneTest : public QObject {
+class InfoPaneTest : public WindowTest {
     Q_OBJECT
 
 private:
-    QTemporaryDir dir_;
-    std::unique_ptr<RecordingWindow> window_;
     std::mt19937 random_;
     QStringList paths_;
 
@@ -155,9 +153,7 @@ private slots:
             EnvNumber("LM_PANE_SEED", QRandomGenerator::global()->generate()));
         qInfo("pane seed %u (LM_PANE_SEED replays it)", seed);
         random_.seed(seed);
-        window_ = std::make_unique<RecordingWindow>(QStringList(), dir_.path() + u'/');
-        window_->messageBoxHook = [this](const QString& text) { window_->boxes << text; };
-        window_->resize(700, 500);
+        Make({})->resize(700, 500);
         window_->show();
         QTRY_VERIFY(window_->StartupPhase() == 0);
 

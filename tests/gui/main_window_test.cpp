@@ -87,25 +87,11 @@ struct FakeTray : TrayArea {
 
 }  // namespace
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public WindowTest {
     Q_OBJECT
 
 private:
-    QTemporaryDir dir_;
-    std::unique_ptr<RecordingWindow> window_;
-
-    QString Path(const QString& name) const { return dir_.filePath(name); }
-
-    RecordingWindow* Start(const QStringList& arguments) {
-        window_ = std::make_unique<RecordingWindow>(arguments, dir_.path() + u'/');
-        window_->messageBoxHook = [this](const QString& text) { window_->boxes << text; };
-        window_->show();
-        return window_.get();
-    }
     bool Started() const { return window_->StartupPhase() == 0; }
-    QAction* Action(const char* name) const {
-        return window_->findChild<QAction*>(QLatin1StringView(name));
-    }
     bool Enabled(const char* mnu, const char* btn = nullptr) const {
         const bool menu = Action(mnu)->isEnabled();
         if (btn != nullptr && Action(btn)->isEnabled() != menu) {

@@ -69,27 +69,10 @@ QStringList Offered(QFileDialog& dialog) {
 
 }  // namespace
 
-class SaveAndAddTest : public QObject {
+class SaveAndAddTest : public WindowTest {
     Q_OBJECT
 
 private:
-    QTemporaryDir dir_;
-    std::unique_ptr<RecordingWindow> window_;
-
-    QString Path(const QString& name) const { return dir_.filePath(name); }
-    RecordingWindow* Start(const QStringList& arguments) {
-        window_ = std::make_unique<RecordingWindow>(arguments, dir_.path() + u'/');
-        window_->messageBoxHook = [this](const QString& text) { window_->boxes << text; };
-        window_->show();
-        return window_.get();
-    }
-    bool Idle() const {
-        return window_->StartupPhase() == 0 && !window_->worker().WorkerActive &&
-               window_->fileTable().FilesRemaining() == 0;
-    }
-    QAction* Action(const char* name) const {
-        return window_->findChild<QAction*>(QLatin1StringView(name));
-    }
     QByteArray SaveAll(const QString& target) {
         window_->saveDialogHook = [target](int, const QString&, const QString&) { return target; };
         Action("mnuSaveAll")->trigger();

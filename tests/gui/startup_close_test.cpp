@@ -29,20 +29,10 @@ QByteArray Read(const QString& path) {
 
 }  // namespace
 
-class StartupCloseTest : public QObject {
+class StartupCloseTest : public WindowTest {
     Q_OBJECT
 
 private:
-    QTemporaryDir dir_;
-    std::unique_ptr<RecordingWindow> window_;
-
-    QString Path(const QString& name) const { return dir_.filePath(name); }
-    QString Home() const { return dir_.path() + u'/'; }
-    RecordingWindow* Make(const QStringList& arguments, HandoverBlock* block = nullptr) {
-        window_ = std::make_unique<RecordingWindow>(arguments, Home(), block);
-        window_->messageBoxHook = [this](const QString& text) { window_->boxes << text; };
-        return window_.get();
-    }
     void WriteIni(const QByteArray& text) { WriteFile(Path("Linkmint.ini"), text); }
 
 private slots:

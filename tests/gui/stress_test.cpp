@@ -32,18 +32,13 @@ constexpr int kSettleTimeoutMs = 600'000;
 
 }  // namespace
 
-class StressTest : public QObject {
+class StressTest : public WindowTest {
     Q_OBJECT
 
 private:
-    QTemporaryDir dir_;
-    std::unique_ptr<RecordingWindow> window_;
     std::mt19937 random_;
 
     int Below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
-    QAction* Action(const char* name) const {
-        return window_->findChild<QAction*>(QLatin1StringView(name));
-    }
     // Runs a command as a click would: nothing happens while it is disabled.
     bool Trigger(const char* name) {
         QAction* action = Action(name);
@@ -86,9 +81,7 @@ private slots:
         QCOMPARE(files.size(), fileCount);
         StressModel model(files);
 
-        window_ = std::make_unique<RecordingWindow>(QStringList(), dir_.path() + u'/');
-        window_->messageBoxHook = [this](const QString& text) { window_->boxes << text; };
-        window_->show();
+        Start({});
         QTRY_VERIFY(window_->StartupPhase() == 0);
 
         QStringList chosen;
@@ -220,9 +213,7 @@ private slots:
     // Sort and for Remove Selected.
     void SelectionMeansTheRowsShownWhileASecondRowIsPending() {
         QVERIFY(dir_.isValid());
-        window_ = std::make_unique<RecordingWindow>(QStringList(), dir_.path() + u'/');
-        window_->messageBoxHook = [this](const QString& text) { window_->boxes << text; };
-        window_->show();
+        Start({});
         QTRY_VERIFY(window_->StartupPhase() == 0);
         FileTable& table = window_->fileTable();
         TDatLst& list = *window_->datLst();
