@@ -4,6 +4,7 @@
 # sender killed while the box is up: the window answers the sender before
 # the box, lives on after OK, and still takes files from later starts.
 set -u
+# wait_until SECONDS COMMAND... comes from with_desktop.sh.
 exe="$1"
 work=$(mktemp -d)
 trap 'kill "$first" 2>/dev/null; rm -rf "$work"' EXIT
@@ -24,13 +25,6 @@ windows_of() {
   done
 }
 count_windows() { windows_of "$1" | wc -l; }
-wait_until() {  # wait_until SECONDS COMMAND...
-  local deadline=$((SECONDS + $1)); shift
-  until "$@"; do
-    [ "$SECONDS" -lt "$deadline" ] || return 1
-    sleep 0.1
-  done
-}
 
 "$exe" /debug &
 first=$!

@@ -4,6 +4,7 @@
 # action CopyToClip&Exit asks for (as "Exit when done" does), and a SIGTERM.
 # A process left behind would take every later start's files.
 set -u
+# wait_until SECONDS COMMAND... comes from with_desktop.sh.
 exe="$1"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -26,13 +27,6 @@ in_tray() {
     ! xprop -id "$1" WM_STATE 2>/dev/null | grep -q 'window state'
 }
 has_line() { grep -q "^$2"$'\r'"\$" "$1" 2>/dev/null; }
-wait_until() {  # wait_until SECONDS COMMAND...
-  local deadline=$((SECONDS + $1)); shift
-  until "$@"; do
-    [ "$SECONDS" -lt "$deadline" ] || return 1
-    sleep 0.1
-  done
-}
 
 # run NAME INI_OPTIONS ENDING: ENDING is "self" (the program closes itself
 # when the file is hashed) or "signal" (SIGTERM once it is in the tray).

@@ -46,18 +46,21 @@ exec {fd}<&-
 [ -n "$display" ] || { echo "with_desktop: Xvfb did not start" >&2; cat "$scratch/xvfb.log" >&2; exit 1; }
 export DISPLAY=":$display"
 
-wait_for() {  # wait_for SECONDS COMMAND...: until COMMAND succeeds
+# wait_until SECONDS COMMAND...: until COMMAND succeeds, at most SECONDS.
+# Exported: the tests run here use it too.
+wait_until() {
   local deadline=$((SECONDS + $1)); shift
-  until "$@" >/dev/null 2>&1; do
+  until "$@"; do
     [ "$SECONDS" -lt "$deadline" ] || return 1
     sleep 0.05
   done
 }
+export -f wait_until
 
 if [ "$wm" = 1 ]; then
   openbox --sm-disable >"$scratch/openbox.log" 2>&1 &
   pids+=($!)
-  wait_for 20 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
+  wait_until 20 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"' ||
     { echo "with_desktop: openbox did not start" >&2; exit 1; }
 fi
 if [ "$tray" = 1 ]; then
@@ -65,7 +68,7 @@ if [ "$tray" = 1 ]; then
   trayer --edge bottom --align right --widthtype pixel --width 200 --height 24 \
     >"$scratch/trayer.log" 2>&1 &
   pids+=($!)
-  wait_for 20 sh -c 'xwininfo -root -tree | grep -qi trayer' ||
+  wait_until 20 sh -c 'xwininfo -root -tree 2>/dev/null | grep -qi trayer' ||
     { echo "with_desktop: trayer did not start" >&2; exit 1; }
 fi
 
