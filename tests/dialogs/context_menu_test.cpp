@@ -29,6 +29,17 @@ QString ReadAll(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
 }
 
+// A stand-in program that writes its arguments one per line.
+bool WriteArgumentPrinter(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) ||
+        f.write("#!/bin/sh\nfor a do printf '%s\\n' \"$a\"; done\n") < 0) {
+        return false;
+    }
+    f.close();
+    return QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
 }  // namespace
 
 class ContextMenuTest : public QObject {
@@ -259,14 +270,8 @@ void ContextMenuTest::freedesktopLeavesForeignFilesAlone() {
 
 void ContextMenuTest::nautilusScriptPassesAbsolutePaths() {
     QTemporaryDir dir;
-    // A stand-in program that writes its arguments one per line.
     const QString program = dir.filePath(QStringLiteral("fake 'linkmint'"));
-    {
-        QFile f(program);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("#!/bin/sh\nfor a do printf '%s\\n' \"$a\"; done\n");
-    }
-    QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QVERIFY(WriteArgumentPrinter(program));
     FreedesktopIntegration desktop(dir.filePath(QStringLiteral("data")), program);
     QCOMPARE(desktop.Install(), QStringList());
 
@@ -317,12 +322,7 @@ void ContextMenuTest::nemoActionStartsTheProgram() {
     // Every character that the shell, the key file or Nemo's tokens treat
     // specially.
     const QString program = dir.filePath(QStringLiteral("it's 100%F $HOME \\ \"link\" `mint`"));
-    {
-        QFile f(program);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("#!/bin/sh\nfor a do printf '%s\\n' \"$a\"; done\n");
-    }
-    QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QVERIFY(WriteArgumentPrinter(program));
     FreedesktopIntegration desktop(dir.filePath(QStringLiteral("data")), program);
     QCOMPARE(desktop.Install(), QStringList());
 
