@@ -46,7 +46,8 @@ std::optional<long long> NumberAfter(const QString& line, QLatin1StringView pref
 
 // Indices kept in step with a removal: those of removed entries go, the
 // others move down by the number of removed entries before them.
-void Renumber(std::vector<int>& indices, const std::vector<int>& newIndex) {
+template <class Indices>
+void Renumber(Indices& indices, const std::vector<int>& newIndex) {
     std::size_t kept = 0;
     for (int index : indices) {
         const int now = newIndex[static_cast<std::size_t>(index)];
@@ -229,7 +230,7 @@ void FileTable::SortByKeyLocked(const std::function<QString(const TFileData&)>& 
     }
     std::vector<Slot> sorted;
     sorted.reserve(slots_.size());
-    std::vector<int> unlisted;
+    std::deque<int> unlisted;
     for (std::size_t i : order) {
         if (wasUnlisted[i]) {
             unlisted.push_back(static_cast<int>(sorted.size()));
@@ -361,13 +362,20 @@ int FileTable::EntryOfRowLocked(int row) const {
     if (row < 0) {
         return -1;
     }
-    int index = row;
-    for (int position : unlisted_) {
-        if (position > index) {
-            break;
+    // The row's entry has as many unlisted entries before it as there are
+    // unlisted entries with at most `row` listed ones before them; the j-th
+    // has unlisted_[j] - j, which never decreases along the list.
+    std::size_t low = 0;
+    std::size_t high = unlisted_.size();
+    while (low < high) {
+        const std::size_t middle = low + (high - low) / 2;
+        if (unlisted_[middle] - static_cast<int>(middle) <= row) {
+            low = middle + 1;
+        } else {
+            high = middle;
         }
-        ++index;
     }
+    const int index = row + static_cast<int>(low);
     return index < static_cast<int>(slots_.size()) ? index : -1;
 }
 
@@ -549,11 +557,14 @@ FileTable::ShownFiles FileTable::ShownSince(std::uint64_t afterShown, std::uint6
     }
     // Results are shown one after the other, mostly in list order: look
     // from the anchor on first, then before it.
+    // Numbers are given one after the other, so the search ends once every
+    // number after `afterShown` is found (unless one went with its entry).
     const int from = std::max(anchor, 0);
+    const std::uint64_t wanted = lastShown_ - afterShown;
     for (int pass = 0; pass < 2; ++pass) {
         const int begin = pass == 0 ? from : 0;
         const int end = pass == 0 ? static_cast<int>(slots_.size()) : from;
-        for (int i = begin; i < end; ++i) {
+        for (int i = begin; i < end && out.files.size() < wanted; ++i) {
             const Slot& slot = slots_[static_cast<std::size_t>(i)];
             if (slot.shown > afterShown) {
                 const int row = RowOfEntryLocked(i);
@@ -610,11 +621,17 @@ bool FileTable::RefreshList(RowSink& rows) {
         std::vector<int> selected;
         {
             std::lock_guard lock(mutex_);
-            for (int row = 0; row < static_cast<int>(slots_.size() - unlisted_.size()); ++row) {
-                const int index = EntryOfRowLocked(row);
-                if (index >= 0 && slots_[static_cast<std::size_t>(index)].data.Selected) {
+            auto next = unlisted_.begin();
+            int row = 0;
+            for (std::size_t i = 0; i < slots_.size(); ++i) {
+                if (next != unlisted_.end() && *next == static_cast<int>(i)) {
+                    ++next;
+                    continue;
+                }
+                if (slots_[i].data.Selected) {
                     selected.push_back(row);
                 }
+                ++row;
             }
         }
         ForEachRun(selected, [&](int first, int last) { rows.SetRowsSelected(first, last, true); });
@@ -765,13 +782,16 @@ bool FileTable::StoreResults(const WorkClaim& claim, const HashResults& results)
         second.textWidth = results.secondLinkWidth;
         selectedCount_ += second.data.Selected ? 1 : 0;
         slots_.insert(static_cast<std::size_t>(index) + 1, std::move(second));
-        for (std::vector<int>* indices : {&unlisted_, &changed_, &selectionChanged_}) {
-            for (int& position : *indices) {
+        const auto shift = [index](auto& indices) {
+            for (int& position : indices) {
                 if (position > index) {
                     ++position;
                 }
             }
-        }
+        };
+        shift(unlisted_);
+        shift(changed_);
+        shift(selectionChanged_);
         unlisted_.insert(std::upper_bound(unlisted_.begin(), unlisted_.end(), index), index + 1);
         if (queueCursor_ > index) {
             ++queueCursor_;

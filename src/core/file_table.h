@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -253,7 +254,8 @@ private:
     // in place); the indices of entries whose rows show an old text; the
     // rows taken out; whether the rows are to be shown anew (after a sort);
     // and the new rows' selection comes from their entries.
-    std::vector<int> unlisted_;
+    // A deque: RefreshList lists them from the front, a run at a time.
+    std::deque<int> unlisted_;
     std::vector<int> changed_;
     std::vector<int> selectionChanged_;
     std::vector<RemovedRows> removed_;
