@@ -41,10 +41,6 @@ QString FromU16(std::u16string_view text) {
     return QStringView(text.data(), static_cast<qsizetype>(text.size())).toString();
 }
 
-std::filesystem::path PathFor(const QString& fileName) {
-    return std::filesystem::path(PathToBytes(fileName).toStdString());
-}
-
 // done / total * 100 to the nearest integer, halves to the even neighbour.
 int Percent(std::uint64_t done, std::uint64_t total) {
     const std::uint64_t scaled = done * 100;
@@ -308,7 +304,7 @@ void HashingWorker::AddFiles(std::uint64_t identity) {
         FileHashPass pass(*buffer);
         // The AICH root costs one more SHA-1 over the file: only when asked.
         const bool aich = settings_.Get(&SettingsValues::aichHash);
-        if (!pass.Open(PathFor(fileName), PassOptions{aich})) {
+        if (!pass.Open(FileSystemPath(fileName), PassOptions{aich})) {
             Debug(QStringLiteral("Opening file failed."));
             {
                 std::lock_guard lock(progressMutex_);

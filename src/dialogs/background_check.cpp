@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "check_report.h"
+#include "path_bytes.h"
 #include "path_names.h"
 
 namespace lm {
@@ -22,10 +23,6 @@ constexpr int kPollIntervalMs = 50;
 // How often, at most, the verdicts so far are copied for the GUI thread.
 constexpr std::chrono::milliseconds kResultsInterval{250};
 
-std::filesystem::path PathFor(const QString& path) {
-    return std::filesystem::path(PathToBytes(path).toStdString());
-}
-
 }  // namespace
 
 BackgroundCheck::BackgroundCheck(QObject* parent) : QObject(parent) {
@@ -35,11 +32,6 @@ BackgroundCheck::BackgroundCheck(QObject* parent) : QObject(parent) {
 
 BackgroundCheck::~BackgroundCheck() {
     Stop();
-}
-
-std::string BackgroundCheck::NameBytes(std::u16string_view text) {
-    const QString name = QStringView(text.data(), static_cast<qsizetype>(text.size())).toString();
-    return PathToBytes(name).toStdString();
 }
 
 void BackgroundCheck::Start(const QStringList& listPaths, unsigned threads) {
@@ -78,14 +70,15 @@ void BackgroundCheck::Work(const QStringList& listPaths, unsigned threads) {
     QStringList messages;
     try {
         for (const QString& listPath : listPaths) {
-            const std::filesystem::path path = PathFor(QFileInfo(listPath).absoluteFilePath());
+            const std::filesystem::path path =
+                FileSystemPath(QFileInfo(listPath).absoluteFilePath());
             const std::string shown = DisplayPath(listPath).toStdString();
             std::string bytes, error;
             if (!ReadListFile(path, bytes, error)) {
                 messages << QString::fromStdString(UnreadableListMessage(shown, error));
                 continue;
             }
-            const ParsedList list = ParseList(bytes, &NameBytes);
+            const ParsedList list = ParseList(bytes, &PathBytesFromText);
             for (std::size_t line : list.unreadLines) {
                 messages << QString::fromStdString(UnreadLineMessage(shown, line));
             }

@@ -41,9 +41,6 @@ public:
     // From Start until `finished` (or Stop).
     bool Running() const { return thread_ != nullptr; }
 
-    // The name bytes of a UTF-16 list's names, for ParseList.
-    static std::string NameBytes(std::u16string_view text);
-
 signals:
     // Once, when every list has been read: what was said about the lists, in
     // order (errors and warnings, one line each), and every entry to check,

@@ -21,6 +21,7 @@
 
 #include "background_check.h"
 #include "check_report.h"
+#include "path_bytes.h"
 #include "path_names.h"
 
 namespace lm {
@@ -50,7 +51,7 @@ bool IsListToCheck(const QString& path) {
     std::string head(static_cast<std::size_t>(kListSniffBytes), '\0');
     file.read(head.data(), static_cast<std::streamsize>(head.size()));
     head.resize(static_cast<std::size_t>(file.gcount()));
-    const ParsedList list = ParseList(head, &BackgroundCheck::NameBytes);
+    const ParsedList list = ParseList(head, &PathBytesFromText);
     return !list.entries.empty();
 }
 

@@ -5,18 +5,14 @@
 namespace lm {
 
 QString ClipboardText(const QString& text) {
-    bool unicode = false;
-    bool changes = false;  // a character the code page reads back otherwise
-    // No early exit and no branches: the loop runs many units at a time.
+    // Text beyond the code page goes on the clipboard as it is; the rest as
+    // the code page gives it back.
     const char16_t* units = QStringView(text).utf16();
+    bool unicode = false;
     for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t unit = units[i];
-        unicode |= unit > 0xFF;
-        changes |= static_cast<char16_t>(unit - 0x80) < 0x20;
+        unicode |= units[i] > 0xFF;
     }
-    // Text the code page holds as it is (most links) is taken unchanged,
-    // without two copies of the whole of it.
-    return unicode || !changes ? text : FromAnsi(ToAnsi(text));
+    return unicode ? text : ThroughAnsi(text);
 }
 
 }  // namespace lm

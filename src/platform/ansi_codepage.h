@@ -26,7 +26,7 @@ QByteArray ToAnsi(QStringView text);
 QString FromAnsi(QByteArrayView bytes);
 
 // FromAnsi(ToAnsi(text)): the text as the code page gives it back, taken as
-// it is (no copy) when it is all ASCII.
+// it is (no copy) when the code page holds it unchanged.
 QString ThroughAnsi(const QString& text);
 
 // The wide-character test: true when converting the text to the code page

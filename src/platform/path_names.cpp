@@ -56,8 +56,19 @@ QByteArray PathToBytes(QStringView path) {
     return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 
-QString DisplayPath(QStringView path) {
-    return FromUnits(PathDisplayText(Units(path)));
+std::filesystem::path FileSystemPath(QStringView path) {
+    return std::filesystem::path(PathBytesFromText(Units(path)));
+}
+
+QString DisplayPath(const QString& path) {
+    // Almost every path holds no surrogate at all: it is shown as it is,
+    // shared rather than copied.
+    for (const QChar ch : path) {
+        if (ch.isSurrogate()) {
+            return FromUnits(PathDisplayText(Units(path)));
+        }
+    }
+    return path;
 }
 
 QString PathFromFileUrl(const QUrl& url) {

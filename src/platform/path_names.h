@@ -6,6 +6,8 @@
 #include <QStringView>
 #include <QUrl>
 
+#include <filesystem>
+
 namespace lm {
 
 // The program's paths as QString, by the lossless mapping of path_bytes.h.
@@ -16,9 +18,11 @@ namespace lm {
 // U+FFFD and name a file that does not exist.)
 QString PathFromBytes(QByteArrayView bytes);
 QByteArray PathToBytes(QStringView path);
+// The same bytes as a path for the standard library.
+std::filesystem::path FileSystemPath(QStringView path);
 
 // What the user is shown of a path: a byte that was not UTF-8 as U+FFFD.
-QString DisplayPath(QStringView path);
+QString DisplayPath(const QString& path);
 
 // The local path of a file URL, its percent-encoded bytes taken as they are.
 // Empty for a URL that is not a local file.
