@@ -39,8 +39,9 @@ public:
     // without a link keep none, and every row is shown anew. Nothing else
     // of an entry changes.
     virtual void RerenderLinks() = 0;
-    // Appends an entry for `path` (FileTable::AddEntry).
-    virtual void AddEntry(const QString& path) = 0;
+    // Appends an entry for `path` when it is a regular file: a found file
+    // may have gone meanwhile (FileTable::AddFileIfThere).
+    virtual void AddFileIfThere(const QString& path) = 0;
     virtual int FileCount() const = 0;
     virtual int FilesRemaining() const = 0;
     virtual void SortEntries() = 0;

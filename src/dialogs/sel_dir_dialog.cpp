@@ -424,9 +424,7 @@ void TfrmSelDir::OKBtnClick() {
     }
     const ListingEventHook events = EventsEvery(kCountEventsMs);
     for (const QString& path : found.paths) {
-        if (KindOfPath(path) == PathKind::File) {  // it may have gone meanwhile
-            host_.AddEntry(path);
-        }
+        host_.AddFileIfThere(path);
         events();
     }
     if (settings_.Snapshot().presortFiles && host_.FileCount() > 1) {

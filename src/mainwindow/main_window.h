@@ -138,7 +138,7 @@ public:
     int ListRowCount() const override;
     void EditEntries(const std::function<void(TFileData&)>& edit) override;
     void RerenderLinks() override;
-    void AddEntry(const QString& path) override;
+    void AddFileIfThere(const QString& path) override;
     int FileCount() const override;
     int FilesRemaining() const override;
     void SortEntries() override;

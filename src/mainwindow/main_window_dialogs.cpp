@@ -60,8 +60,8 @@ void TeD2KfrmMain::EditEntries(const std::function<void(TFileData&)>& edit) {
     table_.RefreshList(*DatLst);
 }
 
-void TeD2KfrmMain::AddEntry(const QString& path) {
-    table_.AddEntry(path);
+void TeD2KfrmMain::AddFileIfThere(const QString& path) {
+    table_.AddFileIfThere(path);
 }
 
 int TeD2KfrmMain::FileCount() const {

@@ -68,20 +68,15 @@ void TeD2KfrmMain::FirstActivation() {
             startupPhase_ = 0;
             return;
         }
-        const PathKind kind = KindOfPath(argument);
-        if (kind == PathKind::File && TakeListToCheck(argument)) {
-            continue;
+        // A file of that name is a file all the same.
+        if (DebugLog::IsDebugSwitch(argument)) {
+            const PathKind kind = KindOfPath(argument);
+            if (kind != PathKind::File && kind != PathKind::Other) {
+                debugLog_.Enable();
+                continue;
+            }
         }
-        if (kind == PathKind::File || kind == PathKind::Other) {
-            table_.AddEntry(argument);
-        } else if (DebugLog::IsDebugSwitch(argument)) {
-            debugLog_.Enable();
-        } else if (kind == PathKind::Directory) {
-            AddDirectory(argument);
-        } else {
-            ShowMessage(
-                QStringLiteral("Error: Could not find file \"%1\"").arg(DisplayPath(argument)));
-        }
+        AddPath(argument, true);
     }
     if (closing_) {
         startupPhase_ = 0;

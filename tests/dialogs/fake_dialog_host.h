@@ -8,6 +8,7 @@
 
 #include "dialog_host.h"
 #include "file_data.h"
+#include "path_names.h"
 
 namespace lm::test {
 
@@ -51,9 +52,11 @@ public:
             rows[i] = entries[i].Link.isEmpty() ? entries[i].FileName : entries[i].Link;
         }
     }
-    void AddEntry(const QString& path) override {
-        added.append(path);
-        ++remaining;
+    void AddFileIfThere(const QString& path) override {
+        if (KindOfPath(path) == PathKind::File) {
+            added.append(path);
+            ++remaining;
+        }
     }
     int FileCount() const override { return static_cast<int>(added.size()); }
     int FilesRemaining() const override { return remaining; }

@@ -166,7 +166,7 @@ private slots:
         ExpectShownReadably();
         // One more, kept before it is hashed.
         window_->mnuPauseClick();
-        window_->AddEntry(loose_[0].path);
+        window_->AddFileIfThere(loose_[0].path);
         window_->StartHashing();
         window_->close();
         window_.reset();

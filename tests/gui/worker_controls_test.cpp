@@ -85,7 +85,7 @@ private slots:
         QCOMPARE(window_->fileTable().FileCount(), 0);
 
         // Hashing goes on with files added later.
-        window_->AddEntry(WriteFile(Path("later.txt"), "later"));
+        window_->AddFileIfThere(WriteFile(Path("later.txt"), "later"));
         window_->StartHashing();
         QTRY_VERIFY_WITH_TIMEOUT(Idle(), kHashTimeoutMs);
         QCOMPARE(window_->fileTable().Entries().value(0).State, int(fsHashed));
