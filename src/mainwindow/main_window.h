@@ -215,7 +215,7 @@ private:
     void DatLstMouseUp(QPoint position);
     void HSplitMoved();
     // Per row, whether it is selected.
-    QList<bool> RowSelection() const;
+    QList<bool> RowSelection(const QList<int>& selectedRows) const;
     // The entries' Selected flags from the rows' selection.
     void SelectionToEntries();
     QString CountText() const;

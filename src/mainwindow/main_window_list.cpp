@@ -14,16 +14,16 @@ QString TeD2KfrmMain::CountText() const {
     return HashingWorker::FileCountText(selected > 0 ? selected : DatLst->RowCount());
 }
 
-QList<bool> TeD2KfrmMain::RowSelection() const {
+QList<bool> TeD2KfrmMain::RowSelection(const QList<int>& selectedRows) const {
     QList<bool> selected(DatLst->RowCount(), false);
-    for (int row : DatLst->SelectedRows()) {
+    for (int row : selectedRows) {
         selected[row] = true;
     }
     return selected;
 }
 
 void TeD2KfrmMain::SelectionToEntries() {
-    table_.SelectRows(RowSelection());
+    table_.SelectRows(RowSelection(DatLst->SelectedRows()));
 }
 
 void TeD2KfrmMain::DatLstClick() {
@@ -80,7 +80,7 @@ void TeD2KfrmMain::UpdateInfoWin() {
         } else {
             StatBar->SetPanelText(
                 0, HashingWorker::FileCountText(static_cast<int>(selectedRows.size())));
-            table_.SelectRows(RowSelection());
+            table_.SelectRows(RowSelection(selectedRows));
             paneText_->ShowRows(table_, selectedRows);
             SetCommandEnabled(cpySel_, true);
             SetCommandEnabled(rmvSel_, true);
