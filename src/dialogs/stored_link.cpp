@@ -1,5 +1,6 @@
 #include "stored_link.h"
 
+#include <array>
 #include <string>
 
 #include "base32.h"
@@ -32,20 +33,34 @@ int HexDigit(char16_t c) {
     return -1;
 }
 
-std::optional<Digest16> HexDigest(QStringView text) {
-    Digest16 digest{};
-    if (text.size() != 2 * static_cast<qsizetype>(digest.size())) {
+char16_t Unit(QChar c) {
+    return c.unicode();
+}
+char16_t Unit(char c) {
+    return static_cast<unsigned char>(c);
+}
+
+// The N bytes that 2N hexadecimal digits spell, of a QStringView or a
+// QByteArray.
+template <std::size_t N, class Text>
+std::optional<std::array<std::uint8_t, N>> HexBytes(const Text& text) {
+    std::array<std::uint8_t, N> bytes{};
+    if (text.size() != static_cast<qsizetype>(2 * N)) {
         return std::nullopt;
     }
-    for (std::size_t i = 0; i < digest.size(); ++i) {
-        const int high = HexDigit(text[2 * i].unicode());
-        const int low = HexDigit(text[2 * i + 1].unicode());
+    for (std::size_t i = 0; i < N; ++i) {
+        const int high = HexDigit(Unit(text[static_cast<qsizetype>(2 * i)]));
+        const int low = HexDigit(Unit(text[static_cast<qsizetype>(2 * i + 1)]));
         if (high < 0 || low < 0) {
             return std::nullopt;
         }
-        digest[i] = static_cast<std::uint8_t>(high * 16 + low);
+        bytes[i] = static_cast<std::uint8_t>(high * 16 + low);
     }
-    return digest;
+    return bytes;
+}
+
+std::optional<Digest16> HexDigest(QStringView text) {
+    return HexBytes<16>(text);
 }
 
 // Cuts the last "|"-separated field off `rest`; false when there is none.
@@ -153,20 +168,14 @@ QString RerenderLink(const QString& link, const KeptDigests& kept, const Setting
 QString MagnetForLink(const QString& link, const QByteArray& sha1Hex, const KeptDigests& kept,
                       const SettingsValues& values) {
     const std::optional<LinkFields> fields = ParseLink(link);
-    if (!fields || sha1Hex.size() != 40) {
+    const auto sha1 = HexBytes<20>(sha1Hex);
+    if (!fields || !sha1) {
         return {};
     }
     FileDigests digests;
     digests.size = fields->size;
     digests.ed2k = fields->hash;
-    for (std::size_t i = 0; i < digests.sha1.size(); ++i) {
-        const int high = HexDigit(static_cast<unsigned char>(sha1Hex[2 * i]));
-        const int low = HexDigit(static_cast<unsigned char>(sha1Hex[2 * i + 1]));
-        if (high < 0 || low < 0) {
-            return {};
-        }
-        digests.sha1[i] = static_cast<std::uint8_t>(high * 16 + low);
-    }
+    digests.sha1 = *sha1;
     digests.aich = kept.aich ? kept.aich : fields->aich;
     LinkOptions options;
     options.lowercaseHashes = values.lowercaseHashes;
