@@ -23,6 +23,10 @@ namespace lm::test {
 
 namespace {
 
+// A loaded machine runs other suites beside this one: the window manager
+// may take a while to hand a new window the focus.
+constexpr int kActiveTimeoutMs = 20000;
+
 bool SaveScreenOf(QWidget* window, const QString& name) {
     QApplication::processEvents();
     const QRect frame = window->frameGeometry().adjusted(-8, -8, 8, 8);
@@ -68,7 +72,8 @@ void DialogsDesktopTest::selectDirectoryOpensOnTheChosenFolder() {
     TfrmSelDir dialog(settings, host);
     dialog.SelectDirectory(chosen);  // as the main window does before opening it
     dialog.show();
-    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    dialog.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog, kActiveTimeoutMs));
     QTreeView* tree = dialog.DirLst;
     QTRY_COMPARE(dialog.DirModel->index(chosen).row(), 40);
     QTRY_VERIFY(
@@ -99,7 +104,8 @@ void DialogsDesktopTest::preferencesStayOnEscape() {
     FakeDialogHost host;
     TfrmPrefs prefs(settings, host, nullptr, nullptr);
     prefs.show();
-    QVERIFY(QTest::qWaitForWindowActive(&prefs));
+    prefs.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&prefs, kActiveTimeoutMs));
     QVERIFY(SaveScreenOf(&prefs, QStringLiteral("desktop_preferences")));
 
     QProcess key;

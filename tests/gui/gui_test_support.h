@@ -78,6 +78,12 @@ inline QString WriteFile(const QString& path, const QByteArray& bytes) {
 }
 
 // A sparse file: reads as zeros, takes no room on the disk.
+// The whole content of a file; empty when it cannot be read.
+inline QByteArray Read(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 inline QString SparseFile(const QString& path, qint64 size) {
     QFile file(path);
     if (file.open(QIODevice::WriteOnly)) {

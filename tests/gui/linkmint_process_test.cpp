@@ -24,11 +24,6 @@ namespace {
 
 constexpr int kProcessTimeoutMs = 60000;
 
-QByteArray Read(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // What a first instance holds, without its window: the lock that says it
 // lives and its hand-over block.
 struct HeldInstance {

@@ -30,11 +30,6 @@ namespace {
 
 constexpr int kHashTimeoutMs = 60000;
 
-QByteArray Read(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 QByteArray Utf16Lines(const QStringList& lines) {
     QByteArray bytes("\xFF\xFE");
     for (const QString& line : lines) {

@@ -22,11 +22,6 @@ namespace {
 
 constexpr int kHashTimeoutMs = 60000;
 
-QByteArray Read(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 }  // namespace
 
 class StartupCloseTest : public WindowTest {
