@@ -80,7 +80,8 @@ fi
 # AICH and part hashes, checked by rhash; lists written by rhash, md5sum and
 # sha1sum, checked by us. Every file here but zeros.bin has one ed2k hash;
 # of the two of zeros.bin, rhash knows only the second.
-head -c 9728001 /dev/urandom > two-parts.bin
+# Its last byte is not 'x', so that writing an 'x' there below changes it.
+{ head -c 9728000 /dev/urandom; printf 'a'; } > two-parts.bin
 printf 'hello\n' > "name with spaces $(printf '\xc3\xa9').txt"
 set -- abc.txt two-parts.bin "name with spaces $(printf '\xc3\xa9').txt"
 "$cli" --aich --hashset "$@" > ours.ed2k
