@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The two commands of the README's quick start.
 #   make run ARGS="file ..."   install what is missing, build, start Linkmint
 #   make test                  install what is missing, build, run every test

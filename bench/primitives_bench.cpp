@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Throughput of every hash primitive variant the processor supports, on one
 // ed2k chunk (9,728,000 bytes) of pseudo-random data.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Runs the real main window on one folder, as `linkmint FOLDER` would with
 // OnCompletion=CopyToClip&Exit, and reports what bench/window_scale needs:
 //

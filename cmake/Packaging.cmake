@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # `make deb`: a Debian binary package of the two programs and their data,
 # build/linkmint_<version>_<arch>.deb. Only what the install rules put in
 # the tree goes in; the libraries' dependencies come from dpkg-shlibdeps.

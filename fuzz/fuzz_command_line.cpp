@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The command line of a second start, split into arguments and carried to
 // the running instance in hand-over messages. Splitting must drop every
 // double quote and keep separators only inside quotes; the messages must fit

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The receiving end of the hand-over: a hostile process writes whatever it
 // likes into the block and sends any count of paths with or without the
 // "goes on" flag. Reading must stay within the text area, agree with a plain

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Differential check of the hash primitives: every variant the processor can
 // run must give what the plainest one gives, for random data, random initial
 // states and registers, and buffers at every alignment. The digest classes

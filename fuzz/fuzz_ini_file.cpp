@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Linkmint.ini from arbitrary bytes. Whatever the load makes of them, saving
 // that and loading the saved bytes must give the same settings and kept
 // entries (up to what the file cannot express), and saving again must give

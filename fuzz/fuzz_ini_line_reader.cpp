@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // IniLineReader over arbitrary bytes, compared line by line with a plain
 // reading of the same bytes. The device hands the bytes out in short reads of
 // varying size, so that UTF-16 code units and CR LF pairs straddle reads.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Any bytes as a list to check files against: ed2k link files (ANSI or
 // UTF-16), information files, .sfv, md5sum, sha1sum and BSD-style lines.
 // Parsing must not crash, every entry must name a file and expect at least

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // File masks from arbitrary text. A mask either compiles or raises
 // EMaskException; a compiled mask answers for any name. The answers are
 // compared with a plain backtracking matcher written from the mask rules,

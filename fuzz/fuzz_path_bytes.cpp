@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Any bytes a file name may hold: to the program's text and back gives the
 // same bytes; the text shown never holds a lone surrogate; and text that
 // came from bytes says it has escapes exactly when the bytes were not UTF-8.

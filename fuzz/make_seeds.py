@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Writes the seed corpora of the fuzzers into fuzz/corpus/<target>/.
 
 Run it again after changing it; the files are small and meant to be read.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Draws the 17 pictures of the main window's image list as 16x16 PNG files,
 and the emblem (picture 10) as the program's icon for the desktop's icon
 theme: icons/emblem-N.png for N = 16 (the list's own picture), 32, 48, 64,

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Draws the dialogs' pictures: the about box's 32x32 icon and 64x64 picture
 and the 16x16 glyph of the preferences' Play Sound button. Plain Python, no
 image library: each picture is a function from pixel to RGBA."""

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // linkmint-clipboard-holder FILE: puts the UTF-8 text of FILE (which it
 // removes) on the X clipboard and serves it until another program takes the
 // clipboard over; then it ends. Linkmint starts it when it ends while it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The linkmint program: the first start of a session runs the window, any
 // later one hands its paths to it and ends.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "hashing_worker.h"
 
 #include <QElapsedTimer>

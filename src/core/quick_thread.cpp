@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "quick_thread.h"
 
 #include <atomic>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "background_check.h"
 
 #include <QFile>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "check_files_dialog.h"
 
 #include <QAbstractTableModel>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "custom_context_menu.h"
 
 namespace lm {

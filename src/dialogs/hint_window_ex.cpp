@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "hint_window_ex.h"
 
 #include <QCursor>

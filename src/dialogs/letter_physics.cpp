@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "letter_physics.h"
 
 #include <cmath>

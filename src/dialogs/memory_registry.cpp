@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "memory_registry.h"
 
 namespace lm {

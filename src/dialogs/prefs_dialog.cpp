@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "prefs_dialog.h"
 
 #include <QAbstractItemView>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "recase_link.h"
 
 #include <algorithm>

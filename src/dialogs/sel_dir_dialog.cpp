@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "sel_dir_dialog.h"
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "sorted_names_model.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "aich_leaves.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "aich_tree.h"
 
 #include <stdexcept>

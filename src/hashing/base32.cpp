@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "base32.h"
 
 namespace lm {

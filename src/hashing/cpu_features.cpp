@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cpu_features.h"
 
 #include <cstdlib>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // CRC-32 by carry-less multiplication (PCLMULQDQ). Compiled for the
 // instructions through the target attribute only; the dispatcher calls each
 // function only after seeing its instructions on the processor.

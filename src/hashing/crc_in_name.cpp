@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "crc_in_name.h"
 
 #include "ed2k_link.h"

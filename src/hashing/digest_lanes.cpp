@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "digest_lanes.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ed2k_link.h"
 
 #include "base32.h"

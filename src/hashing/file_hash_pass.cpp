@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "file_hash_pass.h"
 
 #include <cerrno>

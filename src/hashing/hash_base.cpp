@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "hash_base.h"
 
 namespace lm {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "hash_variants.h"
 
 #include "cpu_features.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "lane_thread.h"
 
 #include <utility>

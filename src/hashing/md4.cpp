@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "md4.h"
 
 #include "self_test.h"

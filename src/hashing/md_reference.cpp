@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // MD4 and MD5 written round by round from RFC 1320 and RFC 1321, with
 // loops and tables instead of the unrolled steps of md4.cpp and md5.cpp.
 // Speed is no concern here: they are meant to be easy to check by eye, so

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "part_hashes.h"
 
 #include <stdexcept>

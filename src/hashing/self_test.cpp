@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "self_test.h"
 
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "sha1.h"
 
 #include "cpu_features.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // SHA-1 with the SHA extensions. Everything here is compiled for the
 // extensions through the target attribute only, so no code from this file
 // runs unless the dispatcher has seen the extensions on the processor.

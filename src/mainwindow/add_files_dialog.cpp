@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "add_files_dialog.h"
 
 #include <QFileSystemModel>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "clipboard_text.h"
 
 #include "ansi_codepage.h"

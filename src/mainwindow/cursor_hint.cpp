@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cursor_hint.h"
 
 #include <QWidget>

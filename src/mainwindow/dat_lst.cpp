@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "dat_lst.h"
 
 #include <QCursor>

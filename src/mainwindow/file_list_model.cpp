@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "file_list_model.h"
 
 #include "file_table.h"

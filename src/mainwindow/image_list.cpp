@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "image_list.h"
 
 #include <QPixmapCache>

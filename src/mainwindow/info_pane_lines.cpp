@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "info_pane_lines.h"
 
 namespace lm {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "info_pane_text.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "info_win.h"
 
 #include <QApplication>

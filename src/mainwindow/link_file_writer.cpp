@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "link_file_writer.h"
 
 #include <QFile>

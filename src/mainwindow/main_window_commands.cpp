@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The menu and toolbar commands of the main window and their enable rules.
 
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The preferences, select-directory and about dialogs, and what they ask of
 // the main window.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Files and directories dropped onto the main window.
 
 #include <QDragEnterEvent>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the window does beyond the list of links: links that follow the
 // part-hash and AICH options, magnet links, and checking files against the
 // lists they were saved in.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The file list's events and the information pane below it.
 
 #include "cursor_hint.h"

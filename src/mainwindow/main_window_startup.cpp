@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Start-up of the first instance: the first activation of the window, which
 // takes in the settings and the command line, and the hand-overs of later
 // starts.

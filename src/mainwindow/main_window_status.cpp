@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The status bar's reactions.
 
 #include <QAction>

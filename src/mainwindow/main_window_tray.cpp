@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Minimizing: to the notification area when MinimizeToTray is on and the
 // desktop has one, otherwise as usual.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "stat_bar.h"
 
 #include <QMouseEvent>

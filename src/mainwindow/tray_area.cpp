@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tray_area.h"
 
 #include <QSystemTrayIcon>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ansi_codepage.h"
 
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "clipboard_holder.h"
 
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "freedesktop_integration.h"
 
 #include <QDir>

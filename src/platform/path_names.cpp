@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "path_names.h"
 
 #include <QStringList>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "thread_priority.h"
 
 #include <sched.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "debug_log.h"
 
 #include <QFile>

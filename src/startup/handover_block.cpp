@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "handover_block.h"
 
 #include <QFile>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "handover_sender.h"
 
 #include <QFile>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "handover_server.h"
 
 #include <QLocalServer>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ini_line_reader.h"
 
 #include "ansi_codepage.h"

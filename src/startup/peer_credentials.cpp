@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "peer_credentials.h"
 
 #include <sys/socket.h>

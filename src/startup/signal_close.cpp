@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "signal_close.h"
 
 #include <QSocketNotifier>

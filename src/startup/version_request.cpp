@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "version_request.h"
 
 #include <cerrno>

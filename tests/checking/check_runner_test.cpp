@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Checking files against parsed lists: verdicts, what differed, each file
 // read once, progress and cancel.
 #include <gtest/gtest.h>

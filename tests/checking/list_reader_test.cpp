@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every list format, as the programs that write them write them.
 #include <gtest/gtest.h>
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Runs the real linkmint-cli binary and compares its exact output bytes.
 set -u
 cli="$1"

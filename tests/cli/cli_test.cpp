@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // linkmint-cli's output, byte for byte, and its errors and exit statuses.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A random session straight on the file table and the worker, many more
 // steps than the window's: entries added (new and again), removed (selected
 // rows, the file in progress, all), sorted, paused and resumed while files

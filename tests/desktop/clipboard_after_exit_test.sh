@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Run by with_desktop.sh, on a display without a clipboard manager. The
 # links copied when all files are read stay pasteable after Linkmint has
 # closed itself: a reader in another process gets them exactly. Whoever

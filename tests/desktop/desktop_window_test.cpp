@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window on a real X server with a window manager: what offscreen runs
 // cannot show. The pointer is moved by xdotool, as a user's would be, and
 // screenshots of what the user sees are left beside the test.

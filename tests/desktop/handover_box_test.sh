@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Run by with_desktop.sh. A hand-over that makes the running window show a
 # box (a folder, while the default file type's mask is invalid), with the
 # sender killed while the box is up: the window answers the sender before

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Run by with_desktop.sh --tray. With MinimizeToTray on and the window hidden
 # in the notification area, a close ends the process: the one the completion
 # action CopyToClip&Exit asks for (as "Exit when done" does), and a SIGTERM.

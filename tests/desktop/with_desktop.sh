@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Runs a command on a desktop of its own: an Xvfb display with a window
 # manager (openbox) and, with --tray, a notification area (trayer). The
 # command gets DISPLAY, QT_QPA_PLATFORM=xcb and, unless already set, a fresh

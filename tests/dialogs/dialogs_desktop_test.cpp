@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Run by tests/desktop/with_desktop.sh: the dialogs on a real X server with a
 // window manager, as a person meets them. Each test leaves a screenshot of
 // the screen around its dialog, the window manager's frame included, under

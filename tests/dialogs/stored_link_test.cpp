@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Stored links rendered anew when the link options change.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // File names that are not UTF-8 (a Latin-1 byte, a character cut short, a
 // byte that is never UTF-8, a folder of such a name): every way in finds,
 // hashes and keeps the very file, and what the user sees shows each bad

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The real window with the AICH root and part hashes in its links, its magnet
 // links, and lists of saved hashes handed to it to check. Links are held
 // against linkmint-cli on the same files, which tests of its own check

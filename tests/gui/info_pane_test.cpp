@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The file list and the information pane through a random session on the
 // real window: entries added, hashed (with second rows), shown in batches,
 // selected, sorted and removed, and the user reaching into the pane. The

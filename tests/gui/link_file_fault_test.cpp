@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Saving links into a folder that is read-only or full: the save fails with
 // a reason for the user, and a file saved there before stays as it was. Each
 // situation is set up in a forked child (see fault_env.h).

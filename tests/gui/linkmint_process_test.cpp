@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The real linkmint program as other programs meet it: started and signalled
 // at any moment of its start, given names that look like Qt's options, and
 // met by later starts while it is busy or in a session of its own.

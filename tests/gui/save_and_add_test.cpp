@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What leaves the window and what comes in through its dialogs: the info
 // pane saved line for line, the Add Files dialog's filters, the save
 // dialog's refusal of a missing folder, and the sizes of what the window

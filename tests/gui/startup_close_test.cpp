@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window's start and end: what a close before the settings were read
 // leaves alone, the stored geometry key by key, a hand-over that shows a box,
 // the way back from minimized, and the order of the worker's debug lines.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A random session on the real window while it hashes: files added (new and
 // again), rows removed (selected ones, the file in progress, all), sorts,
 // pauses and resumes, with short waits between, all through the window's own

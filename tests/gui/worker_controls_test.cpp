@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Pause, Remove and Sort controls while the worker starts, runs out of
 // files or restarts: they always show the state the flags are in.
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The AICH root and the part hashes from the one-pass hasher, at the sizes
 // where the tree code breaks: around one block, one part, two and three
 // parts, and five parts (an odd count whose right half splits again).

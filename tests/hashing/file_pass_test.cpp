@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The one-pass file hasher around the chunk boundaries, on real files.
 //
 // The expected values were computed outside this program: the same byte

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Hash texts, ed2k links and the CRC-in-name verdicts.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Digests and CRC-32 against the published vectors, and the rules every
 // digest class shares: calling order, piecewise feeding, stream reading.
 #include <gtest/gtest.h>

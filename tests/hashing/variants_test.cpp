@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every variant of every hash primitive that this processor can run, held
 // against the published test vectors and against the plainest variant on
 // random data, plus the choice the dispatchers make.

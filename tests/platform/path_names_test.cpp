@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Paths are bytes: the mapping to the program's text and back, what the user
 // is shown, and the ways paths come in (file URLs, a file dialog's names).
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Where the settings and the debug log go: LINKMINT_HOME, else the per-user
 // config folder for an installed program, else the executable's folder while
 // it can be written, else that config folder too. Each case runs in a forked

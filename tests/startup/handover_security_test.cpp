@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The hand-over channel between a second start and the running instance is
 // private to one user: the block and the socket, and who may talk on them.
 

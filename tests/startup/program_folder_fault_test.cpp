@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Linkmint.ini and the debug log in a program folder that is read-only or
 // full, and saves that are killed half-way. Each situation is set up in a
 // forked child: a read-only or small mount in a private mount table when

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // "linkmint --version": only as the one argument, and only while nothing of
 // that name lies in the working folder.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // What the random add/remove/sort/pause sessions share: a seeded file set
