@@ -55,7 +55,6 @@ class HostileNeighboursTest : public QObject {
 private:
     QTemporaryDir dir_;
     int tags_ = 0;
-    bool nobody_ = false;  // Linkmint() starts the program as nobody
 
     QString Path(const QString& name) const { return dir_.filePath(name); }
 
@@ -65,8 +64,9 @@ private:
         return tag;
     }
 
+    // With `asNobody` the program runs as nobody.
     std::unique_ptr<QProcess> Linkmint(const QStringList& arguments, const QString& home,
-                                       const QString& runtimeDir = {}) {
+                                       const QString& runtimeDir = {}, bool asNobody = false) {
         QDir().mkpath(home);
         auto process = std::make_unique<QProcess>();
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -75,7 +75,7 @@ private:
         if (!runtimeDir.isEmpty()) {
             env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDir);
         }
-        if (nobody_) {
+        if (asNobody) {
             env.insert(QStringLiteral("HOME"), home);
             process->setChildProcessModifier([] {
                 if (!BecomeNobody()) {
@@ -295,6 +295,10 @@ private slots:
                 .left(12) +
             '-' + tag.toUtf8();
         ::shm_unlink(name.constData());
+        struct Unlink {
+            QByteArray name;
+            ~Unlink() { ::shm_unlink(name.constData()); }
+        } unlinkAtEnd{name};
         const int made = RunInChild([&] {
             if (!BecomeUser(*other)) {
                 return kChildSkipped;
@@ -305,10 +309,8 @@ private slots:
         QCOMPARE(made, 0);
 
         auto asNobody = [&](const QStringList& arguments, const QString& programHome) {
-            auto process = Linkmint(arguments, programHome, runtime);
-            return process;
+            return Linkmint(arguments, programHome, runtime, true);
         };
-        nobody_ = true;
         auto first = asNobody({}, home);
         QTRY_VERIFY_WITH_TIMEOUT(RunInChild([&] {
                                      ::setenv("XDG_RUNTIME_DIR", runtime.toUtf8().constData(), 1);
@@ -317,12 +319,10 @@ private slots:
                                  kProcessTimeoutMs);
         const QString file = WriteFile(base + QStringLiteral("/taken.txt"), "taken");
         auto second = asNobody({file}, secondHome);
-        nobody_ = false;
         const bool handed = second->waitForFinished(kProcessTimeoutMs);
         Stop(*second);
         const bool kept = EndedKeeping(*first, home, file);
         Stop(*first);
-        ::shm_unlink(name.constData());
         QVERIFY2(handed, "the second start opened a window of its own");
         QCOMPARE(second->exitCode(), 0);
         QVERIFY2(kept, "the first instance did not take the file");
