@@ -7,14 +7,17 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 #include <unistd.h>
 
 #include "command_line.h"
 #include "handover_server.h"
+#include "instance_lock.h"
 #include "instance_names.h"
 #include "main_window.h"
+#include "path_names.h"
 #include "program_dir.h"
 #include "signal_close.h"
 #include "single_instance.h"
@@ -42,6 +45,13 @@ int main(int argc, char** argv) {
                 "handed over.\n",
                 stderr);
             return 1;
+        case lm::SingleInstance::Role::Blocked:
+            std::fprintf(stderr,
+                         "linkmint: another start of Linkmint has held the start lock \"%s\" "
+                         "for %d seconds and seems to hang; nothing was done.\n",
+                         lm::PathToBytes(lm::InstanceNames::LockPath()).constData(),
+                         lm::InstanceLock::kDefaultWaitMs / 1000);
+            return 1;
     }
 
     int qtArgc = 1;
@@ -54,18 +64,26 @@ int main(int argc, char** argv) {
     // waits for, so the end of the close sequence ends the program.
     QObject::connect(&window, &lm::TeD2KfrmMain::closeCompleted, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
-    std::unique_ptr<lm::HandoverServer> server;
-    if (instance.Block() != nullptr) {
-        server = std::make_unique<lm::HandoverServer>(
-            [&window](std::uint32_t message, std::uint32_t wParam, std::uint32_t lParam) {
-                window.HandoverMessage(message, wParam, lParam);
-            });
-        server->Listen(lm::InstanceNames::SocketPath());
-    }
+    // Without a block (another user took its name) later starts send their
+    // paths on the socket alone.
+    auto server = std::make_unique<lm::HandoverServer>(
+        [&window](const lm::HandoverPacket& packet) { return window.HandoverArrived(packet); },
+        [&window](std::uint64_t connection) { window.HandoverEnded(connection); });
+    server->Listen(lm::InstanceNames::SocketPath());
     lm::SignalCloser closer([&window] { window.close(); });
 
     window.show();
     const auto handle = static_cast<std::uint32_t>(window.winId());
     instance.Publish(static_cast<std::uint32_t>(::getpid()), std::max<std::uint32_t>(handle, 1));
-    return app.exec();
+    const int status = app.exec();
+    if (window.WorkerStalled()) {
+        // A worker stuck in a read can be neither stopped nor joined, and
+        // the window's end would wait for it for good. Everything is saved:
+        // the runtime files are given up and the process ends here.
+        server.reset();
+        instance.End();
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
+    return status;
 }

@@ -90,6 +90,9 @@ bool CheckRunner::Run(ChunkBuffer& buffer, const CheckControl& control) {
         bool found = false;
         struct stat st {};
         for (const std::string& name : entries_[i].entry.names) {
+            if (name.find('\0') != std::string::npos) {
+                continue;  // the system would see another name: never looked up
+            }
             const std::filesystem::path path = entries_[i].folder / name;
             if (::stat(path.c_str(), &st) == 0) {
                 result.name = name;

@@ -194,6 +194,15 @@ struct LineParser {
             if (!(this->*reading)(from, entry)) {
                 return false;
             }
+            // No file name holds a NUL byte: the system would see only the
+            // part before it and check another file. Such a line is
+            // malformed, whichever reading found the NUL (the raw bytes, a
+            // %00 or a "\0" escape).
+            for (const std::string& name : entry.names) {
+                if (name.find('\0') != std::string::npos) {
+                    return false;
+                }
+            }
             list.entries.push_back(std::move(entry));
             return true;
         };

@@ -203,11 +203,16 @@ void HashingWorker::StartHashing() {
     started.Start();
 }
 
-void HashingWorker::PauseAndWait(const std::function<void()>& processEvents) {
+bool HashingWorker::PauseAndWait(const std::function<void()>& processEvents,
+                                 const std::function<bool()>& giveUp) {
     Paused = true;
     while (WorkerActive) {
+        if (giveUp && giveUp()) {
+            return false;
+        }
         processEvents();
     }
+    return true;
 }
 
 void HashingWorker::SetWorkerPriority(ThreadPriority priority) {

@@ -66,8 +66,12 @@ public:
     // there are any.
     void RefreshList();
     // Sets Paused and calls `processEvents` until no worker is active, so
-    // that the table can be restructured (Remove All, closing).
-    void PauseAndWait(const std::function<void()>& processEvents);
+    // that the table can be restructured (Remove All, closing). With
+    // `giveUp`, asked before each call, the wait may end early (a worker
+    // stuck in a read that never returns); false then, the worker still
+    // active.
+    bool PauseAndWait(const std::function<void()>& processEvents,
+                      const std::function<bool()>& giveUp = {});
     // Gives a running worker a new priority at once.
     void SetWorkerPriority(ThreadPriority priority);
     // The Pause button and menu item as the flag stands: "Pause" while it is

@@ -20,6 +20,17 @@ namespace {
 // to another thread would cost more than it saves.
 constexpr std::size_t kParallelMin = 256 * 1024;
 
+// Whether a file whose size reads 0 really ends at once: it yields no byte
+// when read (an error counts as a byte, since nothing can be said of it).
+bool ReallyEmpty(int fd) {
+    char probe;
+    ssize_t got;
+    do {
+        got = ::read(fd, &probe, 1);
+    } while (got < 0 && errno == EINTR);
+    return got == 0;
+}
+
 }  // namespace
 
 ChunkBuffer::ChunkBuffer(unsigned threads)
@@ -83,6 +94,13 @@ bool FileHashPass::Open(const std::filesystem::path& path, const PassOptions& op
         return false;
     }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    if (st.st_size == 0 && !ReallyEmpty(fd)) {
+        // Files of /proc and /sys say 0 and then yield their text: their
+        // size cannot be known before they are read, so no link of them
+        // would be true.
+        ::close(fd);
+        return false;
+    }
     ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
 
     fd_ = fd;

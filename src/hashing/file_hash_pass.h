@@ -92,7 +92,9 @@ public:
     FileHashPass& operator=(const FileHashPass&) = delete;
     ~FileHashPass() { Close(); }
 
-    // False when the path cannot be opened or is not a regular file.
+    // False when the path cannot be opened, is not a regular file, or is a
+    // file whose size reads 0 but that yields bytes all the same (those of
+    // /proc and /sys): it cannot be hashed.
     bool Open(const std::filesystem::path& path, const PassOptions& options = {});
 
     std::uint64_t Size() const { return size_; }

@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -33,6 +34,10 @@ constexpr int kDesignWidth = 521;
 constexpr int kDesignHeight = 340;
 // The longest the close waits for the clipboard holder to take the links.
 constexpr int kClipboardHandOverMs = 3000;
+// The longest the close waits for the worker to stop. A chunk takes far
+// less; a read that takes longer hangs (a network or FUSE mount that does
+// not answer), and the close goes on without it.
+constexpr int kCloseWaitMs = 5000;
 
 }  // namespace
 
@@ -137,7 +142,15 @@ void TeD2KfrmMain::closeEvent(QCloseEvent* event) {
         if (worker_->WorkerActive) {
             debugLog_.WriteDebugLog(QStringLiteral("Waiting for file loading to abort."));
         }
-        WaitForWorker();
+        if (!WaitForWorker(kCloseWaitMs)) {
+            // The file being read stays unhashed, as after a pause, and is
+            // kept that way; the thread is left behind (see WorkerStalled).
+            workerStalled_ = true;
+            table_.PauseUnfinished();
+            debugLog_.WriteDebugLog(
+                QStringLiteral("File reading did not stop within %1 seconds; closing without it.")
+                    .arg(kCloseWaitMs / 1000));
+        }
         debugLog_.WriteDebugLog(QStringLiteral("CloseQuery complete."));
 
         debugLog_.WriteDebugLog(QStringLiteral("Close start."));
@@ -194,13 +207,22 @@ void TeD2KfrmMain::KeepClipboard() {
     disconnect(taken);
 }
 
-void TeD2KfrmMain::WaitForWorker() {
-    if (worker_->WorkerActive) {
-        // The worker posts its last calls and its end as events, so waiting
-        // for events never sleeps past its end.
-        worker_->PauseAndWait(
-            [] { QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents); });
+bool TeD2KfrmMain::WaitForWorker(int timeoutMs) {
+    if (!worker_->WorkerActive) {
+        return true;
     }
+    // The worker posts its last calls and its end as events, so waiting for
+    // events never sleeps past its end; a timer wakes the wait at its bound.
+    QElapsedTimer waited;
+    waited.start();
+    QTimer bound;
+    bound.setSingleShot(true);
+    if (timeoutMs >= 0) {
+        bound.start(timeoutMs);
+    }
+    return worker_->PauseAndWait(
+        [] { QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents); },
+        [&] { return timeoutMs >= 0 && waited.elapsed() >= timeoutMs; });
 }
 
 void TeD2KfrmMain::ShowMessage(const QString& text) {

@@ -12,7 +12,7 @@
 #include "debug_log.h"
 #include "dialog_host.h"
 #include "file_table.h"
-#include "handover_assembler.h"
+#include "handover_intake.h"
 #include "hashing_worker.h"
 #include "settings.h"
 #include "shell_integration.h"
@@ -96,12 +96,24 @@ public:
     const QString& ApplicationTitle() const { return applicationTitle_; }
     const QString& TrayTip() const { return trayTip_; }
     bool DebugLogging() const { return debugLog_.Enabled(); }
+    // The close found the worker stuck in a read (a hung network or FUSE
+    // mount) and went on without it: the settings are saved, but the
+    // thread can be neither stopped nor joined, so the process must end
+    // without destroying the window.
+    bool WorkerStalled() const { return workerStalled_; }
 
     // A message of a later start (its WM_TRAYCALLBACK or WM_HANDOVER),
     // handled on the GUI thread before the sender is answered. Never waits:
-    // handed-over paths are taken from the block at once and added by a
-    // queued call.
+    // handed-over paths are taken from the block (or the text sent with the
+    // message) at once, and a hand-over's paths are added by a queued call
+    // once its last message is in. False: the message was refused (the
+    // hand-over is broken, or the window is closing).
+    bool HandoverArrived(const HandoverPacket& packet);
+    // The same for one sender that never goes away (the tests' way in).
     void HandoverMessage(std::uint32_t message, std::uint32_t wParam, std::uint32_t lParam);
+    // A sender's connection has ended: a hand-over it left unfinished is
+    // dropped.
+    void HandoverEnded(std::uint64_t connection);
 
     // Rebuilds the info pane and applies the enable rules of the commands.
     void UpdateInfoWin() override;
@@ -228,7 +240,7 @@ private:
     void FirstActivation();
     void AddPath(const QString& path, bool reportMissing);
     void AddDirectory(const QString& dir);
-    void AddHandedOver(const QStringList& paths, bool continues);
+    void AddHandedOver(const QStringList& paths);
     // A list to check rather than a file to hash (IsListToCheck) is kept for
     // CheckTakenLists, which opens the check on every list kept so far.
     bool TakeListToCheck(const QString& path);
@@ -244,7 +256,9 @@ private:
     // Puts the text on the clipboard as a Windows user would paste it;
     // a clipboard that does not take it is reported.
     void SetClipboardText(const QString& text);
-    void WaitForWorker();
+    // Pauses the worker and waits until it has stopped; with a bound, at
+    // most `timeoutMs` (false: it is still busy).
+    bool WaitForWorker(int timeoutMs = -1);
     // At the end: links this program has on the clipboard are handed to a
     // holder that serves them after the program has ended.
     void KeepClipboard();
@@ -291,11 +305,12 @@ private:
     // before (a signal during start-up) would replace them with defaults.
     bool settingsLoaded_ = false;
     bool closing_ = false;
+    bool workerStalled_ = false;
     bool minimized_ = false;
     QString applicationTitle_;
     QString trayTip_;
-    HandoverAssembler handoverPieces_;  // joins paths that span messages
-    QList<FileType> addFilesTypes_;     // what OpnDlg's filters were made from
+    HandoverIntake handovers_;       // each sender's hand-over until it is whole
+    QList<FileType> addFilesTypes_;  // what OpnDlg's filters were made from
     int addFilesDefault_ = 0;
 };
 

@@ -164,32 +164,47 @@ void TeD2KfrmMain::BringForward() {
 
 void TeD2KfrmMain::HandoverMessage(std::uint32_t message, std::uint32_t wParam,
                                    std::uint32_t lParam) {
-    if (closing_) {
-        return;
-    }
-    if (message == WM_TRAYCALLBACK && wParam == kTrayIconId && lParam == kTrayLeftButtonUp) {
-        BringForward();
-    } else if (message == WM_HANDOVER && block_ != nullptr) {
-        // The sender writes its next text once this message is answered, so
-        // the paths are taken now; adding them (which may show a box) waits
-        // for a queued call, after the answer has gone out.
-        const bool continues = (lParam & kHandoverContinues) != 0;
-        QStringList paths =
-            handoverPieces_.Take(block_->ReadPaths(static_cast<int>(wParam & 0xFFFF)), continues);
-        QMetaObject::invokeMethod(
-            this, [this, paths = std::move(paths), continues] { AddHandedOver(paths, continues); },
-            Qt::QueuedConnection);
-    }
+    HandoverArrived(HandoverPacket{message, wParam, lParam, 0, std::nullopt});
 }
 
-void TeD2KfrmMain::AddHandedOver(const QStringList& paths, bool continues) {
+bool TeD2KfrmMain::HandoverArrived(const HandoverPacket& packet) {
+    if (packet.message == WM_TRAYCALLBACK && packet.wParam == kTrayIconId &&
+        packet.lParam == kTrayLeftButtonUp) {
+        if (!closing_) {
+            BringForward();
+        }
+        return true;
+    }
+    if (packet.message != WM_HANDOVER) {
+        return true;
+    }
+    if (closing_) {
+        return false;  // nothing more is added: the sender must not say it was
+    }
+    // The sender writes its next text once this message is answered, so
+    // the paths are taken now; adding them (which may show a box) waits
+    // for a queued call, after the answer has gone out.
+    HandoverIntake::Outcome outcome = handovers_.Take(packet, block_);
+    if (outcome.complete) {
+        QMetaObject::invokeMethod(
+            this, [this, paths = std::move(*outcome.complete)] { AddHandedOver(paths); },
+            Qt::QueuedConnection);
+    }
+    return outcome.taken;
+}
+
+void TeD2KfrmMain::HandoverEnded(std::uint64_t connection) {
+    handovers_.Ended(connection);
+}
+
+void TeD2KfrmMain::AddHandedOver(const QStringList& paths) {
     if (closing_) {
         return;
     }
     for (const QString& path : paths) {
         AddPath(path, false);
     }
-    if (continues || closing_) {
+    if (closing_) {
         return;
     }
     CheckTakenLists();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ini_line_reader.h"
 
+#include <algorithm>
+
 #include "ansi_codepage.h"
 
 namespace lm {
@@ -16,10 +18,13 @@ bool IniLineReader::FillBuffer() {
     // Keep an unfinished UTF-16 code unit for the next chunk.
     buffer_ = buffer_.mid(pos_);
     pos_ = 0;
-    const QByteArray more = device_.read(kChunk);
+    const QByteArray more = device_.read(budget_ < 0 ? kChunk : std::min(kChunk, budget_));
     if (more.isEmpty()) {
         eof_ = true;
         return false;
+    }
+    if (budget_ >= 0) {
+        budget_ -= more.size();
     }
     buffer_.append(more);
     return true;

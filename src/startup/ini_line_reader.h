@@ -19,7 +19,9 @@ public:
     // exhaust memory.
     static constexpr qsizetype kMaxLineLength = 1 << 20;
 
-    explicit IniLineReader(QIODevice& device) : device_(device) {}
+    // Reads at most `maxBytes` of the device (all of it when negative).
+    explicit IniLineReader(QIODevice& device, qint64 maxBytes = -1)
+        : device_(device), budget_(maxBytes) {}
 
     // Returns false at the end of the file with nothing pending; `line` is
     // then empty. An empty line of the file gives true and an empty `line`.
@@ -34,6 +36,7 @@ private:
     bool Next(char16_t& ch, unsigned char& byte);
 
     QIODevice& device_;
+    qint64 budget_;  // bytes still to be read; negative: no bound
     QByteArray buffer_;
     qsizetype pos_ = 0;
     bool started_ = false;

@@ -164,5 +164,27 @@ TEST_F(CheckRunnerTest, NamesFoundByTheirOtherSpellings) {
     EXPECT_EQ(runner_.Results()[1].name, "caf\xC3\xA9.txt");
 }
 
+// Two ways an entry used to be passed that no file matches: a name with a
+// NUL byte (the system sees only "a", an empty file whose MD5 the entry
+// names) and a /proc file, whose size reads 0 although it has content.
+TEST_F(CheckRunnerTest, NothingPassesForAFileItIsNot) {
+    using namespace std::string_literals;
+    Write("a", "");
+    ParsedList list;
+    ListEntry cut;
+    cut.names = {"a\0b"s};
+    cut.expected.md5 = Digest16{0xd4, 0x1d, 0x8c, 0xd9, 0x8f, 0x00, 0xb2, 0x04,
+                                0xe9, 0x80, 0x09, 0x98, 0xec, 0xf8, 0x42, 0x7e};
+    cut.line = 1;
+    list.entries.push_back(cut);
+    runner_.AddList(list, dir_.Path());
+    Add("d41d8cd98f00b204e9800998ecf8427e  /proc/version\n"
+        "d41d8cd98f00b204e9800998ecf8427e  a\n");
+    ASSERT_TRUE(runner_.Run(buffer_));
+    EXPECT_EQ(
+        Verdicts(),
+        (V{{Verdict::Missing, ""}, {Verdict::Failed, "cannot be opened"}, {Verdict::Ok, ""}}));
+}
+
 }  // namespace
 }  // namespace lm

@@ -159,5 +159,30 @@ TEST(ListReader, MalformedLinesAreNotEntries) {
     EXPECT_EQ(list.unreadLines.size(), 11u);
 }
 
+// A name holding a NUL byte names no file: the system would look at the part
+// before the NUL only, and a list entry for "a\0b" would check "a". Whether
+// the NUL stands in the line itself or as %00 in a link, the line is
+// malformed, in every format; the same names without it are entries.
+TEST(ListReader, NamesWithANulByteAreMalformed) {
+    using namespace std::string_literals;
+    const std::string md5 = "d41d8cd98f00b204e9800998ecf8427e";
+    const std::string empty = "31D6CFE0D16AE931B73C59D7E0C089C0";
+    const ParsedList list =
+        Parse(md5 + "  a\0b\n"s +                                              // md5sum
+              "ed2k://|file|a%00b|0|" + empty + "|/\n" +                       // link
+              "ed2k://|file|a\0b|0|"s + empty + "|/\n" + "a\0b 00000000\n"s +  // SFV
+              "MD5 (a\0b) = "s + md5 + "\n");                                  // BSD
+    EXPECT_TRUE(list.entries.empty());
+    EXPECT_EQ(list.unreadLines, (std::vector<std::size_t>{1, 2, 3, 4, 5}));
+
+    const ParsedList good = Parse(md5 + "  a\n" + "ed2k://|file|a%20b|0|" + empty + "|/\n");
+    ASSERT_EQ(good.entries.size(), 2u);
+    EXPECT_TRUE(good.unreadLines.empty());
+
+    const ParsedList wide = Parse(Utf16Le(u"d41d8cd98f00b204e9800998ecf8427e  a\0b\n"s));
+    EXPECT_TRUE(wide.entries.empty());
+    EXPECT_EQ(wide.unreadLines.size(), 1u);
+}
+
 }  // namespace
 }  // namespace lm
