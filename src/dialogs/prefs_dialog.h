@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QFontMetrics>
 #include <QString>
 #include <QTimer>
 
@@ -46,6 +47,15 @@ public:
 
     static QString DefaultDirError();
 
+    // The file-type table's marker column, name and mask columns and rows:
+    // 10, 120 and 16 px, or what the font needs when that is more.
+    struct FileTypeSizes {
+        int markerWidth = 10;
+        int columnWidth = 120;
+        int rowHeight = 16;
+    };
+    static FileTypeSizes FileTypeSizesFor(const QFontMetrics& metrics);
+
     // --- controls, named as the handlers address them ---
     QLineEdit* DefaultDir;
     QToolButton* SelDefDir;
@@ -71,6 +81,7 @@ public:
     QCheckBox* KeepOnXit;
     QCheckBox* AichHash;
     QCheckBox* PartHashes;
+    QCheckBox* OverallProgress;
     QRadioButton* GoIdle;
     QRadioButton* Copy2Clip;
     QRadioButton* CopySel2Clip;
@@ -95,6 +106,7 @@ public slots:
     void reject() override;
 
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     // Esc does nothing: the dialog has no Cancel.
     void keyPressEvent(QKeyEvent* event) override;
@@ -102,6 +114,7 @@ protected:
 
 private:
     void BuildControls();
+    void FitFileTypesToFont();
     void ConnectControls();
     // The close request: takes in a cell edit still open, validates the
     // default directory (with its message) and saves the settings, valid
