@@ -27,6 +27,7 @@
 #include "dialog_host.h"
 #include "dialog_resources.h"
 #include "hint_window_ex.h"
+#include "palette_colours.h"
 #include "recase_link.h"
 #include "sel_dir_dialog.h"
 #include "shell_integration.h"
@@ -103,7 +104,17 @@ void TfrmPrefs::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
     if (event->type() == QEvent::FontChange) {
         FitFileTypesToFont();
+    } else if (event->type() == QEvent::PaletteChange) {
+        PlaySnd->setIcon(PlaySoundIcon(palette()));
     }
+}
+
+QIcon TfrmPrefs::PlaySoundIcon(const QPalette& palette) {
+    // The speaker and its sound arcs stand on the button itself: drawn
+    // light on a dark one.
+    InitDialogResources();
+    return ScaledIcon(QStringLiteral(":/dialogs/play_sound.png"),
+                      {qRgb(40, 40, 40), qRgb(30, 90, 200)}, palette);
 }
 
 QString TfrmPrefs::DefaultDirError() {
@@ -144,7 +155,7 @@ void TfrmPrefs::BuildControls() {
     BeepType->setMouseTracking(true);
     BeepType->installEventFilter(this);
     PlaySnd = named(new QToolButton(this), "PlaySnd");
-    PlaySnd->setIcon(QIcon(QStringLiteral(":/dialogs/play_sound.png")));
+    PlaySnd->setIcon(PlaySoundIcon(palette()));
     PlaySnd->setToolTip(QStringLiteral("Play Sound"));
     AddSnd = named(new QToolButton(this), "AddSnd");
     AddSnd->setText(QStringLiteral("..."));

@@ -3,6 +3,8 @@
 
 #include <QDialog>
 #include <QFontMetrics>
+#include <QIcon>
+#include <QPalette>
 #include <QString>
 #include <QTimer>
 
@@ -55,6 +57,9 @@ public:
         int rowHeight = 16;
     };
     static FileTypeSizes FileTypeSizesFor(const QFontMetrics& metrics);
+
+    // The Play Sound button's picture, at every scale, readable on `palette`.
+    static QIcon PlaySoundIcon(const QPalette& palette);
 
     // --- controls, named as the handlers address them ---
     QLineEdit* DefaultDir;

@@ -12,6 +12,7 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProxyStyle>
 #include <QToolBar>
 #include <QToolButton>
 #include <QToolTip>
@@ -50,6 +51,19 @@ QAction* MakeAction(QObject* parent, const char* name, const QString& text,
 }
 
 }  // namespace
+
+// Alt pressed and released alone goes to the menu bar, as on other
+// desktops, whatever the style's own habit.
+class AltKeyMenuStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == SH_MenuBar_AltKeyNavigation) {
+            return 1;
+        }
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
 
 // The menus' texts, each in one place. A "&" marks the letter that Alt and
 // the letter choose (shown underlined; the caption is the text without it).
@@ -138,6 +152,9 @@ QString TeD2KfrmMain::PauseCaption(bool paused) {
 
 void TeD2KfrmMain::BuildMenus() {
     QMenuBar* bar = menuBar();
+    auto* style = new AltKeyMenuStyle;
+    style->setParent(bar);
+    bar->setStyle(style);
     QMenu* file = bar->addMenu(QString::fromUtf8(menu_text::kFile));
     file->setObjectName(QStringLiteral("mnuFile"));
     file->addAction(addFiles_.mnu);
