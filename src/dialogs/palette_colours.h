@@ -34,7 +34,8 @@ bool IsDarkPalette(const QPalette& palette);
 
 // An icon from a picture in the resources (":/dir/name.png") with its larger
 // versions (name@2x.png and name@3x.png, when present), so that it is sharp
-// on screens scaled by 1.5, 2 or 3. In a dark palette every pixel of one of
+// on screens scaled by 1.5 (the 3x one halved), 2 or 3. In a dark palette
+// every pixel of one of
 // the `inks` colours is redrawn readable on the palette's window colour.
 QIcon ScaledIcon(const QString& path, const QList<QRgb>& inks = {},
                  const QPalette& palette = QPalette());

@@ -101,6 +101,10 @@ QSize TStatBar::sizeHint() const {
     return {PanelRect(panels_ - 1).right() + kBevel + 1, height_};
 }
 
+QSize TStatBar::minimumSizeHint() const {
+    return {PanelRect(2).right() + kBevel + 1, height_};
+}
+
 QString TStatBar::PanelText(int panel) const {
     return panel >= 0 && panel < panels_ ? texts_[static_cast<std::size_t>(panel)] : QString();
 }

@@ -64,6 +64,9 @@ public:
     static int BarRight(int left, int width, int done, int total);
 
     QSize sizeHint() const override;
+    // As wide as the three panels: the window never cuts one of them off.
+    // The overall progress, when shown, takes what room is left beside.
+    QSize minimumSizeHint() const override;
 
 signals:
     void clicked();

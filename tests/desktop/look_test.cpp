@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -142,6 +143,7 @@ private:
         };
         Start(files);
         QTRY_VERIFY_WITH_TIMEOUT(Idle() && window_->datLst()->RowCount() == 4, kHashTimeoutMs);
+        window_->move(0, 0);  // all of it on the screen, also at twice the size
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
     }
 
@@ -184,8 +186,14 @@ private slots:
         // The extent reaches the end of the widest row's text, lamp column
         // included.
         const int widest = list->TextWidth(list->RowText(3));
-        QVERIFY(list->horizontalScrollBar()->maximum() + list->viewport()->width() >=
-                TDatLst::kTextLeft + widest);
+        auto reach = [list] {
+            return list->horizontalScrollBar()->maximum() + list->viewport()->width();
+        };
+        QTRY_VERIFY2(reach() >= TDatLst::kTextLeft + widest,
+                     qPrintable(QStringLiteral("%1 %2 < %3")
+                                    .arg(list->horizontalScrollBar()->maximum())
+                                    .arg(list->viewport()->width())
+                                    .arg(TDatLst::kTextLeft + widest)));
 
         TStatBar* bar = window_->statBar();
         const QFontMetrics panel = bar->fontMetrics();
