@@ -43,9 +43,11 @@ void TDatLstDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
     // Where the keyboard is: the current row, while the list has the focus.
     if (option.state.testFlag(QStyle::State_HasFocus)) {
         QStyleOptionFocusRect focus;
-        focus.QStyleOption::operator=(option);
         focus.rect = row;
-        focus.state |= QStyle::State_KeyboardFocusChange;
+        focus.state = option.state | QStyle::State_KeyboardFocusChange | QStyle::State_Item;
+        focus.direction = option.direction;
+        focus.palette = option.palette;
+        focus.fontMetrics = option.fontMetrics;
         focus.backgroundColor =
             option.palette.color(group, selected ? QPalette::Highlight : QPalette::Base);
         const QWidget* widget = option.widget;

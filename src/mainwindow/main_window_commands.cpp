@@ -264,6 +264,9 @@ bool TeD2KfrmMain::eventFilter(QObject* watched, QEvent* event) {
 void TeD2KfrmMain::RepaintPictures() {
     // The pictures follow the palette: a dark theme draws their dark marks
     // light.
+    if (ToolBar1 == nullptr || DatLst == nullptr) {
+        return;  // not built yet
+    }
     for (QAction* action : ToolBar1->actions()) {
         const QVariant picture = action->property(kPictureProperty);
         if (picture.isValid()) {

@@ -94,7 +94,9 @@ bool Key(const QString& keys) {
 
 void Screenshot(QWidget* widget, const char* name) {
     QScreen* screen = widget->screen();
-    const QRect area = widget->frameGeometry();
+    // What of it is on the screen: at twice the size a window may reach
+    // past the test's small screen.
+    const QRect area = widget->frameGeometry() & screen->geometry();
     const QPixmap shot = screen->grabWindow(0, area.x(), area.y(), area.width(), area.height());
     QVERIFY(shot.save(QStringLiteral(LM_SCREENSHOT_DIR "/look_%1_%2.png")
                           .arg(Variant(), QLatin1StringView(name))));
