@@ -102,15 +102,23 @@ void BackgroundCheck::Work(const QStringList& listPaths, unsigned threads) {
             // that runs the passes.
             ChunkBuffer buffer(threads);
             auto lastCopy = std::chrono::steady_clock::now();
+            // Verdicts reached since the last copy: the missing files' ones
+            // are in before the first file, the others come between files.
+            bool newVerdicts = true;
             CheckControl control;
             control.cancel = &cancel_;
             control.progress = [&](const CheckProgress& p) {
                 std::optional<std::vector<EntryResult>> results;
-                // Between two files every verdict so far is final.
+                // The verdicts change only between two files, on this thread:
+                // a copy made at any chunk holds final ones. Made while a
+                // large file is read too, so that the verdicts reached before
+                // it do not wait for its end.
+                newVerdicts = newVerdicts || p.chunk == 0;
                 const auto now = std::chrono::steady_clock::now();
-                if (p.chunk == 0 && now - lastCopy >= kResultsInterval) {
+                if (newVerdicts && now - lastCopy >= kResultsInterval) {
                     results = runner.Results();
                     lastCopy = now;
+                    newVerdicts = false;
                 }
                 std::lock_guard lock(mutex_);
                 report_.progress = p;

@@ -22,6 +22,7 @@
 
 #include "background_check.h"
 #include "check_report.h"
+#include "palette_colours.h"
 #include "path_bytes.h"
 #include "path_names.h"
 
@@ -30,6 +31,9 @@ namespace lm {
 namespace {
 
 constexpr qint64 kListSniffBytes = 64 * 1024;
+// What a table cell takes beyond its text: the style's margins on both
+// sides with a little to spare.
+constexpr int kCellRoom = 12;
 
 QString DecodedName(const std::string& bytes) {
     return DisplayPath(PathFromBytes(QByteArray::fromStdString(bytes)));
@@ -56,11 +60,18 @@ bool IsListToCheck(const QString& path) {
     return !list.entries.empty();
 }
 
+QString ListFileFilter() {
+    return QStringLiteral(
+        "Lists (*.ed2k *.txt *.sfv *.md5 *.sha1 MD5SUMS SHA1SUMS);;All Files (*)");
+}
+
 // The entries of a check, one row each: the name as the list gives it, the
 // verdict and what differed.
 class CheckResultsModel : public QAbstractTableModel {
 public:
-    using QAbstractTableModel::QAbstractTableModel;
+    // `view`: whose palette the verdicts' colours stand out from.
+    CheckResultsModel(const QWidget* view, QObject* parent)
+        : QAbstractTableModel(parent), view_(view) {}
 
     // `over`: the check has ended, so an entry not checked is shown so.
     void Reset(std::vector<EntryResult> results, const QStringList& lists, bool over) {
@@ -135,30 +146,42 @@ public:
                 .arg(DecodedName(r.path.native()), list)
                 .arg(r.line);
         }
-        if (role == Qt::ForegroundRole && index.column() == 1) {
-            switch (r.verdict) {
-                case Verdict::Ok:
-                    return QBrush(QColor(0x00, 0x80, 0x00));
-                case Verdict::Failed:
-                    return QBrush(QColor(0xC0, 0x00, 0x00));
-                case Verdict::Missing:
-                    return QBrush(QColor(0xA0, 0x60, 0x00));
-                case Verdict::NotChecked:
-                    break;
-            }
+        if (role == Qt::ForegroundRole && index.column() == 1 && r.verdict != Verdict::NotChecked) {
+            return QBrush(VerdictColour(r.verdict, view_->palette()));
         }
         return {};
     }
 
 private:
     static constexpr int kColumns = 3;
+    const QWidget* view_;
     std::vector<EntryResult> results_;
     QStringList lists_;
     bool over_ = false;
 };
 
+QColor VerdictColour(Verdict verdict, const QPalette& palette) {
+    // Green, red and amber as they read on a light list; on a dark one, or
+    // any where they would not stand out, brought towards the text colour.
+    QColor wanted;
+    switch (verdict) {
+        case Verdict::Ok:
+            wanted = QColor(0x00, 0x80, 0x00);
+            break;
+        case Verdict::Failed:
+            wanted = QColor(0xC0, 0x00, 0x00);
+            break;
+        case Verdict::Missing:
+            wanted = QColor(0xA0, 0x60, 0x00);
+            break;
+        case Verdict::NotChecked:
+            return palette.color(QPalette::Text);
+    }
+    return ReadableOn(wanted, palette.color(QPalette::Base), palette.color(QPalette::Text));
+}
+
 TfrmCheckFiles::TfrmCheckFiles(QWidget* parent)
-    : QDialog(parent), check_(new BackgroundCheck(this)), model_(new CheckResultsModel(this)) {
+    : QDialog(parent), check_(new BackgroundCheck(this)) {
     setObjectName(QStringLiteral("frmCheckFiles"));
     setWindowTitle(QStringLiteral("Check Files Against List"));
     setSizeGripEnabled(true);
@@ -176,15 +199,15 @@ TfrmCheckFiles::TfrmCheckFiles(QWidget* parent)
 
     ResultsLst = new QTableView(this);
     ResultsLst->setObjectName(QStringLiteral("ResultsLst"));
+    model_ = new CheckResultsModel(ResultsLst, this);
     ResultsLst->setModel(model_);
     ResultsLst->setSelectionBehavior(QAbstractItemView::SelectRows);
     ResultsLst->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ResultsLst->setWordWrap(false);
     ResultsLst->verticalHeader()->hide();
-    ResultsLst->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     ResultsLst->horizontalHeader()->setStretchLastSection(true);
     ResultsLst->setColumnWidth(0, 300);
-    ResultsLst->setColumnWidth(1, 90);
+    FitToFont();
 
     FileLbl = new QLabel(this);
     FileLbl->setObjectName(QStringLiteral("FileLbl"));
@@ -232,6 +255,31 @@ TfrmCheckFiles::TfrmCheckFiles(QWidget* parent)
             [this](const std::vector<EntryResult>& results) { model_->Update(results, false); });
     connect(check_, &BackgroundCheck::failed, this, &TfrmCheckFiles::AddMessage);
     connect(check_, &BackgroundCheck::finished, this, &TfrmCheckFiles::Finished);
+}
+
+int TfrmCheckFiles::VerdictColumnWidth(const QFontMetrics& metrics) {
+    // Room for the widest verdict and the header with a cell's margins.
+    int widest = metrics.horizontalAdvance(QStringLiteral("Verdict"));
+    for (const Verdict verdict :
+         {Verdict::Ok, Verdict::Failed, Verdict::Missing, Verdict::NotChecked}) {
+        widest = std::max(widest,
+                          metrics.horizontalAdvance(QString::fromStdString(VerdictWord(verdict))));
+    }
+    return std::max(kVerdictColumnWidth, widest + kCellRoom);
+}
+
+void TfrmCheckFiles::FitToFont() {
+    ResultsLst->verticalHeader()->setDefaultSectionSize(ResultsLst->fontMetrics().height() + 4);
+    ResultsLst->setColumnWidth(1, VerdictColumnWidth(ResultsLst->fontMetrics()));
+}
+
+void TfrmCheckFiles::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        FitToFont();
+    } else if (event->type() == QEvent::PaletteChange) {
+        ResultsLst->viewport()->update();
+    }
 }
 
 TfrmCheckFiles::~TfrmCheckFiles() {

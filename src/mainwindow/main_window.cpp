@@ -19,6 +19,7 @@
 #include "clipboard_holder.h"
 #include "cursor_hint.h"
 #include "dat_lst.h"
+#include "file_list_model.h"
 #include "image_list.h"
 #include "info_pane_text.h"
 #include "info_win.h"
@@ -32,6 +33,8 @@ namespace {
 
 constexpr int kDesignWidth = 521;
 constexpr int kDesignHeight = 340;
+// How often the overall progress is taken anew while it is shown.
+constexpr int kOverallProgressMs = 500;
 // The longest the close waits for the clipboard holder to take the links.
 constexpr int kClipboardHandOverMs = 3000;
 // The longest the close waits for the worker to stop. A chunk takes far
@@ -65,6 +68,11 @@ TeD2KfrmMain::TeD2KfrmMain(QStringList arguments, QString programDir, HandoverBl
     BuildDialogs();
     // The designed size is the client area below the menu bar.
     resize(kDesignWidth, kDesignHeight + menuBar()->sizeHint().height());
+
+    overallTimer_ = new QTimer(this);
+    overallTimer_->setObjectName(QStringLiteral("OverallTimer"));
+    overallTimer_->setInterval(kOverallProgressMs);
+    connect(overallTimer_, &QTimer::timeout, this, &TeD2KfrmMain::UpdateOverallProgress);
 
     connect(&settings_, &Settings::changed, this, &TeD2KfrmMain::ApplySettings);
     ApplySettings();
@@ -105,6 +113,19 @@ void TeD2KfrmMain::BuildClientArea() {
     connect(DatLst, &TDatLst::selectionClicked, this, &TeD2KfrmMain::DatLstClick);
     connect(DatLst, &TDatLst::mouseMoved, this, &TeD2KfrmMain::DatLstMouseMove);
     connect(DatLst, &TDatLst::leftButtonReleased, this, &TeD2KfrmMain::DatLstMouseUp);
+    connect(DatLst, &TDatLst::contextMenuWanted, this, &TeD2KfrmMain::ShowListMenu);
+    // Delete removes the selected rows while the list has the focus (in the
+    // info pane it deletes text).
+    auto* removeKey = new QAction(DatLst);
+    removeKey->setObjectName(QStringLiteral("actDeleteKey"));
+    removeKey->setShortcut(QKeySequence::Delete);
+    removeKey->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    DatLst->addAction(removeKey);
+    connect(removeKey, &QAction::triggered, this, [this] {
+        if (rmvSel_.mnu->isEnabled()) {
+            mnuRmvSelClick();
+        }
+    });
     connect(HSplit, &QSplitter::splitterMoved, this, &TeD2KfrmMain::HSplitMoved);
     connect(StatBar, &TStatBar::clicked, this, &TeD2KfrmMain::StatBarClick);
 }
@@ -112,6 +133,15 @@ void TeD2KfrmMain::BuildClientArea() {
 void TeD2KfrmMain::ApplySettings() {
     const SettingsValues values = settings_.Snapshot();
     InfoWin->setVisible(values.showInfoWin);
+    if (values.overallProgress != StatBar->OverallPanelShown()) {
+        StatBar->SetOverallPanelShown(values.overallProgress);
+        if (values.overallProgress) {
+            overallTimer_->start();
+        } else {
+            overallTimer_->stop();
+        }
+        UpdateOverallProgress();
+    }
     const bool exitBox = values.onCompletion == OnCompletion::CopyToClipboard ||
                          values.onCompletion == OnCompletion::CopySelectedToClipboard;
     xitOnDoneAction_->setVisible(exitBox);
@@ -238,18 +268,7 @@ void TeD2KfrmMain::ShowMessage(const QString& text) {
 }
 
 QString TeD2KfrmMain::LampHint(int crcStatus) {
-    switch (crcStatus) {
-        case crcNotFound:
-            return QStringLiteral("No CRC found in filename.");
-        case crcMatches:
-            return QStringLiteral("Found correct CRC in filename.");
-        case crcNoHash:
-            return QStringLiteral("No hash generated for this file yet.");
-        case crcMismatch:
-            return QStringLiteral("Found possible CRC in filename but it doesn't match.");
-        default:
-            return {};
-    }
+    return LampHintText(crcStatus);
 }
 
 // WorkerHost ------------------------------------------------------------
@@ -268,8 +287,10 @@ void TeD2KfrmMain::SetApplicationTitle(const QString& title) {
 
 void TeD2KfrmMain::SetPauseControls(int picture, const QString& tooltip, const QString& caption) {
     pause_.btn->setIcon(TImageList1::Icon(picture));
+    pause_.btn->setProperty(kPictureProperty, picture);
     pause_.btn->setToolTip(tooltip);
-    pause_.mnu->setText(caption);
+    // The menu's own text for it, with its mnemonic.
+    pause_.mnu->setText(PauseCaption(caption == u"Resume"));
 }
 
 void TeD2KfrmMain::SetPauseEnabled(bool enabled) {
@@ -332,6 +353,32 @@ void TeD2KfrmMain::PlayNotifySound() {
             SndPlayer->PlayFile(values.customSoundPath);
         }
     }
+}
+
+void TeD2KfrmMain::UpdateOverallProgress() {
+    if (!StatBar->OverallPanelShown()) {
+        overall_.End();
+    } else if (worker_->WorkerActive && !closing_) {
+        overall_.Update(table_, worker_->Progress());
+    } else {
+        overall_.End();
+    }
+    StatBar->SetPanelText(TStatBar::kOverallPanel, overall_.Text());
+    if (tray_->IconShown()) {
+        tray_->SetTip(TrayToolTip());
+    }
+}
+
+QString TeD2KfrmMain::TrayToolTip() const {
+    return TipWithProgress(trayTip_);
+}
+
+QString TeD2KfrmMain::TipWithProgress(const QString& tip) const {
+    const QString overall = overall_.Text();
+    if (overall.isEmpty() || tip == u"Linkmint (idle)") {
+        return tip;
+    }
+    return tip.left(TrayArea::kMaxTipLength) + u'\n' + overall;
 }
 
 void TeD2KfrmMain::RefreshInfo() {

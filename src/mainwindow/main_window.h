@@ -14,6 +14,7 @@
 #include "file_table.h"
 #include "handover_intake.h"
 #include "hashing_worker.h"
+#include "overall_progress.h"
 #include "settings.h"
 #include "shell_integration.h"
 #include "sound_player.h"
@@ -22,7 +23,9 @@
 class QAction;
 class QCheckBox;
 class QFileDialog;
+class QMenu;
 class QSplitter;
+class QTimer;
 class QToolBar;
 
 namespace lm {
@@ -95,6 +98,12 @@ public:
     int StartupPhase() const { return startupPhase_; }
     const QString& ApplicationTitle() const { return applicationTitle_; }
     const QString& TrayTip() const { return trayTip_; }
+    // The tip the tray icon shows: the tip, and while hashing with the
+    // overall progress on, that progress on a second line.
+    QString TrayToolTip() const;
+    // The overall progress taken anew (a 500 ms timer does it while on).
+    void UpdateOverallProgress();
+    const TOverallProgress& overallProgress() const { return overall_; }
     bool DebugLogging() const { return debugLog_.Enabled(); }
     // The close found the worker stuck in a read (a hung network or FUSE
     // mount) and went on without it: the settings are saved, but the
@@ -169,6 +178,7 @@ public:
     TAddFilesDialog* addFilesDialog() const { return OpnDlg; }
     TSavDlg* saveDialog() const { return SavDlg; }
     TfrmCheckFiles* checkFilesDialog() const { return frmCheckFiles; }
+    QMenu* listMenu() const { return listMenu_; }
 
 signals:
     // The close sequence has run to its end ("Close complete."); the program
@@ -184,6 +194,7 @@ public slots:
     void mnuCpyAll2ClipClick();
     void mnuCpySel2ClipClick();
     void mnuCpyMagnetClick();
+    void mnuCpySelMagnetClick();
     void mnuCheckListsClick();
     void mnuRmvAllClick();
     void mnuRmvSelClick();
@@ -209,9 +220,18 @@ private:
         QAction* mnu = nullptr;
         QAction* btn = nullptr;
     };
+    // A toolbar button's picture index, for painting it anew in another
+    // palette.
+    static constexpr const char* kPictureProperty = "lmPicture";
 
     void BuildActions();
     void BuildMenus();
+    // The Pause menu item's text, with its mnemonic: Pause, or Resume.
+    static QString PauseCaption(bool paused);
+    // The toolbar's and the rows' pictures, for the palette now in force.
+    void RepaintPictures();
+    // The list's own menu at `globalPos`.
+    void ShowListMenu(QPoint globalPos);
     void BuildToolBar();
     void BuildClientArea();
     void BuildDialogs();
@@ -265,6 +285,8 @@ private:
 
     // Minimizing.
     void GoToTray();
+    // `tip`, and the overall progress on a second line while it is shown.
+    QString TipWithProgress(const QString& tip) const;
 
     QStringList arguments_;
     QString programDir_;
@@ -298,7 +320,8 @@ private:
     QString saveFileName_;  // the name last chosen in the save dialog
 
     Command addFiles_, addDir_, checkLists_, saveED2K_, saveAll_, exit_, cpyAll_, cpyMagnet_,
-        cpySel_, rmvAll_, rmvSel_, sortList_, prefs_, pause_, about_;
+        cpySel_, cpySelMagnet_, rmvAll_, rmvSel_, sortList_, prefs_, pause_, about_;
+    QMenu* listMenu_ = nullptr;  // the list's own menu
 
     int startupPhase_ = 2;
     // Until the settings have been read, nothing may write them: a close
@@ -309,6 +332,8 @@ private:
     bool minimized_ = false;
     QString applicationTitle_;
     QString trayTip_;
+    TOverallProgress overall_;
+    QTimer* overallTimer_ = nullptr;
     HandoverIntake handovers_;       // each sender's hand-over until it is whole
     QList<FileType> addFilesTypes_;  // what OpnDlg's filters were made from
     int addFilesDefault_ = 0;

@@ -18,6 +18,7 @@
 #include "mask.h"
 #include "path_names.h"
 #include "prefs_dialog.h"
+#include "stat_bar.h"
 #include "tray_area.h"
 
 namespace lm {
@@ -213,6 +214,8 @@ void TeD2KfrmMain::AddHandedOver(const QStringList& paths) {
             table_.SortEntries();
         }
         worker_->StartHashing();
+        // The count takes the new rows in now, not at the next finished file.
+        StatBar->SetPanelText(0, CountText());
     }
 }
 

@@ -156,9 +156,10 @@ const std::array<BoolKey, 10> kBoolKeys = {{
     {u"AutoCountDirectories", &SettingsValues::autoCountDirectories, false},
 }};
 
-const std::array<BoolKey, 2> kExtrasKeys = {{
+const std::array<BoolKey, 3> kExtrasKeys = {{
     {u"AichHash", &SettingsValues::aichHash, false},
     {u"PartHashes", &SettingsValues::partHashes, false},
+    {u"OverallProgress", &SettingsValues::overallProgress, false},
 }};
 
 class IniLoader {
@@ -472,9 +473,13 @@ QStringList IniLines(const SettingsValues& v, const QList<TFileData>& files) {
     // Only when it holds something, and before the kept list: a version that
     // does not know the header stays in [File Paths], whose keys these are
     // not, whereas after [Hashed Files] it would take them for a record.
-    if (v.aichHash || v.partHashes) {
+    if (v.aichHash || v.partHashes || v.overallProgress) {
         lines << QString() << QStringLiteral("[Extras]") << flag("AichHash", v.aichHash)
               << flag("PartHashes", v.partHashes);
+        // Only while on: the section stays as it was for the link options.
+        if (v.overallProgress) {
+            lines << flag("OverallProgress", true);
+        }
     }
 
     if (KeepsFiles(v, files)) {

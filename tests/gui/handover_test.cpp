@@ -273,6 +273,31 @@ private slots:
         QCOMPARE(entries[1].State, int(fsHashed));
     }
 
+    // The count in the status bar takes handed-over files in at once, not
+    // when the next file is finished: here none is, the queue is paused.
+    void HandedOverFilesAreCountedAtOnce() {
+        UseInstanceTag(QStringLiteral("count"));
+        HandoverBlock::Remove(InstanceNames::BlockName());
+        HandoverBlock block;
+        QVERIFY(block.Create(InstanceNames::BlockName()));
+        const QString first = WriteFile(Path("count-1.txt"), "1");
+        RecordingWindow window({first}, Path("home5/"), &block);
+        window.show();
+        QTRY_VERIFY_WITH_TIMEOUT(window.StartupPhase() == 0 && !window.worker().WorkerActive &&
+                                     window.fileTable().FilesRemaining() == 0,
+                                 kProcessTimeoutMs);
+        QCOMPARE(window.statBar()->PanelText(0), QStringLiteral("1 file"));
+        window.worker().Paused = true;  // nothing finishes from here on
+        const QStringList more = {WriteFile(Path("count-2.txt"), "2"),
+                                  WriteFile(Path("count-3.txt"), "3")};
+        const HandoverMessage message = BuildHandoverMessages(more).front();
+        QVERIFY(block.WriteText(message.text));
+        window.HandoverMessage(WM_HANDOVER, 2, 0);
+        QTRY_COMPARE(window.fileTable().FileCount(), 3);
+        QTRY_COMPARE(window.statBar()->PanelText(0), QStringLiteral("3 files"));
+        QCOMPARE(window.statBar()->PanelText(1), QStringLiteral("Paused: 2 files remaining"));
+    }
+
     void FirstInstanceWithoutBlockStillRuns() {
         // A name the system refuses for shared memory.
         UseInstanceTag(QStringLiteral("no/such/name"));
