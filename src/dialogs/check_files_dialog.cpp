@@ -5,6 +5,7 @@
 #include <QBrush>
 #include <QCloseEvent>
 #include <QColor>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -66,24 +67,41 @@ public:
     void Reset(std::vector<EntryResult> results, const QStringList& lists, bool over) {
         beginResetModel();
         results_ = std::move(results);
+        results_.shrink_to_fit();
         lists_ = lists;
         over_ = over;
         endResetModel();
     }
 
-    void Update(const std::vector<EntryResult>& results, bool over) {
-        if (results.size() != results_.size()) {
-            Reset(results, lists_, over);
-            return;
+    // The verdicts found since the last call.
+    void Apply(const std::vector<VerdictUpdate>& updates) {
+        std::size_t low = results_.size(), high = 0;
+        for (const VerdictUpdate& update : updates) {
+            if (update.row >= results_.size()) {
+                continue;
+            }
+            EntryResult& row = results_[update.row];
+            row.verdict = update.result.verdict;
+            row.differs = update.result.differs;
+            row.error = update.result.error;
+            row.name = update.result.name;
+            low = std::min(low, update.row);
+            high = std::max(high, update.row);
         }
-        results_ = results;
-        over_ = over;
-        if (!results_.empty()) {
-            emit dataChanged(index(0, 0), index(rowCount() - 1, kColumns - 1));
+        if (low <= high) {
+            emit dataChanged(index(static_cast<int>(low), 0),
+                             index(static_cast<int>(high), kColumns - 1));
         }
     }
 
-    void End() { Update(results_, true); }
+    void End() {
+        over_ = true;
+        if (!results_.empty()) {
+            emit dataChanged(index(0, 1), index(rowCount() - 1, 1));
+        }
+    }
+
+    const std::vector<EntryResult>& Results() const { return results_; }
 
     int rowCount(const QModelIndex& parent = {}) const override {
         return parent.isValid() ? 0 : static_cast<int>(results_.size());
@@ -131,9 +149,10 @@ public:
             const QString list = r.list < static_cast<std::size_t>(lists_.size())
                                      ? lists_[static_cast<qsizetype>(r.list)]
                                      : QString();
-            return QStringLiteral("%1\n%2, line %3")
-                .arg(DecodedName(r.path.native()), list)
-                .arg(r.line);
+            const QString name = DecodedName(r.name);
+            const QString path =
+                name.startsWith(u'/') ? name : QFileInfo(list).absolutePath() + u'/' + name;
+            return QStringLiteral("%1\n%2, line %3").arg(path, list).arg(r.line);
         }
         if (role == Qt::ForegroundRole && index.column() == 1) {
             switch (r.verdict) {
@@ -229,7 +248,7 @@ TfrmCheckFiles::TfrmCheckFiles(QWidget* parent)
     connect(check_, &BackgroundCheck::listsRead, this, &TfrmCheckFiles::ListsRead);
     connect(check_, &BackgroundCheck::progress, this, &TfrmCheckFiles::ShowProgress);
     connect(check_, &BackgroundCheck::resultsChanged, this,
-            [this](const std::vector<EntryResult>& results) { model_->Update(results, false); });
+            [this](const std::vector<VerdictUpdate>& updates) { model_->Apply(updates); });
     connect(check_, &BackgroundCheck::failed, this, &TfrmCheckFiles::AddMessage);
     connect(check_, &BackgroundCheck::finished, this, &TfrmCheckFiles::Finished);
 }
@@ -279,13 +298,13 @@ void TfrmCheckFiles::AddMessage(const QString& text) {
     MessagesBox->show();
 }
 
-void TfrmCheckFiles::ListsRead(const QStringList& messages,
-                               const std::vector<EntryResult>& entries) {
-    model_->Reset(entries, listPaths_, false);
+void TfrmCheckFiles::ListsRead(const QStringList& messages, std::vector<EntryResult>& entries) {
+    const bool none = entries.empty();
+    model_->Reset(std::move(entries), listPaths_, false);
     for (const QString& message : messages) {
         AddMessage(message);
     }
-    FileLbl->setText(entries.empty() ? QString() : QStringLiteral("Looking for the files..."));
+    FileLbl->setText(none ? QString() : QStringLiteral("Looking for the files..."));
 }
 
 void TfrmCheckFiles::ShowProgress(const CheckProgress& p) {
@@ -300,8 +319,9 @@ void TfrmCheckFiles::ShowProgress(const CheckProgress& p) {
     ChunksBar->setValue(static_cast<int>(p.chunk));
 }
 
-void TfrmCheckFiles::Finished(bool completed, const std::vector<EntryResult>& results) {
-    model_->Update(results, true);
+void TfrmCheckFiles::Finished(bool completed) {
+    model_->End();
+    const std::vector<EntryResult>& results = model_->Results();
     btnCancel->setEnabled(false);
     if (completed) {
         const int files = static_cast<int>(std::max<std::size_t>(files_, 1));

@@ -79,9 +79,9 @@ protected:
     void reject() override;
 
 private:
-    void ListsRead(const QStringList& messages, const std::vector<EntryResult>& entries);
+    void ListsRead(const QStringList& messages, std::vector<EntryResult>& entries);
     void ShowProgress(const CheckProgress& progress);
-    void Finished(bool completed, const std::vector<EntryResult>& results);
+    void Finished(bool completed);
     void AddMessage(const QString& text);
     // Closing stops a check that still runs, and shows it stopped.
     void StopShown();
