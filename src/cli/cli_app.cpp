@@ -308,29 +308,35 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     }
 
     int status = 0;
-    // Folders give their files, each folder's in sorted order, in the
-    // place the folder was named.
-    std::vector<std::string> paths;
-    for (const std::string& path : options.paths) {
-        if (!IsFolder(path)) {
-            paths.push_back(path);
-        } else if (!options.recursive) {
-            err << "Error: \"" << path << "\" is a folder: use --recursive.\n";
-            status = 1;
-        } else {
-            std::vector<std::string> files;
-            if (!FilesBelow(path, files, err)) {
-                status = 1;
-            }
-            std::sort(files.begin(), files.end());
-            paths.insert(paths.end(), std::make_move_iterator(files.begin()),
-                         std::make_move_iterator(files.end()));
-        }
-    }
     bool firstBlock = true;
     ChunkBuffer buffer(options.threads);
     ProgressLine progress(err, showProgress);
-    for (const std::string& path : paths) {
+    // A folder is listed when its turn comes: its files take its place.
+    std::vector<std::string> below;
+    std::size_t next = 0, nextBelow = 0;
+    for (;;) {
+        if (nextBelow == below.size()) {
+            below.clear();
+            nextBelow = 0;
+            if (next == options.paths.size()) {
+                break;
+            }
+            const std::string& named = options.paths[next++];
+            if (!IsFolder(named)) {
+                below.push_back(named);
+            } else if (!options.recursive) {
+                err << "Error: \"" << named << "\" is a folder: use --recursive.\n";
+                status = 1;
+                continue;
+            } else {
+                if (!FilesBelow(named, below, err)) {
+                    status = 1;
+                }
+                std::sort(below.begin(), below.end());
+                continue;
+            }
+        }
+        const std::string path = std::move(below[nextBelow++]);
         const std::string shownName = PathBytesFromText(NameWithoutPath(PathTextFromBytes(path)));
         PassHooks hooks;
         hooks.chunkDone = [&](std::uint32_t done, std::uint32_t total) {

@@ -133,6 +133,14 @@ if [ "$status" != 1 ] ||
   echo "--check after a change: status $status"; echo "$out"; fail=1
 fi
 
+# A list from standard input, names taken from the working folder.
+out=$(printf '900150983cd24fb0d6963f7d28e17f72  abc.txt\nnot a line\n' | "$cli" --check - 2>err.txt)
+status=$?
+if [ "$status" != 0 ] || [ "$out" != $'OK  abc.txt\n1 entry: 1 OK, 0 FAILED, 0 MISSING' ] ||
+   [ "$(cat err.txt)" != 'Warning: standard input, line 2: not a line of a known list format.' ]; then
+  echo "--check -: status $status"; echo "$out"; cat err.txt; fail=1
+fi
+
 "$cli" --bogus >/dev/null 2>&1; status=$?
 if [ "$status" != 2 ]; then
   echo "unknown option: status $status"; fail=1

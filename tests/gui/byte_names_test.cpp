@@ -18,6 +18,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "check_files_dialog.h"
@@ -121,8 +122,17 @@ private:
         QVERIFY(!found->Link.contains(QChar(0xFFFD)));
     }
 
+    // Every row shows its link: the worker may be idle a moment before the
+    // list has taken in all it reported.
+    bool RowsShowLinks() const {
+        const QStringList rows = RowTexts(*window_->datLst());
+        return std::all_of(rows.begin(), rows.end(),
+                           [](const QString& row) { return row.startsWith(u"ed2k://"); });
+    }
+
     // Nothing the user sees or takes away holds a lone surrogate.
     void ExpectShownReadably() {
+        QTRY_VERIFY(RowsShowLinks());
         for (const QString& row : RowTexts(*window_->datLst())) {
             QVERIFY2(!HasLoneSurrogate(row), qPrintable(row));
         }
@@ -132,7 +142,8 @@ private:
         }
         window_->mnuCpyAll2ClipClick();
         QVERIFY(!HasLoneSurrogate(QGuiApplication::clipboard()->text()));
-        QVERIFY(QGuiApplication::clipboard()->text().contains(QStringLiteral("%E9")));
+        const QString copied = QGuiApplication::clipboard()->text();
+        QVERIFY2(copied.contains(QStringLiteral("%E9")), qPrintable(copied));
         // Links of escaped bytes are plain ASCII: an ANSI file.
         const QByteArray saved = LinkFileBytes(RowTexts(*window_->datLst()));
         QVERIFY(!saved.startsWith("\xFF\xFE"));
@@ -300,6 +311,39 @@ private slots:
         ExpectHashed(loose_[2]);
         for (const ByteFile& file : inFolder_) {
             ExpectHashed(file);
+        }
+    }
+
+    // rhash reads the window's saved link file and its magnet links of
+    // awkward names ("|", a line feed, a tab, "%20", a byte that is not
+    // UTF-8) as the very files.
+    void RhashReadsTheWindowsLinksAndMagnets() {
+        const QList<QByteArray> names = {"pi|pe.txt",     "line\nfeed.txt", "tab\there.txt",
+                                         "Track%201.mp3", "with space.txt", "caf\xE9 2.txt"};
+        QCOMPARE(::mkdir((root_ + "/awkward").constData(), 0755), 0);
+        Start({});
+        QTRY_COMPARE(window_->StartupPhase(), 0);
+        for (const QByteArray& name : names) {
+            window_->AddFileIfThere(Make("awkward/" + name, "content of " + name).path);
+        }
+        window_->StartHashing();
+        QTRY_VERIFY_WITH_TIMEOUT(Idle(), kHashTimeoutMs);
+        QCOMPARE(window_->fileTable().FileCount(), names.size());
+        QTRY_VERIFY(RowsShowLinks());
+        const QString links =
+            WriteFile(dir_.filePath("awkward.ed2k"), LinkFileBytes(RowTexts(*window_->datLst())));
+        QTRY_VERIFY(Action("mnuCpyAllMagnet")->isEnabled());
+        Action("mnuCpyAllMagnet")->trigger();
+        const QString magnets = WriteFile(dir_.filePath("awkward.magnet"),
+                                          QGuiApplication::clipboard()->text().toUtf8());
+        for (const QString& list : {links, magnets}) {
+            QProcess rhash;
+            rhash.setProcessChannelMode(QProcess::MergedChannels);
+            rhash.start(QStringLiteral("rhash"), {QStringLiteral("-c"), list});
+            QVERIFY(rhash.waitForFinished(kHashTimeoutMs));
+            const QByteArray output = rhash.readAll();
+            QVERIFY2(rhash.exitCode() == 0 && output.contains("Everything OK"), output.constData());
+            QCOMPARE(output.count(" OK \n"), names.size());
         }
     }
 };

@@ -57,7 +57,7 @@ TEST(Ed2kLink, NamesWindowsAllowsAreCopiedAsTheyAre) {
     strip.stripPath = true;
     for (const std::u16string name :
          {u"Ünïcödé & [x] \U0001F600 日本.mkv", u"a b  c.avi", u"100% sure.txt", u"%", u"50%.txt",
-          u"%2", u"%zz%G1.bin", u"#+;=,@!$'(){}~^`.x", u"ed2k://file",
+          u"%2", u"%zz%G1.bin", u"#+;=,@!$'(){}~^`.x", u"ed2k:file",
           u"\u00A0\u2028\uFEFF\uFFFD.txt", u"C:\\x\\y.avi"}) {
         EXPECT_EQ(Ed2kLink(u"/d/" + name, 7, kHash, strip),
                   u"ed2k://|file|" + name + u"|7|00010A1FA0FF123456789ABCDEF00FED|/");
@@ -66,8 +66,9 @@ TEST(Ed2kLink, NamesWindowsAllowsAreCopiedAsTheyAre) {
 
 TEST(Ed2kLink, WhatOtherClientsReadDifferentlyIsEscaped) {
     EXPECT_EQ(Ed2kNameField(u"a|b"), u"a%7Cb");
-    EXPECT_EQ(Ed2kNameField(u"line\nfeed\ttab\r\x01\x1F\x7F\u0000."),
-              std::u16string(u"line%0Afeed%09tab%0D%01%1F%7F%00."));
+    using namespace std::string_literals;
+    EXPECT_EQ(Ed2kNameField(u"line\nfeed\ttab\r\x01\x1F\x7F\u0000."s),
+              u"line%0Afeed%09tab%0D%01%1F%7F%00.");
     // Decoding clients would read these as other bytes.
     EXPECT_EQ(Ed2kNameField(u"Track%201.mp3"), u"Track%25201.mp3");
     EXPECT_EQ(Ed2kNameField(u"%aF%%41%4"), u"%25aF%%2541%4");
@@ -85,9 +86,11 @@ TEST(Ed2kLink, WhatOtherClientsReadDifferentlyIsEscaped) {
 TEST(Ed2kLink, ParsesOursAndOtherClientsLinks) {
     const std::string hash = "00010A1FA0FF123456789ABCDEF00FED";
     // Ours, with part hashes and the root, and the old unescaped "|".
-    auto link = ParseEd2kLink("ed2k://|file|/a|b.bin|19456005|" + hash +
-                              "|p=01010101010101010101010101010101:02020202020202020202020202020202"
-                              "|h=IJBEEQSCIJBEEQSCIJBEEQSCIJBEEQSC|/");
+    // The fields are views into the text: it is kept.
+    const std::string ours = "ed2k://|file|/a|b.bin|19456005|" + hash +
+                             "|p=01010101010101010101010101010101:02020202020202020202020202020202"
+                             "|h=IJBEEQSCIJBEEQSCIJBEEQSCIJBEEQSC|/";
+    auto link = ParseEd2kLink(ours);
     ASSERT_TRUE(link);
     EXPECT_EQ(link->nameField, "/a|b.bin");
     EXPECT_EQ(link->size, 19456005u);
@@ -100,8 +103,9 @@ TEST(Ed2kLink, ParsesOursAndOtherClientsLinks) {
     EXPECT_FALSE(link->otherFields);
 
     // eMule's sources, another client's field, any case of the scheme.
-    link = ParseEd2kLink("ED2K://|FILE|x%7Cy.avi|0|" + hash +
-                         "|s=http://host/x.avi|/|sources,10.0.0.1:4662,host.example:4661|/");
+    const std::string emule = "ED2K://|FILE|x%7Cy.avi|0|" + hash +
+                              "|s=http://host/x.avi|/|sources,10.0.0.1:4662,host.example:4661|/";
+    link = ParseEd2kLink(emule);
     ASSERT_TRUE(link);
     EXPECT_EQ(link->nameField, "x%7Cy.avi");
     EXPECT_EQ(link->size, 0u);
@@ -109,14 +113,15 @@ TEST(Ed2kLink, ParsesOursAndOtherClientsLinks) {
     EXPECT_EQ(PercentDecoded(link->nameField), "x|y.avi");
 
     // The same reader for the window's text.
-    const auto wide = ParseEd2kLink(u"ed2k://|file|é|18446744073709551615|" +
-                                    std::u16string(hash.begin(), hash.end()) + u"|");
+    const std::u16string wideText =
+        u"ed2k://|file|é|18446744073709551615|" + std::u16string(hash.begin(), hash.end()) + u"|";
+    const auto wide = ParseEd2kLink(wideText);
     ASSERT_TRUE(wide);
     EXPECT_EQ(wide->nameField, u"é");
     EXPECT_EQ(wide->size, UINT64_MAX);
     EXPECT_FALSE(wide->trailingSlash);
 
-    for (const std::string bad :
+    for (const std::string& bad :
          {"ed2k://|file||3|" + hash + "|/", "ed2k://|file|3|" + hash + "|/",
           "ed2k://|file|x|3|" + hash, "ed2k://|file|x|3|" + hash.substr(1) + "|/",
           "ed2k://|file|x|18446744073709551616|" + hash + "|/", "ed2k://|file|x|3a|" + hash + "|/",
