@@ -45,7 +45,7 @@ const char* const kUsage =
     "a bad option, or a list that cannot be read or holds nothing to check.\n"
     "\n"
     "Examples:\n"
-    "  linkmint-cli --strip-path movie.avi     the link of one file\n"
+    "  linkmint-cli --strip-path movie.avi      the link of one file\n"
     "  linkmint-cli -r --info Music > info.txt  a block for every file below Music\n"
     "  linkmint-cli --check SHA1SUMS films.sfv  check files against two lists\n"
     "  md5sum *.iso | linkmint-cli --check -    check a list read from a pipe\n";

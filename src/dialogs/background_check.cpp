@@ -70,7 +70,7 @@ namespace {
 // The first reading of the lists: a row per entry, and the file each names.
 class RowCollector : public ListSink {
 public:
-    RowCollector(std::vector<EntryResult>& rows, std::vector<FileKey>& keys, QStringList& messages)
+    RowCollector(CheckRows& rows, std::vector<FileKey>& keys, QStringList& messages)
         : rows_(rows), keys_(keys), messages_(messages) {}
 
     void StartList(std::uint32_t list, const std::string& shown,
@@ -91,10 +91,10 @@ public:
 
     void Entry(ListEntry&& entry) override {
         ++entries_;
-        EntryResult row;
+        CheckRow row;
         row.name = entry.names.empty() ? std::string() : entry.names.front();
         row.list = list_;
-        row.line = entry.line;
+        row.line = static_cast<std::uint32_t>(entry.line);
         if (const std::optional<FoundFile> found = FindEntryFile(entry, folder_)) {
             row.name = entry.names[found->spelling];
             keys_.push_back(found->key);
@@ -112,7 +112,7 @@ public:
     }
 
 private:
-    std::vector<EntryResult>& rows_;
+    CheckRows& rows_;
     std::vector<FileKey>& keys_;
     QStringList& messages_;
     std::uint32_t list_ = 0;
@@ -180,7 +180,7 @@ void BackgroundCheck::Work(const QStringList& listPaths, unsigned threads) {
             std::size_t first, count;
         };
         std::vector<ListToCheck> lists;
-        std::vector<EntryResult> rows;
+        CheckRows rows;
         std::vector<FileKey> keys;
         RowCollector collector(rows, keys, messages);
         for (qsizetype i = 0; i < listPaths.size() && !cancel_; ++i) {

@@ -6,9 +6,12 @@
 #include <QTimer>
 
 #include <atomic>
+#include <cstdint>
+#include <deque>
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "check_runner.h"
@@ -16,6 +19,18 @@
 class QThread;
 
 namespace lm {
+
+// An entry as the window keeps it, in little room: a list of a million
+// lines is a million rows. Why a file could not be read is kept apart.
+struct CheckRow {
+    std::string name;        // the spelling found, or the list's own
+    std::uint32_t list = 0;  // the index of the list
+    std::uint32_t line = 0;
+    Verdict verdict = Verdict::NotChecked;
+    std::uint8_t differs = 0;  // Difference bits
+};
+// Grows without moving what it holds, so that no row is ever held twice.
+using CheckRows = std::deque<CheckRow>;
 
 // One row's verdict, as the check hands it to the window.
 struct VerdictUpdate {
@@ -54,7 +69,7 @@ signals:
     // Once, when every list has been read: what was said about the lists, in
     // order (errors, warnings and notes, one line each), and every entry to
     // check, none checked yet. The receiver may take the rows over.
-    void listsRead(const QStringList& messages, std::vector<EntryResult>& entries);
+    void listsRead(const QStringList& messages, CheckRows& entries);
     // Where the check is: `files` is the number of distinct files to read.
     void progress(const CheckProgress& progress);
     // Verdicts found since the last report, a few times a second at most.
@@ -70,7 +85,7 @@ private:
     // What the thread leaves for the GUI thread, under mutex_.
     struct Report {
         std::optional<QStringList> messages;
-        std::optional<std::vector<EntryResult>> entries;
+        std::optional<CheckRows> entries;
         std::optional<CheckProgress> progress;
         std::vector<VerdictUpdate> updates;
         std::optional<QString> error;

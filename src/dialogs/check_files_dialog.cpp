@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <map>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -64,10 +65,10 @@ public:
     using QAbstractTableModel::QAbstractTableModel;
 
     // `over`: the check has ended, so an entry not checked is shown so.
-    void Reset(std::vector<EntryResult> results, const QStringList& lists, bool over) {
+    void Reset(CheckRows results, const QStringList& lists, bool over) {
         beginResetModel();
         results_ = std::move(results);
-        results_.shrink_to_fit();
+        errors_.clear();
         lists_ = lists;
         over_ = over;
         endResetModel();
@@ -80,11 +81,15 @@ public:
             if (update.row >= results_.size()) {
                 continue;
             }
-            EntryResult& row = results_[update.row];
+            CheckRow& row = results_[update.row];
             row.verdict = update.result.verdict;
             row.differs = update.result.differs;
-            row.error = update.result.error;
-            row.name = update.result.name;
+            if (row.name != update.result.name) {
+                row.name = update.result.name;
+            }
+            if (!update.result.error.empty()) {
+                errors_[update.row] = update.result.error;
+            }
             low = std::min(low, update.row);
             high = std::max(high, update.row);
         }
@@ -101,7 +106,26 @@ public:
         }
     }
 
-    const std::vector<EntryResult>& Results() const { return results_; }
+    VerdictCounts Counts() const {
+        VerdictCounts counts;
+        for (const CheckRow& row : results_) {
+            switch (row.verdict) {
+                case Verdict::Ok:
+                    ++counts.ok;
+                    break;
+                case Verdict::Failed:
+                    ++counts.failed;
+                    break;
+                case Verdict::Missing:
+                    ++counts.missing;
+                    break;
+                case Verdict::NotChecked:
+                    ++counts.notChecked;
+                    break;
+            }
+        }
+        return counts;
+    }
 
     int rowCount(const QModelIndex& parent = {}) const override {
         return parent.isValid() ? 0 : static_cast<int>(results_.size());
@@ -130,7 +154,8 @@ public:
         if (!index.isValid() || index.row() >= rowCount()) {
             return {};
         }
-        const EntryResult& r = results_[static_cast<std::size_t>(index.row())];
+        const std::size_t at = static_cast<std::size_t>(index.row());
+        const CheckRow& r = results_[at];
         if (role == Qt::DisplayRole) {
             switch (index.column()) {
                 case 0:
@@ -140,7 +165,7 @@ public:
                                ? QString()
                                : QString::fromStdString(VerdictWord(r.verdict));
                 case 2:
-                    return QString::fromStdString(FailureText(r));
+                    return QString::fromStdString(FailureText(Result(at)));
                 default:
                     return {};
             }
@@ -171,7 +196,20 @@ public:
 
 private:
     static constexpr int kColumns = 3;
-    std::vector<EntryResult> results_;
+    // What the report's texts are made from.
+    EntryResult Result(std::size_t at) const {
+        EntryResult result;
+        result.verdict = results_[at].verdict;
+        result.differs = results_[at].differs;
+        const auto error = errors_.find(at);
+        if (error != errors_.end()) {
+            result.error = error->second;
+        }
+        return result;
+    }
+
+    CheckRows results_;
+    std::map<std::size_t, std::string> errors_;  // rows whose file could not be read
     QStringList lists_;
     bool over_ = false;
 };
@@ -298,7 +336,7 @@ void TfrmCheckFiles::AddMessage(const QString& text) {
     MessagesBox->show();
 }
 
-void TfrmCheckFiles::ListsRead(const QStringList& messages, std::vector<EntryResult>& entries) {
+void TfrmCheckFiles::ListsRead(const QStringList& messages, CheckRows& entries) {
     const bool none = entries.empty();
     model_->Reset(std::move(entries), listPaths_, false);
     for (const QString& message : messages) {
@@ -321,7 +359,7 @@ void TfrmCheckFiles::ShowProgress(const CheckProgress& p) {
 
 void TfrmCheckFiles::Finished(bool completed) {
     model_->End();
-    const std::vector<EntryResult>& results = model_->Results();
+    const VerdictCounts counts = model_->Counts();
     btnCancel->setEnabled(false);
     if (completed) {
         const int files = static_cast<int>(std::max<std::size_t>(files_, 1));
@@ -330,9 +368,8 @@ void TfrmCheckFiles::Finished(bool completed) {
         ChunksBar->setValue(ChunksBar->maximum());
     }
     FileLbl->setText(completed ? QString() : QStringLiteral("Cancelled."));
-    SummaryLbl->setText(results.empty()
-                            ? QStringLiteral("Nothing to check.")
-                            : QString::fromStdString(SummaryText(CountVerdicts(results))));
+    SummaryLbl->setText(model_->rowCount() == 0 ? QStringLiteral("Nothing to check.")
+                                                : QString::fromStdString(SummaryText(counts)));
     emit checkFinished(completed);
 }
 

@@ -7,6 +7,7 @@
 
 #include <vector>
 
+#include "background_check.h"
 #include "check_runner.h"
 
 class QLabel;
@@ -79,7 +80,7 @@ protected:
     void reject() override;
 
 private:
-    void ListsRead(const QStringList& messages, std::vector<EntryResult>& entries);
+    void ListsRead(const QStringList& messages, CheckRows& entries);
     void ShowProgress(const CheckProgress& progress);
     void Finished(bool completed);
     void AddMessage(const QString& text);

@@ -224,12 +224,27 @@ TEST_F(CheckRunnerTest, CancelLeavesTheRestUnchecked) {
 TEST_F(CheckRunnerTest, NamesFoundByTheirOtherSpellings) {
     Write("a b \xC3\xA9.txt", "abc");
     Write("caf\xC3\xA9.txt", "abc");
+    std::filesystem::create_directory(dir_.Path() / "sub");
+    Write("sub/file.bin", "abc");
     Add(std::string("ed2k://|file|a%20b%20%C3%A9.txt|3|") + kAbcEd2k + "|/\n" +
-        "caf\xE9.txt 352441C2\n");
+        "caf\xE9.txt 352441C2\n"
+        "sub\\file.bin 352441C2\n");
     ASSERT_TRUE(Run());
-    EXPECT_EQ(Verdicts(), (V{{Verdict::Ok, ""}, {Verdict::Ok, ""}}));
+    EXPECT_EQ(Verdicts(), (V{{Verdict::Ok, ""}, {Verdict::Ok, ""}, {Verdict::Ok, ""}}));
     EXPECT_EQ(results_[0].name, "a b \xC3\xA9.txt");
     EXPECT_EQ(results_[1].name, "caf\xC3\xA9.txt");
+    EXPECT_EQ(results_[2].name, "sub/file.bin");  // a .sfv made on Windows
+}
+
+// md5sum --tag escapes a name with "\": a damaged file of such a name fails.
+TEST_F(CheckRunnerTest, EscapedNamesOfDamagedFilesFail) {
+    Write("b\\c.txt", "abd");
+    Write("new\nline", "abc");
+    Add("\\MD5 (b\\\\c.txt) = 900150983cd24fb0d6963f7d28e17f72\n"
+        "\\900150983cd24fb0d6963f7d28e17f72  new\\nline\n");
+    ASSERT_TRUE(Run());
+    EXPECT_EQ(Verdicts(), (V{{Verdict::Failed, "MD5"}, {Verdict::Ok, ""}}));
+    EXPECT_EQ(results_[0].name, "b\\c.txt");
 }
 
 }  // namespace

@@ -174,6 +174,7 @@ def main():
         check_all(" (after)")
 
         rhash_accepts_our_links(root, names)
+        we_read_our_information_files(root, names)
     finally:
         shutil.rmtree(top, ignore_errors=True)
 
@@ -237,6 +238,21 @@ def rhash_accepts_our_links(root, names):
             failures.append("our check of our %s: status %d\n%s%s" %
                             (form, ostatus, oout.decode(errors="replace"),
                              oerr.decode(errors="replace")))
+
+
+def we_read_our_information_files(root, names):
+    """--info --aich --hashset blocks check without a word on standard error."""
+    present = [n for n in names if n != DELETED]
+    status, out, err = run([CLI, "--info", "--aich", "--hashset"] + present, root)
+    with open(os.path.join(root, b"ours-info.list"), "wb") as f:
+        f.write(out)
+    ostatus, oout, oerr = run([CLI, "--check", "ours-info.list"], root)
+    verdicts = our_verdicts(oout)
+    if ostatus != 0 or oerr or set(verdicts) != {"OK"} or len(verdicts) != len(present) + 1:
+        failures.append("our check of our --info --aich output: status %d\n%s%s" %
+                        (ostatus, oout.decode(errors="replace"), oerr.decode(errors="replace")))
+    else:
+        print("%-28s %d blocks read back without a warning" % ("ours-info", len(verdicts)))
 
 
 if __name__ == "__main__":
