@@ -3,6 +3,7 @@
 # Runs the real linkmint-cli binary and compares its exact output bytes.
 set -u
 cli="$1"
+man_page="$(cd "$(dirname "$0")/../../data/man" && pwd)/linkmint-cli.1.in"
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
 cd "$dir"
@@ -140,6 +141,21 @@ if [ "$status" != 0 ] || [ "$out" != $'OK  abc.txt\n1 entry: 1 OK, 0 FAILED, 0 M
    [ "$(cat err.txt)" != 'Warning: standard input, line 2: not a line of a known list format.' ]; then
   echo "--check -: status $status"; echo "$out"; cat err.txt; fail=1
 fi
+
+# --help and the manual page name every option the program takes.
+help=$("$cli" --help)
+for option in --strip-path --lowercase --no-trailing-slash --info --aich --hashset --magnet \
+              -r --recursive --threads --check -h --help --version; do
+  if ! grep -q -- "$option\b" <<<"$help"; then
+    echo "--help does not name $option"; fail=1
+  fi
+  if ! grep -qF -- "${option//-/\\-}" "$man_page"; then
+    echo "the manual page does not name $option"; fail=1
+  fi
+done
+for word in "Exit status" "Examples" ".sfv" "md5sum" "BSD" "magnet" "standard input"; do
+  grep -qF -- "$word" <<<"$help" || { echo "--help does not say $word"; fail=1; }
+done
 
 "$cli" --bogus >/dev/null 2>&1; status=$?
 if [ "$status" != 2 ]; then

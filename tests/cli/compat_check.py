@@ -4,8 +4,8 @@
 
 One tree of awkward names (blanks, a backslash, a line feed, a carriage
 return, a tab, "|", "%20", bytes that are not UTF-8, an empty file, a file in
-a folder), every list format the three tools write for it, then one file
-changed and one deleted. For each list, linkmint-cli --check must give every
+a folder), every list format the three tools write for it, then two files
+changed (one of them with a backslash in its name) and one deleted. For each list, linkmint-cli --check must give every
 entry the verdict the tool that wrote the list gives it, and the same exit
 status. Then rhash -c must accept every link file and magnet list that
 linkmint-cli writes for the same tree.
@@ -36,10 +36,12 @@ TREE = {
     b"cut\xe2\x82.bin": b"cut short",
     b"empty.txt": b"",
     b"changed.bin": b"before",
+    b"dam\\aged.bin": b"before",
     b"deleted.bin": b"gone soon",
     b"sub/inner file.txt": b"inner",
 }
-CHANGED = b"changed.bin"
+# md5sum and sha1sum escape the name with "\\": its damage must show too.
+CHANGED = (b"changed.bin", b"dam\\aged.bin")
 DELETED = b"deleted.bin"
 
 
@@ -168,8 +170,9 @@ def main():
 
         # Every file as listed, then one changed and one deleted.
         check_all("")
-        with open(os.path.join(root, CHANGED), "wb") as f:
-            f.write(b"after!")
+        for name in CHANGED:
+            with open(os.path.join(root, name), "wb") as f:
+                f.write(b"after!")
         os.remove(os.path.join(root, DELETED))
         check_all(" (after)")
 
