@@ -10,6 +10,7 @@
 #include <exception>
 #include <filesystem>
 #include <functional>
+#include <iterator>
 #include <string>
 #include <utility>
 
@@ -221,15 +222,22 @@ void BackgroundCheck::Work(const QStringList& listPaths, unsigned threads) {
             ChunkBuffer buffer(threads);
             EntryChecker checker(buffer);
             checker.ExpectUses(std::move(uses));
+            // Verdicts go to the window a few times a second, so that
+            // neither side ever holds many of them.
             std::vector<VerdictUpdate> found;
             auto lastHandOver = std::chrono::steady_clock::now();
             const auto handOver = [&] {
                 std::lock_guard lock(mutex_);
-                for (VerdictUpdate& update : found) {
-                    report_.updates.push_back(std::move(update));
+                if (report_.updates.empty()) {
+                    report_.updates.swap(found);
+                } else {
+                    std::move(found.begin(), found.end(), std::back_inserter(report_.updates));
                 }
                 found.clear();
                 lastHandOver = std::chrono::steady_clock::now();
+            };
+            const auto handOverNow = [&] {
+                return std::chrono::steady_clock::now() - lastHandOver >= kResultsInterval;
             };
             CheckControl control;
             control.cancel = &cancel_;
@@ -237,15 +245,18 @@ void BackgroundCheck::Work(const QStringList& listPaths, unsigned threads) {
                 CheckProgress shown = p;
                 shown.files = std::max(files, p.file);
                 // Between two files every verdict so far is final.
-                if (p.chunk == 0 &&
-                    std::chrono::steady_clock::now() - lastHandOver >= kResultsInterval) {
+                if (p.chunk == 0 && handOverNow()) {
                     handOver();
                 }
                 std::lock_guard lock(mutex_);
                 report_.progress = std::move(shown);
             };
+            // Entries whose file was read already come without progress.
             EntryVerifier verifier(checker, control, [&](VerdictUpdate&& update) {
                 found.push_back(std::move(update));
+                if ((found.size() & 1023) == 0 && handOverNow()) {
+                    handOver();
+                }
             });
             for (const ListToCheck& list : lists) {
                 verifier.StartList(list.index, list.path.parent_path(), list.first, list.count);
