@@ -5,7 +5,6 @@
 #include <cerrno>
 #include <cmath>
 #include <cstring>
-#include <functional>
 #include <string_view>
 
 #include <dirent.h>
@@ -102,9 +101,9 @@ bool Delivered(std::ostream& out, std::ostream& err) {
 // list.
 class CheckPrinter : public ListSink {
 public:
-    CheckPrinter(EntryChecker& checker, const CheckControl& control, std::ostream& out,
-                 std::ostream& err)
-        : checker_(checker), control_(control), out_(out), err_(err) {}
+    CheckPrinter(EntryChecker& checker, const CheckControl& control, ProgressLine& progress,
+                 std::ostream& out, std::ostream& err)
+        : checker_(checker), control_(control), progress_(progress), out_(out), err_(err) {}
 
     // The list about to be read, and the folder its relative names are taken from.
     void StartList(const std::string& path, const std::filesystem::path& folder) {
@@ -128,7 +127,7 @@ public:
         }
         EntryResult result;
         checker_.Check(entry, folder_, control_, result);
-        progressClear_();
+        progress_.Clear();
         switch (result.verdict) {
             case Verdict::Ok:
                 ++counts_.ok;
@@ -156,11 +155,10 @@ public:
         }
     }
 
-    std::function<void()> progressClear_ = [] {};
-
 private:
     EntryChecker& checker_;
     const CheckControl& control_;
+    ProgressLine& progress_;
     std::ostream& out_;
     std::ostream& err_;
     std::string listPath_;
@@ -185,14 +183,13 @@ int RunCheck(const CliOptions& options, std::ostream& out, std::ostream& err, bo
         progress.Show(p.path.filename().string(), p.chunk, p.chunks);
     };
     EntryChecker checker(buffer);
-    CheckPrinter printer(checker, control, out, err);
-    printer.progressClear_ = [&progress] { progress.Clear(); };
+    CheckPrinter printer(checker, control, progress, out, err);
     errno = 0;
     for (const std::string& listPath : options.paths) {
         const bool standardInput = listPath == "-";
-        printer.StartList(standardInput ? std::string("standard input") : listPath,
-                          standardInput ? std::filesystem::path(".")
-                                        : std::filesystem::path(listPath).parent_path());
+        const std::string shown = standardInput ? std::string("standard input") : listPath;
+        printer.StartList(shown, standardInput ? std::filesystem::path(".")
+                                               : std::filesystem::path(listPath).parent_path());
         ListParser parser(printer, &PathBytesFromText);
         std::string error;
         const bool read = standardInput ? ReadListFrom(STDIN_FILENO, parser, error)
@@ -201,17 +198,15 @@ int RunCheck(const CliOptions& options, std::ostream& out, std::ostream& err, bo
             break;
         }
         if (!read) {
-            err << UnreadableListMessage(listPath, error) << '\n';
+            err << UnreadableListMessage(shown, error) << '\n';
             status = 2;
             continue;
         }
         if (printer.Skipped() > 0) {
-            err << SkippedLinesMessage(standardInput ? std::string("-") : listPath,
-                                       printer.Skipped(), printer.Algorithms())
-                << '\n';
+            err << SkippedLinesMessage(shown, printer.Skipped(), printer.Algorithms()) << '\n';
         }
         if (printer.Entries() == 0) {
-            err << EmptyListMessage(standardInput ? std::string("-") : listPath) << '\n';
+            err << EmptyListMessage(shown) << '\n';
             status = 2;
         }
     }
