@@ -7,10 +7,10 @@
 #include <filesystem>
 #include <functional>
 #include <list>
-#include <map>
 #include <memory>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include <sys/types.h>
@@ -80,6 +80,14 @@ struct FileKey {
     auto operator<=>(const FileKey&) const = default;
 };
 
+struct FileKeyHash {
+    std::size_t operator()(const FileKey& key) const {
+        return std::hash<std::uint64_t>()(static_cast<std::uint64_t>(key.inode) *
+                                              0x9E3779B97F4A7C15u ^
+                                          static_cast<std::uint64_t>(key.device));
+    }
+};
+
 // The first spelling of the entry's name that exists below `folder`: its
 // index in entry.names and the file's identity; nothing when none does.
 struct FoundFile {
@@ -125,7 +133,7 @@ private:
     void Used(const FileKey& key);
 
     ChunkBuffer& buffer_;
-    std::map<FileKey, Kept> kept_;
+    std::unordered_map<FileKey, Kept, FileKeyHash> kept_;
     std::list<FileKey> recent_;  // least recently read first
     std::optional<std::vector<std::pair<FileKey, std::uint32_t>>> uses_;
     std::size_t filesRead_ = 0;
