@@ -450,6 +450,16 @@ private:
             return Reading::NotThisFormat;
         }
         const std::string_view value = Trimmed(tail.substr(1));
+        // A digest is one word of hexadecimal, base32 or base64: a .sfv name
+        // such as "Film (2004) = Cut.avi 1A2B3C4D" is not this format.
+        const bool digestLike =
+            !value.empty() && std::all_of(value.begin(), value.end(), [](char c) {
+                return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '+' || c == '/' ||
+                       c == '=';
+            });
+        if (!digestLike) {
+            return Reading::NotThisFormat;
+        }
         const std::string_view rawName = text.substr(open + 1, close - open - 1);
         ExpectedDigests& e = entry.expected;
         bool known = true;

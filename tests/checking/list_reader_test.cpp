@@ -205,8 +205,9 @@ TEST(ListReader, RhashListsOfEveryForm) {
         "magnet:?xl=3&dn=x&xt=urn:crc32:352441c2&xt=urn:md5:900150983cd24fb0d6963f7d28e17f72\n"
         "magnet:?xl=3&dn=x&xt=urn:tree:tiger:asd4ujseh5m47pdyb46kbtsqtsgdklbhyxomuia\n"
         "magnet:?xt=urn:ed2k:a448017aaf21d8525fc10ae87aa6729d&xl=3\n"
-        "ed2k://|file|e%7Cm.avi|3|a448017aaf21d8525fc10ae87aa6729d|/|sources,10.0.0.1:4662|/\n");
-    ASSERT_EQ(list.entries.size(), 8u);
+        "ed2k://|file|e%7Cm.avi|3|a448017aaf21d8525fc10ae87aa6729d|/|sources,10.0.0.1:4662|/\n"
+        "Film (2004) = Cut.avi 1A2B3C4D\n");
+    ASSERT_EQ(list.entries.size(), 9u);
     const auto& e = list.entries;
     EXPECT_EQ(e[0].format, ListFormat::Sfv);
     EXPECT_EQ(e[0].names, (std::vector<std::string>{"sub\\file.bin", "sub/file.bin"}));
@@ -232,6 +233,9 @@ TEST(ListReader, RhashListsOfEveryForm) {
     EXPECT_EQ(list.skippedAlgorithms,
               (std::vector<std::string>{"MD4", "CRC32C", "GOST12-256", "tree:tiger"}));
     EXPECT_EQ(list.unreadLines, (std::vector<std::size_t>{10, 14}));
+    // Not a BSD line of a digest "Film": a .sfv name.
+    EXPECT_EQ(e[8].format, ListFormat::Sfv);
+    EXPECT_EQ(e[8].names.front(), "Film (2004) = Cut.avi");
 }
 
 TEST(ListReader, OurInformationFilesWithAich) {
