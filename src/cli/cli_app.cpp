@@ -5,6 +5,11 @@
 #include <cerrno>
 #include <cmath>
 #include <cstring>
+#include <string_view>
+
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "base32.h"
 #include "check_report.h"
@@ -91,56 +96,175 @@ bool Delivered(std::ostream& out, std::ostream& err) {
     return false;
 }
 
-// --check: every list is read and parsed first, then every file they name
-// is hashed once. Status 2 when a list cannot be read or holds nothing to
-// check, else 1 when any entry failed or is missing.
-int RunCheck(const CliOptions& options, std::ostream& out, std::ostream& err, bool showProgress) {
-    int status = 0;
-    CheckRunner runner;
-    for (const std::string& listPath : options.paths) {
-        std::string bytes, error;
-        if (!ReadListFile(listPath, bytes, error)) {
-            err << UnreadableListMessage(listPath, error) << '\n';
-            status = 2;
-            continue;
+// The verdicts of one list, printed as its entries are read: only the
+// current line and the digests of recent files are held, however long the
+// list.
+class CheckPrinter : public ListSink {
+public:
+    CheckPrinter(EntryChecker& checker, const CheckControl& control, ProgressLine& progress,
+                 std::ostream& out, std::ostream& err)
+        : checker_(checker), control_(control), progress_(progress), out_(out), err_(err) {}
+
+    // The list about to be read, and the folder its relative names are taken from.
+    void StartList(const std::string& path, const std::filesystem::path& folder) {
+        listPath_ = path;
+        folder_ = folder;
+        entries_ = 0;
+        skipped_ = 0;
+        algorithms_.clear();
+    }
+    std::size_t Entries() const { return entries_; }
+    std::size_t Skipped() const { return skipped_; }
+    const std::vector<std::string>& Algorithms() const { return algorithms_; }
+    const VerdictCounts& Counts() const { return counts_; }
+    // False once the output could not be written: nothing more is checked.
+    bool Writing() const { return writing_; }
+
+    void Entry(ListEntry&& entry) override {
+        ++entries_;
+        if (!writing_) {
+            return;
         }
-        const ParsedList list = ParseList(bytes, &PathBytesFromText);
-        for (std::size_t line : list.unreadLines) {
-            err << UnreadLineMessage(listPath, line) << '\n';
+        EntryResult result;
+        checker_.Check(entry, folder_, control_, result);
+        progress_.Clear();
+        switch (result.verdict) {
+            case Verdict::Ok:
+                ++counts_.ok;
+                break;
+            case Verdict::Failed:
+                ++counts_.failed;
+                break;
+            case Verdict::Missing:
+                ++counts_.missing;
+                break;
+            case Verdict::NotChecked:
+                ++counts_.notChecked;
+                break;
         }
-        if (list.entries.empty()) {
-            err << EmptyListMessage(listPath) << '\n';
-            status = 2;
-            continue;
+        out_ << DescribeResult(result) << '\n';
+        writing_ = static_cast<bool>(out_);
+    }
+    void UnreadLine(std::size_t line) override {
+        err_ << UnreadLineMessage(listPath_, line) << '\n';
+    }
+    void SkippedLine(std::size_t, std::string_view algorithm) override {
+        ++skipped_;
+        if (std::find(algorithms_.begin(), algorithms_.end(), algorithm) == algorithms_.end()) {
+            algorithms_.emplace_back(algorithm);
         }
-        runner.AddList(list, std::filesystem::path(listPath).parent_path());
     }
 
+private:
+    EntryChecker& checker_;
+    const CheckControl& control_;
+    ProgressLine& progress_;
+    std::ostream& out_;
+    std::ostream& err_;
+    std::string listPath_;
+    std::filesystem::path folder_;
+    std::size_t entries_ = 0;
+    std::size_t skipped_ = 0;
+    std::vector<std::string> algorithms_;
+    VerdictCounts counts_;
+    bool writing_ = true;
+};
+
+// --check: each list is read as a stream, and each entry checked and
+// printed as it comes. "-" reads a list from standard input. Status 2 when
+// a list cannot be read or holds nothing to check, else 1 when any entry
+// failed or is missing.
+int RunCheck(const CliOptions& options, std::ostream& out, std::ostream& err, bool showProgress) {
+    int status = 0;
     ChunkBuffer buffer(options.threads);
     ProgressLine progress(err, showProgress);
-    const std::vector<EntryResult>& results = runner.Results();
     CheckControl control;
     control.progress = [&](const CheckProgress& p) {
         progress.Show(p.path.filename().string(), p.chunk, p.chunks);
     };
-    runner.Run(buffer, control);
-    progress.Clear();
-
+    EntryChecker checker(buffer);
+    CheckPrinter printer(checker, control, progress, out, err);
     errno = 0;
-    for (const EntryResult& r : results) {
-        out << DescribeResult(r) << '\n';
+    for (const std::string& listPath : options.paths) {
+        const bool standardInput = listPath == "-";
+        const std::string shown = standardInput ? std::string("standard input") : listPath;
+        printer.StartList(shown, standardInput ? std::filesystem::path(".")
+                                               : std::filesystem::path(listPath).parent_path());
+        ListParser parser(printer, &PathBytesFromText);
+        std::string error;
+        const bool read = standardInput ? ReadListFrom(STDIN_FILENO, parser, error)
+                                        : ReadListFile(listPath, parser, error);
+        if (!printer.Writing()) {
+            break;
+        }
+        if (!read) {
+            err << UnreadableListMessage(shown, error) << '\n';
+            status = 2;
+            continue;
+        }
+        if (printer.Skipped() > 0) {
+            err << SkippedLinesMessage(shown, printer.Skipped(), printer.Algorithms()) << '\n';
+        }
+        if (printer.Entries() == 0) {
+            err << EmptyListMessage(shown) << '\n';
+            status = 2;
+        }
     }
-    const VerdictCounts counts = CountVerdicts(results);
-    if (!results.empty()) {
+    const VerdictCounts& counts = printer.Counts();
+    const std::size_t total = counts.ok + counts.failed + counts.missing + counts.notChecked;
+    if (printer.Writing() && total > 0) {
         out << SummaryText(counts) << '\n';
     }
     if (!Delivered(out, err)) {
         return 1;
     }
-    if (status == 0 && counts.ok != results.size()) {
+    if (status == 0 && counts.ok != total) {
         status = 1;
     }
     return status;
+}
+
+// Every regular file below `folder`, as find(1) names them, in byte order
+// of those names; symbolic links are not followed. Folders that cannot be
+// read are named on `err`.
+bool FilesBelow(const std::string& folder, std::vector<std::string>& files, std::ostream& err) {
+    bool complete = true;
+    std::vector<std::string> folders{folder};
+    while (!folders.empty()) {
+        const std::string current = std::move(folders.back());
+        folders.pop_back();
+        DIR* dir = ::opendir(current.c_str());
+        if (dir == nullptr) {
+            err << "Error: Unable to open folder \"" << current << "\": " << std::strerror(errno)
+                << ".\n";
+            complete = false;
+            continue;
+        }
+        const std::string prefix = current.ends_with('/') ? current : current + '/';
+        while (const dirent* entry = ::readdir(dir)) {
+            const std::string_view name = entry->d_name;
+            if (name == "." || name == "..") {
+                continue;
+            }
+            std::string path = prefix + std::string(name);
+            struct stat st {};
+            if (::lstat(path.c_str(), &st) != 0) {
+                continue;  // gone since it was listed
+            }
+            if (S_ISDIR(st.st_mode)) {
+                folders.push_back(std::move(path));
+            } else if (S_ISREG(st.st_mode)) {
+                files.push_back(std::move(path));
+            }
+        }
+        ::closedir(dir);
+    }
+    return complete;
+}
+
+bool IsFolder(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
 }  // namespace
@@ -182,7 +306,32 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     bool firstBlock = true;
     ChunkBuffer buffer(options.threads);
     ProgressLine progress(err, showProgress);
-    for (const std::string& path : options.paths) {
+    // A folder is listed when its turn comes: its files take its place.
+    std::vector<std::string> below;
+    std::size_t next = 0, nextBelow = 0;
+    for (;;) {
+        if (nextBelow == below.size()) {
+            below.clear();
+            nextBelow = 0;
+            if (next == options.paths.size()) {
+                break;
+            }
+            const std::string& named = options.paths[next++];
+            if (!IsFolder(named)) {
+                below.push_back(named);
+            } else if (!options.recursive) {
+                err << "Error: \"" << named << "\" is a folder: use --recursive.\n";
+                status = 1;
+                continue;
+            } else {
+                if (!FilesBelow(named, below, err)) {
+                    status = 1;
+                }
+                std::sort(below.begin(), below.end());
+                continue;
+            }
+        }
+        const std::string path = std::move(below[nextBelow++]);
         const std::string shownName = PathBytesFromText(NameWithoutPath(PathTextFromBytes(path)));
         PassHooks hooks;
         hooks.chunkDone = [&](std::uint32_t done, std::uint32_t total) {

@@ -333,8 +333,10 @@ void HashingWorker::AddFiles(std::uint64_t identity) {
         Debug(QStringLiteral("Setting application title (1)."));
         Debug(QStringLiteral("Setting system tray icon hint (1)."));
         // What the user sees of the name: a byte that is not UTF-8 as U+FFFD,
-        // in the progress, the link and everything made from it.
+        // in the progress and the CRC-in-name check. The link carries the
+        // name's own bytes, such a byte as %XX.
         const std::u16string name16 = ToU16(DisplayPath(fileName));
+        const std::u16string linkName16 = ToU16(fileName);
         SetProgress(0, static_cast<int>(chunkCount), FromU16(NameWithoutPath(name16)));
         Debug(QStringLiteral("Refreshing status bar (1)."));
         Post([remaining](WorkerHost& host) {
@@ -382,7 +384,7 @@ void HashingWorker::AddFiles(std::uint64_t identity) {
                                   settings_.Get(&SettingsValues::trailingSlash),
                                   settings_.Get(&SettingsValues::partHashes), aich};
         HashResults results;
-        results.link = FromU16(Ed2kLink(name16, digests, Ed2kVariant::First, options));
+        results.link = FromU16(Ed2kLink(linkName16, digests, Ed2kVariant::First, options));
         const std::string crcText = CrcText(digests.crc32, lower);
         results.crc32 = QByteArray::fromStdString(crcText);
         results.md5 = QByteArray::fromStdString(HexText(digests.md5, lower));
@@ -390,7 +392,8 @@ void HashingWorker::AddFiles(std::uint64_t identity) {
         results.crcStatus = CheckCrcInName(name16, crcText);
         if (digests.hasSecondEd2k) {
             results.hasSecondLink = true;
-            results.secondLink = FromU16(Ed2kLink(name16, digests, Ed2kVariant::Second, options));
+            results.secondLink =
+                FromU16(Ed2kLink(linkName16, digests, Ed2kVariant::Second, options));
             results.secondFileSize = FileTable::SizeForEntry(fileName);
         }
         // What the links need to follow the link options later; nothing
