@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 
+#include "activation_token.h"
 #include "debug_log.h"
 #include "dialog_host.h"
 #include "file_table.h"
@@ -28,6 +29,7 @@ class QToolBar;
 namespace lm {
 
 class HandoverBlock;
+class LauncherEntry;
 class TAddFilesDialog;
 class TSavDlg;
 class TCursorHint;
@@ -79,6 +81,9 @@ public:
         saveDialogHook;
     // The clipboard: given the text, whether it took it.
     std::function<bool(const QString& text)> clipboardHook;
+    // Asking the window system for the focus, with the tokens a later start
+    // passed on.
+    std::function<void(const ActivationTokens& tokens)> activationHook;
 
     // Test seam: the player of the completion sound.
     void SetSoundPlayer(std::unique_ptr<SoundPlayer> player) { SndPlayer = std::move(player); }
@@ -97,7 +102,8 @@ public:
     const QString& TrayTip() const { return trayTip_; }
     bool DebugLogging() const { return debugLog_.Enabled(); }
 
-    // A message of a later start (its WM_TRAYCALLBACK or WM_HANDOVER),
+    // A message of a later start (WM_ACTIVATIONTOKEN, WM_TRAYCALLBACK or
+    // WM_HANDOVER),
     // handled on the GUI thread before the sender is answered. Never waits:
     // handed-over paths are taken from the block at once and added by a
     // queued call.
@@ -116,6 +122,7 @@ public:
     void SetStatusText(int panel, const QString& text) override;
     void RepaintStatusBar() override;
     void SetApplicationTitle(const QString& title) override;
+    void SetTaskbarProgress(int percent, int filesLeft) override;
     void SetTrayTip(const QString& tip) override;
     void SetPauseControls(int picture, const QString& tooltip, const QString& caption) override;
     void SetPauseEnabled(bool enabled) override;
@@ -234,6 +241,8 @@ private:
     bool TakeListToCheck(const QString& path);
     void CheckTakenLists();
     void ApplyStoredGeometry();
+    // Shows the window, from the tray or minimized, and asks for the focus
+    // with the tokens a later start passed on.
     void BringForward();
     void ShowMessage(const QString& text);
 
@@ -294,6 +303,8 @@ private:
     bool minimized_ = false;
     QString applicationTitle_;
     QString trayTip_;
+    std::unique_ptr<LauncherEntry> launcherEntry_;
+    ActivationTokens pendingTokens_;    // from a later start, for BringForward
     HandoverAssembler handoverPieces_;  // joins paths that span messages
     QList<FileType> addFilesTypes_;     // what OpnDlg's filters were made from
     int addFilesDefault_ = 0;

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 
+#include "absolute_path.h"
 #include "main_window.h"
 #include "path_names.h"
 
@@ -60,7 +61,9 @@ void TeD2KfrmMain::dropEvent(QDropEvent* event) {
     worker_->StartHashing();
 }
 
-void TeD2KfrmMain::AddPath(const QString& path, bool reportMissing) {
+void TeD2KfrmMain::AddPath(const QString& given, bool reportMissing) {
+    // Entries are kept across starts, which may work in other folders.
+    const QString path = AbsolutePaths({given}).constFirst();
     switch (KindOfPath(path)) {
         case PathKind::File:
             if (!TakeListToCheck(path)) {
@@ -76,7 +79,7 @@ void TeD2KfrmMain::AddPath(const QString& path, bool reportMissing) {
         case PathKind::Missing:
             if (reportMissing) {
                 ShowMessage(
-                    QStringLiteral("Error: Could not find file \"%1\"").arg(DisplayPath(path)));
+                    QStringLiteral("Error: Could not find file \"%1\"").arg(DisplayPath(given)));
             }
             break;
     }

@@ -8,6 +8,8 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <utility>
+
 #include "dat_lst.h"
 #include "debug_log.h"
 #include "dir_listing.h"
@@ -19,6 +21,7 @@
 #include "path_names.h"
 #include "prefs_dialog.h"
 #include "tray_area.h"
+#include "window_activation.h"
 
 namespace lm {
 
@@ -148,6 +151,7 @@ void TeD2KfrmMain::AddDirectory(const QString& dir) {
 
 void TeD2KfrmMain::BringForward() {
     minimized_ = false;
+    const ActivationTokens tokens = std::exchange(pendingTokens_, {});
     if (tray_->IconShown()) {
         tray_->RemoveIcon();
     }
@@ -159,7 +163,14 @@ void TeD2KfrmMain::BringForward() {
         show();
     }
     raise();
-    activateWindow();
+    // A Wayland compositor lets a window come forward (and back from being
+    // minimized, which Wayland does not tell the window) only with the
+    // launcher's token; an X11 window manager wants the launch's time.
+    if (activationHook) {
+        activationHook(tokens);
+    } else {
+        ActivateWindow(windowHandle(), tokens);
+    }
 }
 
 void TeD2KfrmMain::HandoverMessage(std::uint32_t message, std::uint32_t wParam,
@@ -167,7 +178,14 @@ void TeD2KfrmMain::HandoverMessage(std::uint32_t message, std::uint32_t wParam,
     if (closing_) {
         return;
     }
-    if (message == WM_TRAYCALLBACK && wParam == kTrayIconId && lParam == kTrayLeftButtonUp) {
+    if (message == WM_ACTIVATIONTOKEN && block_ != nullptr) {
+        const QString token = block_->ReadPaths(1).value(0);
+        if (IsUsableToken(token) && wParam == kXdgActivationToken) {
+            pendingTokens_.xdgActivation = token;
+        } else if (IsUsableToken(token) && wParam == kStartupIdToken) {
+            pendingTokens_.startupId = token;
+        }
+    } else if (message == WM_TRAYCALLBACK && wParam == kTrayIconId && lParam == kTrayLeftButtonUp) {
         BringForward();
     } else if (message == WM_HANDOVER && block_ != nullptr) {
         // The sender writes its next text once this message is answered, so

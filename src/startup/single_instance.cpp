@@ -3,6 +3,9 @@
 
 #include <QFile>
 
+#include <utility>
+
+#include "absolute_path.h"
 #include "command_line.h"
 #include "handover_sender.h"
 #include "instance_names.h"
@@ -10,10 +13,23 @@
 namespace lm {
 
 bool SingleInstance::HandOver(HandoverBlock& block, const QString& socketPath,
-                              const QStringList& arguments) {
+                              const QStringList& arguments, const ActivationTokens& tokens) {
     HandoverSender sender;
     if (!sender.Connect(socketPath)) {
         return false;
+    }
+    // What lets the window come forward travels first, so that the restore
+    // message below can use it.
+    const std::pair<std::uint32_t, QString> kinds[] = {{kXdgActivationToken, tokens.xdgActivation},
+                                                       {kStartupIdToken, tokens.startupId}};
+    for (const auto& [kind, token] : kinds) {
+        if (!IsUsableToken(token)) {
+            continue;
+        }
+        if (!block.WriteText(token.toStdU16String() + u'\0' + u'\0') ||
+            !sender.Send(WM_ACTIVATIONTOKEN, kind, 0)) {
+            return false;
+        }
     }
     // The running window comes forward whether or not there are paths; it
     // decides itself whether it is minimized, shown or in the tray.
@@ -23,7 +39,8 @@ bool SingleInstance::HandOver(HandoverBlock& block, const QString& socketPath,
     if (arguments.isEmpty()) {
         return true;
     }
-    for (const HandoverMessage& message : BuildHandoverMessages(arguments)) {
+    // The running instance may work in another folder.
+    for (const HandoverMessage& message : BuildHandoverMessages(AbsolutePaths(arguments))) {
         if (!block.WriteText(message.text) ||
             !sender.Send(WM_HANDOVER, static_cast<std::uint32_t>(message.count),
                          message.continues ? kHandoverContinues : 0)) {
@@ -45,7 +62,8 @@ SingleInstance::Role SingleInstance::Start(const QStringList& arguments) {
         // lives, so a block found is used but never removed.
         HandoverBlock running;
         if (running.Open(InstanceNames::BlockName()) &&
-            HandOver(running, InstanceNames::SocketPath(), arguments)) {
+            HandOver(running, InstanceNames::SocketPath(), arguments,
+                     ActivationTokensFromEnvironment())) {
             return Role::HandedOver;
         }
         return StartFirst(false);
@@ -56,8 +74,10 @@ SingleInstance::Role SingleInstance::Start(const QStringList& arguments) {
         // cannot receive: this start runs a window of its own.
         return StartFirst(false);
     }
-    return HandOver(running, InstanceNames::SocketPath(), arguments) ? Role::HandedOver
-                                                                     : Role::Unanswered;
+    return HandOver(running, InstanceNames::SocketPath(), arguments,
+                    ActivationTokensFromEnvironment())
+               ? Role::HandedOver
+               : Role::Unanswered;
 }
 
 SingleInstance::Role SingleInstance::StartFirst(bool removeLeftovers) {

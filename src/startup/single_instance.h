@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "activation_token.h"
 #include "handover_block.h"
 #include "instance_lock.h"
 
@@ -41,11 +42,12 @@ public:
     void Publish(std::uint32_t appHandle, std::uint32_t mainHandle);
 
     // The hand-over of a second start, exposed for the tests: sends the
-    // restore message and then `arguments` in as many messages as they need.
-    // Each text is written under the lock and stays until its message was
-    // handled. False when no instance answered.
+    // launcher's tokens, the restore message and then `arguments` (made
+    // absolute from this start's working folder) in as many messages as they
+    // need. Each text is written under the lock and stays until its message
+    // was handled. False when no instance answered.
     static bool HandOver(HandoverBlock& block, const QString& socketPath,
-                         const QStringList& arguments);
+                         const QStringList& arguments, const ActivationTokens& tokens = {});
 
 private:
     Role StartFirst(bool removeLeftovers);
