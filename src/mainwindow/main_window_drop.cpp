@@ -9,7 +9,6 @@
 
 #include <algorithm>
 
-#include "absolute_path.h"
 #include "main_window.h"
 #include "path_names.h"
 
@@ -61,9 +60,7 @@ void TeD2KfrmMain::dropEvent(QDropEvent* event) {
     worker_->StartHashing();
 }
 
-void TeD2KfrmMain::AddPath(const QString& given, bool reportMissing) {
-    // Entries are kept across starts, which may work in other folders.
-    const QString path = AbsolutePaths({given}).constFirst();
+void TeD2KfrmMain::AddPath(const QString& path, bool reportMissing) {
     switch (KindOfPath(path)) {
         case PathKind::File:
             if (!TakeListToCheck(path)) {
@@ -79,7 +76,7 @@ void TeD2KfrmMain::AddPath(const QString& given, bool reportMissing) {
         case PathKind::Missing:
             if (reportMissing) {
                 ShowMessage(
-                    QStringLiteral("Error: Could not find file \"%1\"").arg(DisplayPath(given)));
+                    QStringLiteral("Error: Could not find file \"%1\"").arg(DisplayPath(path)));
             }
             break;
     }
