@@ -2,31 +2,20 @@
 // linkmint-clipboard-holder FILE: puts the UTF-8 text of FILE (which it
 // removes) on the clipboard and serves it until another program takes the
 // clipboard over; then it ends. Linkmint starts it when it ends while it
-// owns the clipboard, so that the links it copied stay pasteable. It runs on
-// the X server or the Wayland compositor that QT_QPA_PLATFORM names.
+// owns the clipboard, so that the links it copied stay pasteable. It serves
+// the Wayland compositor when QT_QPA_PLATFORM says "wayland", else the X
+// server.
 
+#include <QByteArray>
 #include <QClipboard>
-#include <QEventLoop>
 #include <QFile>
 #include <QGuiApplication>
-#include <QRasterWindow>
-#include <QTimer>
 
-#include <memory>
+#include <string>
 
 #include <unistd.h>
 
-namespace {
-
-// How long the holder waits on Wayland for the keyboard focus it needs.
-constexpr int kFocusWaitMs = 2000;
-
-bool TakeClipboard(QClipboard* clipboard, const QString& text) {
-    clipboard->setText(text, QClipboard::Clipboard);
-    return clipboard->ownsClipboard();
-}
-
-}  // namespace
+#include "wayland_clipboard_holder.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {
@@ -39,39 +28,19 @@ int main(int argc, char** argv) {
     if (!file.open(QIODevice::ReadOnly)) {
         return 1;
     }
-    const QString text = QString::fromUtf8(file.readAll());
+    const QByteArray bytes = file.readAll();
     file.close();
     file.remove();
 
+    if (qEnvironmentVariable("QT_QPA_PLATFORM").startsWith(u"wayland")) {
+        return lm::ServeWaylandClipboard(bytes.toStdString());
+    }
     int qtArgc = 1;
     char* qtArgv[] = {argv[0], nullptr};
     QGuiApplication app(qtArgc, qtArgv);
     QClipboard* clipboard = QGuiApplication::clipboard();
-    // Wayland compositors take the clipboard only from a program that has
-    // the keyboard focus: a tiny window gets it for a moment, as the
-    // command-line clipboard tools do, and goes once the text is set.
-    std::unique_ptr<QRasterWindow> focusWindow;
-    if (QGuiApplication::platformName().startsWith(u"wayland")) {
-        focusWindow = std::make_unique<QRasterWindow>();
-        focusWindow->setFlag(Qt::FramelessWindowHint);
-        focusWindow->setTitle(QStringLiteral("Linkmint clipboard"));
-        focusWindow->resize(1, 1);
-        focusWindow->show();
-        QEventLoop wait;
-        QTimer::singleShot(kFocusWaitMs, &wait, &QEventLoop::quit);
-        QObject::connect(&app, &QGuiApplication::focusWindowChanged, &wait,
-                         [&wait](QWindow* window) {
-                             if (window != nullptr) {
-                                 wait.quit();
-                             }
-                         });
-        if (QGuiApplication::focusWindow() == nullptr) {
-            wait.exec();
-        }
-    }
-    const bool taken = TakeClipboard(clipboard, text);
-    focusWindow.reset();
-    if (!taken) {
+    clipboard->setText(QString::fromUtf8(bytes), QClipboard::Clipboard);
+    if (!clipboard->ownsClipboard()) {
         return 1;
     }
     QObject::connect(clipboard, &QClipboard::changed, &app, [clipboard](QClipboard::Mode mode) {

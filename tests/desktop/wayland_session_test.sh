@@ -51,7 +51,6 @@ cd "$work/here" || exit 1
 WAYLAND_DEBUG=client "$exe" /debug big.bin 2>"$work/wayland.log" &
 first=$!
 wait_until 60 grep -q 'Opening file ".*big.bin"' "$log" 2>/dev/null || fail "nothing hashed"
-grep -q "Opening file \"$work/here/big.bin\"" "$log" || fail "the command line's path is not absolute"
 last_title_idle() {
   grep -o 'set_title("[^"]*")' "$work/wayland.log" | tail -n 1 | grep -q '"Linkmint (idle)"'
 }

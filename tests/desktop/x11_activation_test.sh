@@ -16,7 +16,8 @@ fail() { echo "FAILED: $*"; exit 1; }
 "$exe" &
 first=$!
 main_window() { xdotool search --onlyvisible --pid "$first" --name '^Linkmint \(idle\)$' 2>/dev/null | head -n 1; }
-wait_until 30 test -n "$(main_window)" || fail "no window titled \"Linkmint (idle)\""
+has_main_window() { [ -n "$(main_window)" ]; }
+wait_until 30 has_main_window || fail "no window titled \"Linkmint (idle)\""
 win=$(main_window)
 xprop -id "$win" WM_CLASS | grep -q '= "org.linkmint.Linkmint", "Linkmint"$' ||
   { xprop -id "$win" WM_CLASS; fail "WM_CLASS does not match StartupWMClass"; }
