@@ -7,6 +7,7 @@
 #include <csignal>
 #include <cstdint>
 #include <cstring>
+#include <map>
 #include <optional>
 
 #include <poll.h>
@@ -24,9 +25,11 @@ namespace {
 // How long the window waits for the keyboard focus.
 constexpr int kFocusWaitMs = 2000;
 
-// What readers may ask for; the text is UTF-8 for each.
+// What readers may ask for; the text is UTF-8 for each. The last one only
+// tells the holder that the selection the compositor announces is its own.
 constexpr const char* kMimeTypes[] = {"text/plain;charset=utf-8", "UTF8_STRING", "text/plain",
                                       "TEXT", "STRING"};
+constexpr char kOwnMimeType[] = "application/x-linkmint-clipboard-holder";
 
 struct Holder {
     std::string text;
@@ -44,7 +47,12 @@ struct Holder {
     xdg_toplevel* toplevel = nullptr;
     wl_buffer* buffer = nullptr;
     bool offered = false;
+    bool focused = false;
     bool cancelled = false;
+    // Offers the compositor made known, and whether they carry our marker.
+    std::map<wl_data_offer*, bool> offers;
+    // The compositor announced our selection as the seat's.
+    bool confirmed = false;
 };
 
 // Listener slots this holder has nothing to do in.
@@ -83,6 +91,53 @@ const wl_data_source_listener kSourceListener = {
     Ignore<wl_data_source*, std::uint32_t>,
 };
 
+void OfferType(void* data, wl_data_offer* offer, const char* type) {
+    if (std::strcmp(type, kOwnMimeType) == 0) {
+        static_cast<Holder*>(data)->offers[offer] = true;
+    }
+}
+
+const wl_data_offer_listener kOfferListener = {
+    OfferType,
+    Ignore<wl_data_offer*, std::uint32_t>,
+    Ignore<wl_data_offer*, std::uint32_t>,
+};
+
+void DeviceDataOffer(void* data, wl_data_device*, wl_data_offer* offer) {
+    auto* holder = static_cast<Holder*>(data);
+    holder->offers[offer] = false;
+    wl_data_offer_add_listener(offer, &kOfferListener, holder);
+}
+
+// Drag and drop offers are not ours to take.
+void DeviceEnter(void* data, wl_data_device*, std::uint32_t, wl_surface*, wl_fixed_t, wl_fixed_t,
+                 wl_data_offer* offer) {
+    auto* holder = static_cast<Holder*>(data);
+    if (offer != nullptr && holder->offers.erase(offer) > 0) {
+        wl_data_offer_destroy(offer);
+    }
+}
+
+void DeviceSelection(void* data, wl_data_device*, wl_data_offer* offer) {
+    auto* holder = static_cast<Holder*>(data);
+    holder->confirmed = false;
+    if (offer == nullptr) {
+        return;
+    }
+    const auto known = holder->offers.find(offer);
+    holder->confirmed = holder->offered && known != holder->offers.end() && known->second;
+    if (known != holder->offers.end()) {
+        holder->offers.erase(known);
+    }
+    wl_data_offer_destroy(offer);
+}
+
+const wl_data_device_listener kDeviceListener = {
+    DeviceDataOffer,         DeviceEnter,
+    Ignore<wl_data_device*>, Ignore<wl_data_device*, std::uint32_t, wl_fixed_t, wl_fixed_t>,
+    Ignore<wl_data_device*>, DeviceSelection,
+};
+
 void DestroyWindow(Holder& holder) {
     if (holder.toplevel != nullptr) {
         xdg_toplevel_destroy(holder.toplevel);
@@ -112,6 +167,7 @@ void Offer(Holder& holder, std::uint32_t serial) {
     for (const char* type : kMimeTypes) {
         wl_data_source_offer(holder.source, type);
     }
+    wl_data_source_offer(holder.source, kOwnMimeType);
     wl_data_device_set_selection(holder.device, holder.source, serial);
     // The clipboard belongs to the seat, not to the window: it may go.
     DestroyWindow(holder);
@@ -125,6 +181,7 @@ void KeyboardKeymap(void*, wl_keyboard*, std::uint32_t, std::int32_t fd, std::ui
 void KeyboardEnter(void* data, wl_keyboard*, std::uint32_t serial, wl_surface* surface, wl_array*) {
     auto* holder = static_cast<Holder*>(data);
     if (surface != nullptr && surface == holder->surface) {
+        holder->focused = true;
         Offer(*holder, serial);
     }
 }
@@ -240,6 +297,10 @@ bool DispatchUntil(Holder& holder, std::optional<int> limitMs, Done done) {
                 return false;
             }
         }
+        if (done()) {
+            wl_display_cancel_read(holder.display);
+            break;
+        }
         wl_display_flush(holder.display);
         int timeoutMs = -1;
         if (limitMs) {
@@ -285,12 +346,20 @@ int ServeWaylandClipboard(const std::string& text) {
         return 1;
     }
     holder.device = wl_data_device_manager_get_data_device(holder.manager, holder.seat);
+    wl_data_device_add_listener(holder.device, &kDeviceListener, &holder);
     MakeWindow(holder);
     if (!DispatchUntil(holder, kFocusWaitMs, [&] { return holder.offered; })) {
         wl_display_disconnect(holder.display);
         return 1;
     }
     Offer(holder, 0);
+    // Set with the focus, the compositor answers with the new selection
+    // before it answers this round trip; a compositor that refused it
+    // leaves nothing to serve.
+    if (wl_display_roundtrip(holder.display) < 0 || (holder.focused && !holder.confirmed)) {
+        wl_display_disconnect(holder.display);
+        return 1;
+    }
     DispatchUntil(holder, std::nullopt, [&] { return holder.cancelled; });
     wl_display_disconnect(holder.display);
     return 0;

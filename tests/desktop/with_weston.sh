@@ -4,10 +4,10 @@
 # screen, no input devices), or with --nested a weston in a window of the
 # X server the caller gives (with_desktop.sh), which brings a seat with a
 # keyboard and pointer. The command gets WAYLAND_DISPLAY, no DISPLAY, no
-# QT_QPA_PLATFORM (the program chooses by itself), a session bus of its own
-# (DBUS_SESSION_BUS_ADDRESS) and, unless already set, a fresh LINKMINT_HOME,
-# XDG_RUNTIME_DIR and LINKMINT_INSTANCE. `weston_screenshot FILE` (exported)
-# saves what the screen shows.
+# QT_QPA_PLATFORM (the program chooses by itself), a runtime folder
+# (XDG_RUNTIME_DIR) and a session bus (DBUS_SESSION_BUS_ADDRESS) of its own
+# and, unless already set, a fresh LINKMINT_HOME and LINKMINT_INSTANCE.
+# `weston_screenshot FILE` (exported) saves what the screen shows.
 #
 #   with_weston.sh [--nested] COMMAND [ARGS...]
 #
