@@ -39,30 +39,42 @@ void SendUpdate(const QString& appUri, const QVariantMap& properties) {
 }  // namespace
 
 LauncherEntry::LauncherEntry(const QString& desktopFileName)
-    : appUri_(QStringLiteral("application://%1.desktop").arg(desktopFileName)) {}
+    : appUri_(QStringLiteral("application://%1.desktop").arg(desktopFileName)) {
+    later_.setSingleShot(true);
+    QObject::connect(&later_, &QTimer::timeout, [this] { Send(); });
+}
 
 void LauncherEntry::ShowProgress(int percent, int filesLeft) {
-    if (shown_ && percent == percent_ && filesLeft == filesLeft_) {
-        return;
-    }
-    percent_ = percent;
-    filesLeft_ = filesLeft;
-    shown_ = true;
-    SendUpdate(appUri_, {{QStringLiteral("progress"), percent / 100.0},
-                         {QStringLiteral("progress-visible"), true},
-                         {QStringLiteral("count"), static_cast<qint64>(filesLeft)},
-                         {QStringLiteral("count-visible"), filesLeft > 0}});
+    Want({true, percent, filesLeft});
 }
 
 void LauncherEntry::Clear() {
-    if (!shown_) {
+    Want({});
+}
+
+void LauncherEntry::Want(State state) {
+    wanted_ = state;
+    if (later_.isActive()) {
+        return;  // it goes out with the pending send
+    }
+    const qint64 since = sinceSent_.isValid() ? sinceSent_.elapsed() : kMinGapMs;
+    if (since >= kMinGapMs) {
+        Send();
+    } else {
+        later_.start(static_cast<int>(kMinGapMs - since));
+    }
+}
+
+void LauncherEntry::Send() {
+    if (wanted_ == sent_) {
         return;
     }
-    shown_ = false;
-    SendUpdate(appUri_, {{QStringLiteral("progress"), 0.0},
-                         {QStringLiteral("progress-visible"), false},
-                         {QStringLiteral("count"), qint64{0}},
-                         {QStringLiteral("count-visible"), false}});
+    sent_ = wanted_;
+    sinceSent_.restart();
+    SendUpdate(appUri_, {{QStringLiteral("progress"), sent_.percent / 100.0},
+                         {QStringLiteral("progress-visible"), sent_.shown},
+                         {QStringLiteral("count"), static_cast<qint64>(sent_.filesLeft)},
+                         {QStringLiteral("count-visible"), sent_.shown && sent_.filesLeft > 0}});
 }
 
 }  // namespace lm

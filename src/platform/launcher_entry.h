@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QElapsedTimer>
 #include <QString>
+#include <QTimer>
 
 namespace lm {
 
@@ -9,7 +11,8 @@ namespace lm {
 // (Plasma's task manager, GNOME's docks, Unity's launcher): the
 // com.canonical.Unity.LauncherEntry "Update" signal on the session bus,
 // for the desktop entry of `desktopFileName`. Without a session bus the
-// calls do nothing.
+// calls do nothing. A folder of small files changes the count many times a
+// second: the signal goes out at most every kMinGapMs, the last state always.
 class LauncherEntry {
 public:
     explicit LauncherEntry(const QString& desktopFileName);
@@ -24,13 +27,23 @@ public:
     // Where the signal comes from.
     static constexpr char kObjectPath[] = "/org/linkmint/Linkmint/LauncherEntry";
     static constexpr char kInterface[] = "com.canonical.Unity.LauncherEntry";
+    static constexpr int kMinGapMs = 100;
 
 private:
+    struct State {
+        bool shown = false;
+        int percent = 0;
+        int filesLeft = 0;
+        bool operator==(const State&) const = default;
+    };
+    void Want(State state);
+    void Send();
+
     QString appUri_;
-    // What was sent last, so that a step that changes nothing sends nothing.
-    int percent_ = -1;
-    int filesLeft_ = -1;
-    bool shown_ = false;
+    State wanted_;
+    State sent_;
+    QElapsedTimer sinceSent_;
+    QTimer later_;
 };
 
 }  // namespace lm

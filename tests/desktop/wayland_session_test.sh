@@ -65,13 +65,15 @@ echo "$titles" | grep -qx "100%; 1 to go - Linkmint" || fail "no 100% title"
 echo "native Wayland window: app id and progress titles"
 
 # The launcher entry's progress: visible with the count while hashing, gone
-# at the end; every signal names the desktop entry.
+# at the end; every signal names the desktop entry. (Steps closer than a
+# tenth of a second go out as one.)
 wait_until 10 grep -q 'boolean false' "$work/bus.log" || { cat "$work/bus.log"; fail "no final Update"; }
 grep -q 'string "application://org.linkmint.Linkmint.desktop"' "$work/bus.log" ||
   fail "Update without the app URI"
 grep -q 'interface=com.canonical.Unity.LauncherEntry; member=Update' "$work/bus.log" ||
   fail "no Update signal"
-grep -A2 '"progress"' "$work/bus.log" | grep -q 'double 1$' || fail "no progress of 1"
+grep -A2 '"progress-visible"' "$work/bus.log" | grep -q 'boolean true$' || fail "no progress shown"
+grep -A2 '"progress"' "$work/bus.log" | grep -q 'double 0\.[0-9]*$' || fail "no progress below 1"
 grep -A2 '"count"' "$work/bus.log" | grep -q 'int64 1$' || fail "no count of 1"
 echo "the dock gets the progress over the session bus"
 
