@@ -103,10 +103,9 @@ public:
     bool DebugLogging() const { return debugLog_.Enabled(); }
 
     // A message of a later start (WM_ACTIVATIONTOKEN, WM_TRAYCALLBACK or
-    // WM_HANDOVER),
-    // handled on the GUI thread before the sender is answered. Never waits:
-    // handed-over paths are taken from the block at once and added by a
-    // queued call.
+    // WM_HANDOVER), handled on the GUI thread before the sender is answered.
+    // Never waits: handed-over paths are taken from the block at once and
+    // added by a queued call.
     void HandoverMessage(std::uint32_t message, std::uint32_t wParam, std::uint32_t lParam);
 
     // Rebuilds the info pane and applies the enable rules of the commands.

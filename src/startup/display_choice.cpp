@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "display_choice.h"
 
+#include <QDir>
+#include <QLibraryInfo>
 #include <QList>
 #include <QString>
 
 #include <cstdio>
 #include <cstdlib>
+#include <mutex>
 #include <utility>
 
 namespace lm {
@@ -19,6 +22,8 @@ struct HeldMessage {
 };
 
 QtMessageHandler previousHandler = nullptr;
+// Qt's threads (the X connection's reader) may speak while it starts.
+std::mutex heldMutex;
 QList<HeldMessage>* heldMessages = nullptr;
 
 void HoldMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
@@ -28,7 +33,10 @@ void HoldMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
         std::fflush(stderr);
         std::_Exit(1);
     }
-    heldMessages->append({type, QString::fromUtf8(context.category), text});
+    const std::lock_guard lock(heldMutex);
+    if (heldMessages != nullptr) {
+        heldMessages->append({type, QString::fromUtf8(context.category), text});
+    }
 }
 
 }  // namespace
@@ -61,20 +69,34 @@ QByteArray DisplayFailedMessage() {
             where += (where.isEmpty() ? "" : ", ") + QByteArray(name) + '=' + qgetenv(name);
         }
     }
+    // Without qt6-wayland a Wayland display cannot be opened at all.
+    const QDir platforms(QLibraryInfo::path(QLibraryInfo::PluginsPath) +
+                         QStringLiteral("/platforms"));
+    if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        platforms.entryList({QStringLiteral("libqwayland*")}, QDir::Files).isEmpty()) {
+        where += "; Qt's Wayland platform, package qt6-wayland, is not installed";
+    }
     return "linkmint: the display could not be opened for the window (" + where +
            "); linkmint-cli makes the links without one\n";
 }
 
 DisplayStartGuard::DisplayStartGuard() {
-    heldMessages = new QList<HeldMessage>;
+    {
+        const std::lock_guard lock(heldMutex);
+        heldMessages = new QList<HeldMessage>;
+    }
     previousHandler = qInstallMessageHandler(HoldMessage);
 }
 
 DisplayStartGuard::~DisplayStartGuard() {
     qInstallMessageHandler(previousHandler);
-    const QList<HeldMessage> held = std::move(*heldMessages);
-    delete heldMessages;
-    heldMessages = nullptr;
+    QList<HeldMessage> held;
+    {
+        const std::lock_guard lock(heldMutex);
+        held = std::move(*heldMessages);
+        delete heldMessages;
+        heldMessages = nullptr;
+    }
     for (const HeldMessage& message : held) {
         const QByteArray category = message.category.toUtf8();
         const QMessageLogContext context(nullptr, 0, nullptr, category.constData());
