@@ -163,7 +163,10 @@ void HashingWorker::ClearProgress(const char* repaintMessage) {
 
 void HashingWorker::SetTitle(const QString& title, const char* setMessage, const char* tipMessage) {
     Debug(QLatin1StringView(setMessage));
-    Post([title](WorkerHost& host) { host.SetApplicationTitle(title); });
+    Post([title](WorkerHost& host) {
+        host.SetApplicationTitle(title);
+        host.SetTaskbarProgress(-1, 0);
+    });
     Debug(QLatin1StringView(tipMessage));
     Post([title](WorkerHost& host) { host.SetTrayTip(title); });
 }
@@ -343,6 +346,7 @@ void HashingWorker::AddFiles(std::uint64_t identity) {
             const QString startTitle = ToGoTitle(0, remaining);
             host.SetStatusText(1, RemainingText("Working", remaining));
             host.SetApplicationTitle(startTitle);
+            host.SetTaskbarProgress(0, remaining);
             host.SetTrayTip(startTitle);
             host.RepaintStatusBar();
         });
@@ -365,6 +369,7 @@ void HashingWorker::AddFiles(std::uint64_t identity) {
                 const QString title = ToGoTitle(percent, left);
                 host.RepaintStatusBar();
                 host.SetApplicationTitle(title);
+                host.SetTaskbarProgress(percent, left);
                 host.SetTrayTip(title);
             });
         }

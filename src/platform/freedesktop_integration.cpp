@@ -8,6 +8,8 @@
 
 #include <algorithm>
 
+#include "linkmint_build_info.h"
+
 namespace lm {
 
 namespace {
@@ -126,6 +128,8 @@ QString FreedesktopIntegration::DesktopEntryText() const {
                "Exec=%1 %F\n")
                .arg(DesktopStringValue(DesktopExecArgument(executable_))) +
            installed +
+           // The window's Wayland app id and X11 class instance name.
+           QStringLiteral("StartupWMClass=" LM_APP_ID "\n") +
            QStringLiteral(
                "Terminal=false\n"
                "MimeType=application/octet-stream;inode/directory;\n"
