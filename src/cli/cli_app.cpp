@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cmath>
 #include <cstring>
 
@@ -12,6 +13,8 @@
 #include "cli_options.h"
 #include "ed2k_link.h"
 #include "file_hash_pass.h"
+#include "file_turn.h"
+#include "hash_ahead.h"
 #include "hash_text.h"
 #include "linkmint_build_info.h"
 #include "magnet_link.h"
@@ -90,6 +93,24 @@ bool Delivered(std::ostream& out, std::ostream& err) {
     err << ".\n";
     return false;
 }
+
+// When to flush standard output while files are hashed: once its links
+// have waited a tenth of a second, so that a reader sees each file soon
+// after its turn without a write for every small file.
+class OutputPace {
+public:
+    bool Due() {
+        const auto now = std::chrono::steady_clock::now();
+        if (now - last_ < std::chrono::milliseconds(100)) {
+            return false;
+        }
+        last_ = now;
+        return true;
+    }
+
+private:
+    std::chrono::steady_clock::time_point last_ = std::chrono::steady_clock::now();
+};
 
 // --check: every list is read and parsed first, then every file they name
 // is hashed once. Status 2 when a list cannot be read or holds nothing to
@@ -182,16 +203,35 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     bool firstBlock = true;
     ChunkBuffer buffer(options.threads);
     ProgressLine progress(err, showProgress);
-    for (const std::string& path : options.paths) {
+    const PassOptions passOptions{options.link.aichHash};
+    // The files after the current one are hashed ahead on the second core,
+    // each file's key its place in the list; their links wait for their turn.
+    HashAhead ahead(options.paths.size() > 1 ? options.threads : 1);
+    std::size_t planned = 1;
+    OutputPace pace;
+    for (std::size_t i = 0; i < options.paths.size(); ++i) {
+        const std::string& path = options.paths[i];
+        for (;
+             ahead.Enabled() && planned < options.paths.size() && planned <= i + HashAhead::kLimit;
+             ++planned) {
+            ahead.Add({planned, options.paths[planned], passOptions});
+        }
         const std::string shownName = PathBytesFromText(NameWithoutPath(PathTextFromBytes(path)));
         PassHooks hooks;
         hooks.chunkDone = [&](std::uint32_t done, std::uint32_t total) {
+            // The links printed so far are not held back by a long file.
+            if (done == 1 && total > 1) {
+                out.flush();
+            }
             progress.Show(shownName, done, total);
         };
+        // A file is not read on once its links cannot be written.
+        hooks.pauseRequested = [&out] { return !out; };
         FileDigests digests;
         PassOutcome outcome;
         try {
-            outcome = HashFile(path, buffer, hooks, digests, PassOptions{options.link.aichHash});
+            FileTurn turn(buffer, ahead, i);
+            outcome = HashFile(path, turn, hooks, digests, passOptions);
         } catch (const ReadError& e) {
             progress.Clear();
             err << "Error: Unable to read file \"" << path << "\": " << e.what() << ".\n";
@@ -199,6 +239,10 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             continue;
         }
         progress.Clear();
+        if (outcome == PassOutcome::Paused) {
+            Delivered(out, err);
+            return 1;
+        }
         if (outcome != PassOutcome::Hashed) {
             err << "Error: Unable to open file \"" << path << "\".\n";
             status = 1;
@@ -219,9 +263,12 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         errno = 0;
         PrintEntries(entries, options, out, firstBlock);
         // Links that cannot be delivered are lost: stop at once.
-        if (!Delivered(out, err)) {
+        if ((!out || pace.Due()) && !Delivered(out, err)) {
             return 1;
         }
+    }
+    if (!Delivered(out, err)) {
+        return 1;
     }
     return status;
 }
