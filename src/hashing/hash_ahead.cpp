@@ -105,6 +105,11 @@ std::optional<AheadResult> HashAhead::Take(std::uint64_t key, const PassOptions&
     }
 }
 
+bool HashAhead::OwnerWaiting() const {
+    std::lock_guard lock(mutex_);
+    return ownerWaiting_;
+}
+
 void HashAhead::Drop() {
     if (!Enabled()) {
         return;

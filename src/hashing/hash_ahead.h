@@ -83,6 +83,10 @@ public:
 
     void Drop();
 
+    // Whether the owner waits for the helper now, having nothing else to
+    // hash meanwhile.
+    bool OwnerWaiting() const;
+
 private:
     enum class State { Waiting, Working, Done, Left };
     struct Item {

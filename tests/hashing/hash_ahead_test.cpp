@@ -200,8 +200,10 @@ TEST_F(HashAheadTest, TheOwnerHashesWhatComesNextWhileTheHelperHoldsItsTurn) {
     gate_.HoldAt(1);
     hasher.Plan({{0, paths[0], {}}, {1, paths[1], {}}, {2, paths[2], {}}, {3, paths[3], {}}});
     gate_.WaitEntered(1);
-    std::thread release([this] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    std::thread release([&] {
+        while (!hasher.OwnerWaiting()) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
         gate_.Release();
     });
     // The helper is on file 0: the owner does 1 to 3 itself, then waits.
