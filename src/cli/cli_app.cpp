@@ -3,8 +3,10 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cmath>
 #include <cstring>
+#include <deque>
 #include <string_view>
 
 #include <dirent.h>
@@ -17,6 +19,8 @@
 #include "cli_options.h"
 #include "ed2k_link.h"
 #include "file_hash_pass.h"
+#include "file_turn.h"
+#include "hash_ahead.h"
 #include "hash_text.h"
 #include "linkmint_build_info.h"
 #include "magnet_link.h"
@@ -95,6 +99,24 @@ bool Delivered(std::ostream& out, std::ostream& err) {
     err << ".\n";
     return false;
 }
+
+// When to flush standard output while files are hashed: once its links
+// have waited a tenth of a second, so that a reader sees each file soon
+// after its turn without a write for every small file.
+class OutputPace {
+public:
+    bool Due() {
+        const auto now = std::chrono::steady_clock::now();
+        if (now - last_ < std::chrono::milliseconds(100)) {
+            return false;
+        }
+        last_ = now;
+        return true;
+    }
+
+private:
+    std::chrono::steady_clock::time_point last_ = std::chrono::steady_clock::now();
+};
 
 // The verdicts of one list, printed as its entries are read: only the
 // current line and the digests of recent files are held, however long the
@@ -306,41 +328,53 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     bool firstBlock = true;
     ChunkBuffer buffer(options.threads);
     ProgressLine progress(err, showProgress);
-    // A folder is listed when its turn comes: its files take its place.
-    std::vector<std::string> below;
-    std::size_t next = 0, nextBelow = 0;
-    for (;;) {
-        if (nextBelow == below.size()) {
-            below.clear();
-            nextBelow = 0;
-            if (next == options.paths.size()) {
-                break;
-            }
-            const std::string& named = options.paths[next++];
-            if (!IsFolder(named)) {
-                below.push_back(named);
-            } else if (!options.recursive) {
-                err << "Error: \"" << named << "\" is a folder: use --recursive.\n";
-                status = 1;
-                continue;
-            } else {
-                if (!FilesBelow(named, below, err)) {
-                    status = 1;
-                }
-                std::sort(below.begin(), below.end());
-                continue;
-            }
+    const PassOptions passOptions{options.link.aichHash};
+    // The files to hash, in their order, each with a key of its own. A
+    // folder takes its place by the files below it when its turn comes.
+    struct Upcoming {
+        std::uint64_t key;
+        std::string path;
+        bool named;  // named on the command line, so it may be a folder
+    };
+    std::deque<Upcoming> queue;
+    std::uint64_t keys = 0;
+    for (const std::string& named : options.paths) {
+        queue.push_back({keys++, named, true});
+    }
+    // The files after the current one are hashed ahead on the second core;
+    // their links wait for their turn. The first `planned` of the queue are
+    // the helper's.
+    HashAhead ahead(options.paths.size() > 1 || options.recursive ? options.threads : 1);
+    std::size_t planned = 0;
+    const auto planAhead = [&] {
+        for (; ahead.Enabled() && planned < queue.size() && planned < HashAhead::kLimit;
+             ++planned) {
+            ahead.Add({queue[planned].key, queue[planned].path, passOptions});
         }
-        const std::string path = std::move(below[nextBelow++]);
+    };
+    OutputPace pace;
+    while (!queue.empty()) {
+        const Upcoming current = std::move(queue.front());
+        queue.pop_front();
+        planned -= planned > 0 ? 1 : 0;
+        planAhead();
+        const std::string& path = current.path;
         const std::string shownName = PathBytesFromText(NameWithoutPath(PathTextFromBytes(path)));
         PassHooks hooks;
         hooks.chunkDone = [&](std::uint32_t done, std::uint32_t total) {
+            // The links printed so far are not held back by a long file.
+            if (done == 1 && total > 1) {
+                out.flush();
+            }
             progress.Show(shownName, done, total);
         };
+        // A file is not read on once its links cannot be written.
+        hooks.pauseRequested = [&out] { return !out; };
         FileDigests digests;
         PassOutcome outcome;
         try {
-            outcome = HashFile(path, buffer, hooks, digests, PassOptions{options.link.aichHash});
+            FileTurn turn(buffer, ahead, current.key);
+            outcome = HashFile(path, turn, hooks, digests, passOptions);
         } catch (const ReadError& e) {
             progress.Clear();
             err << "Error: Unable to read file \"" << path << "\": " << e.what() << ".\n";
@@ -348,6 +382,34 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             continue;
         }
         progress.Clear();
+        if (outcome == PassOutcome::Paused) {
+            Delivered(out, err);
+            return 1;
+        }
+        if (outcome != PassOutcome::Hashed && current.named && IsFolder(path)) {
+            // Looked at only when it could not be hashed: a file costs no
+            // more system calls for it.
+            if (!options.recursive) {
+                err << "Error: \"" << path << "\" is a folder: use --recursive.\n";
+                status = 1;
+                continue;
+            }
+            std::vector<std::string> below;
+            if (!FilesBelow(path, below, err)) {
+                status = 1;
+            }
+            std::sort(below.begin(), below.end());
+            for (auto file = below.rbegin(); file != below.rend(); ++file) {
+                queue.push_front({keys++, std::move(*file), false});
+            }
+            // The files planned so far come after the folder's own.
+            std::vector<UpcomingFile> plan;
+            for (planned = 0; planned < queue.size() && planned < HashAhead::kLimit; ++planned) {
+                plan.push_back({queue[planned].key, queue[planned].path, passOptions});
+            }
+            ahead.Plan(std::move(plan));
+            continue;
+        }
         if (outcome != PassOutcome::Hashed) {
             err << "Error: Unable to open file \"" << path << "\".\n";
             status = 1;
@@ -368,9 +430,12 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         errno = 0;
         PrintEntries(entries, options, out, firstBlock);
         // Links that cannot be delivered are lost: stop at once.
-        if (!Delivered(out, err)) {
+        if ((!out || pace.Due()) && !Delivered(out, err)) {
             return 1;
         }
+    }
+    if (!Delivered(out, err)) {
+        return 1;
     }
     return status;
 }

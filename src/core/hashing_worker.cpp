@@ -3,6 +3,7 @@
 
 #include <QElapsedTimer>
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -10,8 +11,9 @@
 #include "crc_in_name.h"
 #include "debug_sink.h"
 #include "ed2k_link.h"
-#include "file_hash_pass.h"
 #include "file_table.h"
+#include "file_turn.h"
+#include "hash_ahead.h"
 #include "hash_text.h"
 #include "path_names.h"
 #include "quick_thread.h"
@@ -288,14 +290,20 @@ void HashingWorker::AddFiles(std::uint64_t identity) {
     auto buffer = std::make_unique<ChunkBuffer>();
     // The hasher's helper threads start with this thread's priority; before
     // each piece of work they take up a change made since.
-    buffer->SetHelperHook([this] {
+    const auto followPriority = [this] {
         thread_local int applied = -1;
         const int wanted = priorityLevel_.load();
         if (wanted != applied) {
             SetNativeThreadPriority(CurrentNativeThreadId(), wanted);
             applied = wanted;
         }
-    });
+    };
+    buffer->SetHelperHook(followPriority);
+    // The small files that come next are hashed on the other core while
+    // this thread takes the files in their turn; what was hashed ahead of a
+    // pause or for an entry removed meanwhile is dropped.
+    auto ahead = std::make_unique<HashAhead>(0, followPriority);
+    std::vector<UpcomingFile> planned;
     Debug(QStringLiteral("Enabling abort button."));
     Post([](WorkerHost& host) { host.SetPauseEnabled(true); });
 
@@ -310,9 +318,12 @@ void HashingWorker::AddFiles(std::uint64_t identity) {
         if (DebugOn()) {
             Debug(QStringLiteral("Opening file \"%1\".").arg(fileName));
         }
-        FileHashPass pass(*buffer);
         // The AICH root costs one more SHA-1 over the file: only when asked.
         const bool aich = settings_.Get(&SettingsValues::aichHash);
+        if (ahead->Enabled() && ahead->Planned() < HashAhead::kLimit / 2) {
+            PlanAhead(*ahead, planned, PassOptions{aich});
+        }
+        FileTurn pass(*buffer, *ahead, claim->id);
         if (!pass.Open(FileSystemPath(fileName), PassOptions{aich})) {
             Debug(QStringLiteral("Opening file failed."));
             {
@@ -453,6 +464,7 @@ void HashingWorker::AddFiles(std::uint64_t identity) {
     }
 
     Debug(QStringLiteral("Exited file reading loop."));
+    ahead.reset();  // after the file the helper is on, closed by then
     buffer.reset();
     SetTitle(QStringLiteral("Linkmint (idle)"), "Setting application title (3).",
              "Setting system tray icon hint (3).");
@@ -499,6 +511,21 @@ void HashingWorker::AddFiles(std::uint64_t identity) {
         Post([this](WorkerHost&) { ArmEvent(evCloseProgram); });
     }
     Debug(QStringLiteral("Exiting AddFile thread."));
+}
+
+void HashingWorker::PlanAhead(HashAhead& ahead, std::vector<UpcomingFile>& planned,
+                              const PassOptions& options) const {
+    std::vector<UpcomingFile> next;
+    for (QueuedFile& queued : table_.NextQueued(static_cast<int>(HashAhead::kLimit))) {
+        // The path of an entry planned before is not made again.
+        const auto known = std::find_if(planned.begin(), planned.end(),
+                                        [&](const auto& file) { return file.key == queued.id; });
+        next.push_back({queued.id,
+                        known != planned.end() ? known->path : FileSystemPath(queued.fileName),
+                        options});
+    }
+    planned = next;
+    ahead.Plan(std::move(next));
 }
 
 void HashingWorker::OnThreadEnded(std::uint64_t identity, bool died, const QString& why) {

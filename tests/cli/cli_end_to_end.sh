@@ -51,6 +51,18 @@ if [ "$out" != "abc.txt z " ]; then
   echo "--recursive among files: '$out'"; fail=1
 fi
 
+# Folders among many small files: the files after a folder are hashed ahead
+# while it is listed, and still come out after its own files, as with one
+# thread.
+mkdir many
+for i in $(seq -w 0 79); do printf "%s" "$i" > "many/f$i"; done
+set -- many/f0* tree/ many/f1* tree/b many/f[2-7]*
+one=$(timeout 60 "$cli" --threads 1 -r "$@"); two=$(timeout 60 "$cli" --threads 2 -r "$@")
+if [ "$one" != "$two" ] || [ "$(printf '%s\n' "$two" | wc -l)" != $((80 + 6)) ]; then
+  echo "--recursive among many files:"; diff <(echo "$one") <(echo "$two"); fail=1
+fi
+set --
+
 # Files the user may not read: one without read permission and one in a
 # folder the user may not enter. Root reads anything, so as root the
 # program runs as nobody.
