@@ -21,6 +21,7 @@
 #include "program_dir.h"
 #include "signal_close.h"
 #include "single_instance.h"
+#include "ui_language.h"
 #include "version_request.h"
 
 int main(int argc, char** argv) {
@@ -58,6 +59,8 @@ int main(int argc, char** argv) {
     char* qtArgv[] = {argv[0], nullptr};
     QApplication app(qtArgc, qtArgv);
     QApplication::setApplicationName(QStringLiteral("Linkmint"));
+    // The user's language, or English where there is no translation.
+    lm::InstallTranslations();
 
     lm::TeD2KfrmMain window(arguments, lm::ProgramDirectory(), instance.Block());
     // A window hidden in the notification area is not the "last window" Qt

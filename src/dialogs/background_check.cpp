@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "check_report.h"
+#include "check_texts.h"
 #include "path_bytes.h"
 #include "path_names.h"
 
@@ -73,18 +74,18 @@ void BackgroundCheck::Work(const QStringList& listPaths, unsigned threads) {
         for (const QString& listPath : listPaths) {
             const std::filesystem::path path =
                 FileSystemPath(QFileInfo(listPath).absoluteFilePath());
-            const std::string shown = DisplayPath(listPath).toStdString();
+            const QString shown = DisplayPath(listPath);
             std::string bytes, error;
             if (!ReadListFile(path, bytes, error)) {
-                messages << QString::fromStdString(UnreadableListMessage(shown, error));
+                messages << CheckTexts::UnreadableList(shown, error);
                 continue;
             }
             const ParsedList list = ParseList(bytes, &PathBytesFromText);
             for (std::size_t line : list.unreadLines) {
-                messages << QString::fromStdString(UnreadLineMessage(shown, line));
+                messages << CheckTexts::UnreadLine(shown, line);
             }
             if (list.entries.empty()) {
-                messages << QString::fromStdString(EmptyListMessage(shown));
+                messages << CheckTexts::EmptyList(shown);
                 continue;
             }
             runner.AddList(list, path.parent_path());
@@ -133,7 +134,7 @@ void BackgroundCheck::Work(const QStringList& listPaths, unsigned threads) {
         // than end the program.
         std::lock_guard lock(mutex_);
         report_.error =
-            QStringLiteral("Error: The check stopped: %1.").arg(QString::fromUtf8(e.what()));
+            CheckTexts::tr("Error: The check stopped: %1.").arg(QString::fromUtf8(e.what()));
         completed = false;
     }
     std::vector<EntryResult> results = runner.Results();

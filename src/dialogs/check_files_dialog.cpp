@@ -22,6 +22,7 @@
 
 #include "background_check.h"
 #include "check_report.h"
+#include "check_texts.h"
 #include "palette_colours.h"
 #include "path_bytes.h"
 #include "path_names.h"
@@ -61,8 +62,8 @@ bool IsListToCheck(const QString& path) {
 }
 
 QString ListFileFilter() {
-    return QStringLiteral(
-        "Lists (*.ed2k *.txt *.sfv *.md5 *.sha1 MD5SUMS SHA1SUMS);;All Files (*)");
+    return TfrmCheckFiles::tr("Lists (*.ed2k *.txt *.sfv *.md5 *.sha1 MD5SUMS SHA1SUMS)") +
+           QStringLiteral(";;") + TfrmCheckFiles::tr("All Files (*)");
 }
 
 // The entries of a check, one row each: the name as the list gives it, the
@@ -109,11 +110,11 @@ public:
         }
         switch (section) {
             case 0:
-                return QStringLiteral("Name");
+                return TfrmCheckFiles::tr("Name");
             case 1:
-                return QStringLiteral("Verdict");
+                return TfrmCheckFiles::tr("Verdict");
             case 2:
-                return QStringLiteral("What differed");
+                return TfrmCheckFiles::tr("What differed");
             default:
                 return {};
         }
@@ -131,9 +132,9 @@ public:
                 case 1:
                     return r.verdict == Verdict::NotChecked && !over_
                                ? QString()
-                               : QString::fromStdString(VerdictWord(r.verdict));
+                               : CheckTexts::Verdict(r.verdict);
                 case 2:
-                    return QString::fromStdString(FailureText(r));
+                    return CheckTexts::Failure(r);
                 default:
                     return {};
             }
@@ -142,7 +143,7 @@ public:
             const QString list = r.list < static_cast<std::size_t>(lists_.size())
                                      ? lists_[static_cast<qsizetype>(r.list)]
                                      : QString();
-            return QStringLiteral("%1\n%2, line %3")
+            return TfrmCheckFiles::tr("%1\n%2, line %3", "the file; the list, the line")
                 .arg(DecodedName(r.path.native()), list)
                 .arg(r.line);
         }
@@ -183,7 +184,7 @@ QColor VerdictColour(Verdict verdict, const QPalette& palette) {
 TfrmCheckFiles::TfrmCheckFiles(QWidget* parent)
     : QDialog(parent), check_(new BackgroundCheck(this)) {
     setObjectName(QStringLiteral("frmCheckFiles"));
-    setWindowTitle(QStringLiteral("Check Files Against List"));
+    setWindowTitle(tr("Check Files Against List"));
     setSizeGripEnabled(true);
 
     ListsLbl = new QLabel(this);
@@ -213,18 +214,18 @@ TfrmCheckFiles::TfrmCheckFiles(QWidget* parent)
     FileLbl->setObjectName(QStringLiteral("FileLbl"));
     FilesBar = new QProgressBar(this);
     FilesBar->setObjectName(QStringLiteral("FilesBar"));
-    FilesBar->setFormat(QStringLiteral("%v of %m files"));
+    FilesBar->setFormat(tr("%v of %m files", "the progress bar's own %v (done) and %m (all)"));
     ChunksBar = new QProgressBar(this);
     ChunksBar->setObjectName(QStringLiteral("ChunksBar"));
     SummaryLbl = new QLabel(this);
     SummaryLbl->setObjectName(QStringLiteral("SummaryLbl"));
     SummaryLbl->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    btnCancel = new QPushButton(tr("Cancel"), this);
     btnCancel->setObjectName(QStringLiteral("btnCancel"));
     btnCancel->setAutoDefault(false);
     btnCancel->setEnabled(false);
-    btnClose = new QPushButton(QStringLiteral("Close"), this);
+    btnClose = new QPushButton(tr("Close"), this);
     btnClose->setObjectName(QStringLiteral("btnClose"));
     btnClose->setDefault(true);
 
@@ -246,7 +247,7 @@ TfrmCheckFiles::TfrmCheckFiles(QWidget* parent)
     connect(btnCancel, &QPushButton::clicked, this, [this] {
         check_->Cancel();
         btnCancel->setEnabled(false);
-        FileLbl->setText(QStringLiteral("Cancelling..."));
+        FileLbl->setText(tr("Cancelling..."));
     });
     connect(btnClose, &QPushButton::clicked, this, &QDialog::close);
     connect(check_, &BackgroundCheck::listsRead, this, &TfrmCheckFiles::ListsRead);
@@ -259,11 +260,10 @@ TfrmCheckFiles::TfrmCheckFiles(QWidget* parent)
 
 int TfrmCheckFiles::VerdictColumnWidth(const QFontMetrics& metrics) {
     // Room for the widest verdict and the header with a cell's margins.
-    int widest = metrics.horizontalAdvance(QStringLiteral("Verdict"));
+    int widest = metrics.horizontalAdvance(tr("Verdict"));
     for (const Verdict verdict :
          {Verdict::Ok, Verdict::Failed, Verdict::Missing, Verdict::NotChecked}) {
-        widest = std::max(widest,
-                          metrics.horizontalAdvance(QString::fromStdString(VerdictWord(verdict))));
+        widest = std::max(widest, metrics.horizontalAdvance(CheckTexts::Verdict(verdict)));
     }
     return std::max(kVerdictColumnWidth, widest + kCellRoom);
 }
@@ -305,11 +305,10 @@ void TfrmCheckFiles::CheckLists(const QStringList& listPaths) {
     model_->Reset({}, listPaths, false);
     MessagesBox->clear();
     MessagesBox->hide();
-    ListsLbl->setText(
-        (listPaths.size() == 1 ? QStringLiteral("List: ") : QStringLiteral("Lists: ")) +
-        listPaths.join(QStringLiteral(", ")));
-    FileLbl->setText(listPaths.size() == 1 ? QStringLiteral("Reading the list...")
-                                           : QStringLiteral("Reading the lists..."));
+    ListsLbl->setText((listPaths.size() == 1 ? tr("List: %1") : tr("Lists: %1"))
+                          .arg(listPaths.join(QStringLiteral(", "))));
+    FileLbl->setText(listPaths.size() == 1 ? tr("Reading the list...")
+                                           : tr("Reading the lists..."));
     for (QProgressBar* bar : {FilesBar, ChunksBar}) {
         bar->setRange(0, 1);
         bar->setValue(0);
@@ -333,12 +332,12 @@ void TfrmCheckFiles::ListsRead(const QStringList& messages,
     for (const QString& message : messages) {
         AddMessage(message);
     }
-    FileLbl->setText(entries.empty() ? QString() : QStringLiteral("Looking for the files..."));
+    FileLbl->setText(entries.empty() ? QString() : tr("Looking for the files..."));
 }
 
 void TfrmCheckFiles::ShowProgress(const CheckProgress& p) {
     files_ = p.files;
-    FileLbl->setText(QStringLiteral("File %1 of %2: %3")
+    FileLbl->setText(tr("File %1 of %2: %3")
                          .arg(p.file)
                          .arg(p.files)
                          .arg(DecodedName(p.path.filename().native())));
@@ -357,10 +356,9 @@ void TfrmCheckFiles::Finished(bool completed, const std::vector<EntryResult>& re
         FilesBar->setValue(files);
         ChunksBar->setValue(ChunksBar->maximum());
     }
-    FileLbl->setText(completed ? QString() : QStringLiteral("Cancelled."));
-    SummaryLbl->setText(results.empty()
-                            ? QStringLiteral("Nothing to check.")
-                            : QString::fromStdString(SummaryText(CountVerdicts(results))));
+    FileLbl->setText(completed ? QString() : tr("Cancelled."));
+    SummaryLbl->setText(results.empty() ? tr("Nothing to check.")
+                                        : CheckTexts::Summary(CountVerdicts(results)));
     emit checkFinished(completed);
 }
 
@@ -371,7 +369,7 @@ void TfrmCheckFiles::StopShown() {
     check_->Stop();
     model_->End();
     btnCancel->setEnabled(false);
-    FileLbl->setText(QStringLiteral("Cancelled."));
+    FileLbl->setText(tr("Cancelled."));
 }
 
 void TfrmCheckFiles::closeEvent(QCloseEvent* event) {
