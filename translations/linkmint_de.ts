@@ -567,7 +567,7 @@ Bitte wählen Sie einen vorhandenen Ordner oder lassen Sie das Feld leer.</trans
     </message>
     <message>
         <source>Default file types shown when selecting files or using drag and drop</source>
-        <translation>Dateitypen, die beim Auswählen von Dateien und beim Ziehen und Ablegen gelten</translation>
+        <translation>Standard-Dateityp beim Auswählen von Dateien und beim Ziehen und Ablegen</translation>
     </message>
     <message>
         <source>Note: Some system sounds may not be assigned on your computer</source>

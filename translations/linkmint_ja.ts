@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>FAILED</source>
-        <translation>不一致</translation>
+        <translation>失敗</translation>
     </message>
     <message>
         <source>MISSING</source>
@@ -71,7 +71,7 @@
     </message>
     <message>
         <source>%1 OK, %2 FAILED, %3 MISSING</source>
-        <translation>OK %1 件、不一致 %2 件、見つかりません %3 件</translation>
+        <translation>OK %1 件、失敗 %2 件、見つかりません %3 件</translation>
     </message>
     <message>
         <source>1 entry: %1</source>
@@ -597,7 +597,7 @@ Please choose a real directory or leave it blank.</source>
     <message>
         <source>Asterisk</source>
         <comment>alert sound</comment>
-        <translation>一般の警告音</translation>
+        <translation>情報</translation>
     </message>
     <message>
         <source>Beep</source>

@@ -760,7 +760,7 @@ Please choose a real directory or leave it blank.</source>
     </message>
     <message>
         <source>Show Overall Progress</source>
-        <translation>Показывать общий ход</translation>
+        <translation>Показывать общий прогресс</translation>
     </message>
     <message>
         <source>Shows, while hashing, how many MB of all files are read, the speed and the time left, in the status bar and the tray icon&apos;s tip</source>
