@@ -100,6 +100,17 @@
         <source>Warning: %1, line %2: not a line of a known list format.</source>
         <translation>Warnung: %1, Zeile %2: keine Zeile eines bekannten Listenformats.</translation>
     </message>
+    <message>
+        <source>Note: %1: 1 line skipped, for digests that are not checked (%2).</source>
+        <translation>Hinweis: %1: 1 Zeile übersprungen, für Prüfsummen, die nicht geprüft werden (%2).</translation>
+    </message>
+    <message numerus="yes">
+        <source>Note: %1: %n lines skipped, for digests that are not checked (%2).</source>
+        <translation>
+            <numerusform>Hinweis: %1: %n Zeile übersprungen, für Prüfsummen, die nicht geprüft werden (%2).</numerusform>
+            <numerusform>Hinweis: %1: %n Zeilen übersprungen, für Prüfsummen, die nicht geprüft werden (%2).</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>lm::FreedesktopIntegration</name>

@@ -100,6 +100,17 @@
         <source>Warning: %1, line %2: not a line of a known list format.</source>
         <translation>Aviso: %1, línea %2: no es una línea de un formato de lista conocido.</translation>
     </message>
+    <message>
+        <source>Note: %1: 1 line skipped, for digests that are not checked (%2).</source>
+        <translation>Nota: %1: 1 línea omitida, de sumas que no se comprueban (%2).</translation>
+    </message>
+    <message numerus="yes">
+        <source>Note: %1: %n lines skipped, for digests that are not checked (%2).</source>
+        <translation>
+            <numerusform>Nota: %1: %n línea omitida, de sumas que no se comprueban (%2).</numerusform>
+            <numerusform>Nota: %1: %n líneas omitidas, de sumas que no se comprueban (%2).</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>lm::FreedesktopIntegration</name>

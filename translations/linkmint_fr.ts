@@ -100,6 +100,17 @@
         <source>Warning: %1, line %2: not a line of a known list format.</source>
         <translation>Avertissement : %1, ligne %2 : ce n&apos;est pas une ligne d&apos;un format de liste connu.</translation>
     </message>
+    <message>
+        <source>Note: %1: 1 line skipped, for digests that are not checked (%2).</source>
+        <translation>Remarque : %1 : 1 ligne ignorée, pour des empreintes qui ne sont pas vérifiées (%2).</translation>
+    </message>
+    <message numerus="yes">
+        <source>Note: %1: %n lines skipped, for digests that are not checked (%2).</source>
+        <translation>
+            <numerusform>Remarque : %1 : %n ligne ignorée, pour des empreintes qui ne sont pas vérifiées (%2).</numerusform>
+            <numerusform>Remarque : %1 : %n lignes ignorées, pour des empreintes qui ne sont pas vérifiées (%2).</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>lm::FreedesktopIntegration</name>

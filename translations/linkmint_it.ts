@@ -100,6 +100,17 @@
         <source>Warning: %1, line %2: not a line of a known list format.</source>
         <translation>Attenzione: %1, riga %2: non è una riga di un formato di elenco conosciuto.</translation>
     </message>
+    <message>
+        <source>Note: %1: 1 line skipped, for digests that are not checked (%2).</source>
+        <translation>Nota: %1: 1 riga saltata, per impronte che non vengono verificate (%2).</translation>
+    </message>
+    <message numerus="yes">
+        <source>Note: %1: %n lines skipped, for digests that are not checked (%2).</source>
+        <translation>
+            <numerusform>Nota: %1: %n riga saltata, per impronte che non vengono verificate (%2).</numerusform>
+            <numerusform>Nota: %1: %n righe saltate, per impronte che non vengono verificate (%2).</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>lm::FreedesktopIntegration</name>

@@ -99,6 +99,16 @@
         <source>Warning: %1, line %2: not a line of a known list format.</source>
         <translation>警告: %1、%2 行目: 既知のリスト形式の行ではありません。</translation>
     </message>
+    <message>
+        <source>Note: %1: 1 line skipped, for digests that are not checked (%2).</source>
+        <translation>注意: %1: 検査しない種類のダイジェストの行を 1 行スキップしました (%2)。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Note: %1: %n lines skipped, for digests that are not checked (%2).</source>
+        <translation>
+            <numerusform>注意: %1: 検査しない種類のダイジェストの行を %n 行スキップしました (%2)。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>lm::FreedesktopIntegration</name>

@@ -100,6 +100,17 @@
         <source>Warning: %1, line %2: not a line of a known list format.</source>
         <translation>Aviso: %1, linha %2: não é uma linha de um formato de lista conhecido.</translation>
     </message>
+    <message>
+        <source>Note: %1: 1 line skipped, for digests that are not checked (%2).</source>
+        <translation>Nota: %1: 1 linha ignorada, de resumos que não são verificados (%2).</translation>
+    </message>
+    <message numerus="yes">
+        <source>Note: %1: %n lines skipped, for digests that are not checked (%2).</source>
+        <translation>
+            <numerusform>Nota: %1: %n linha ignorada, de resumos que não são verificados (%2).</numerusform>
+            <numerusform>Nota: %1: %n linhas ignoradas, de resumos que não são verificados (%2).</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>lm::FreedesktopIntegration</name>

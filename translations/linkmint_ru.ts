@@ -101,6 +101,18 @@
         <source>Warning: %1, line %2: not a line of a known list format.</source>
         <translation>Предупреждение: %1, строка %2: строка не относится ни к одному известному формату списков.</translation>
     </message>
+    <message>
+        <source>Note: %1: 1 line skipped, for digests that are not checked (%2).</source>
+        <translation>Примечание: %1: пропущена 1 строка с контрольными суммами, которые не проверяются (%2).</translation>
+    </message>
+    <message numerus="yes">
+        <source>Note: %1: %n lines skipped, for digests that are not checked (%2).</source>
+        <translation>
+            <numerusform>Примечание: %1: пропущена %n строка с контрольными суммами, которые не проверяются (%2).</numerusform>
+            <numerusform>Примечание: %1: пропущены %n строки с контрольными суммами, которые не проверяются (%2).</numerusform>
+            <numerusform>Примечание: %1: пропущено %n строк с контрольными суммами, которые не проверяются (%2).</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>lm::FreedesktopIntegration</name>

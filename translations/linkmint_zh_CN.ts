@@ -99,6 +99,16 @@
         <source>Warning: %1, line %2: not a line of a known list format.</source>
         <translation>警告：%1，第 %2 行：不属于任何已知的列表格式。</translation>
     </message>
+    <message>
+        <source>Note: %1: 1 line skipped, for digests that are not checked (%2).</source>
+        <translation>注意：%1：跳过了 1 行，其摘要类型不受检查（%2）。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Note: %1: %n lines skipped, for digests that are not checked (%2).</source>
+        <translation>
+            <numerusform>注意：%1：跳过了 %n 行，其摘要类型不受检查（%2）。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>lm::FreedesktopIntegration</name>

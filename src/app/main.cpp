@@ -9,13 +9,16 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <vector>
 
 #include <unistd.h>
 
 #include "command_line.h"
+#include "display_choice.h"
 #include "handover_server.h"
 #include "instance_lock.h"
 #include "instance_names.h"
+#include "linkmint_build_info.h"
 #include "main_window.h"
 #include "path_names.h"
 #include "program_dir.h"
@@ -26,6 +29,9 @@
 
 int main(int argc, char** argv) {
     if (const auto status = lm::AnswerVersionRequest(argc, argv)) {
+        return *status;
+    }
+    if (const auto status = lm::AnswerHelpRequest(argc, argv)) {
         return *status;
     }
     // Every argument after the program's name is a path or "/debug", so Qt
@@ -55,10 +61,31 @@ int main(int argc, char** argv) {
             return 1;
     }
 
-    int qtArgc = 1;
-    char* qtArgv[] = {argv[0], nullptr};
-    QApplication app(qtArgc, qtArgv);
+    const lm::DisplayChoice display = lm::ChooseDisplay();
+    if (display.none) {
+        std::fputs(lm::NoDisplayMessage().constData(), stderr);
+        return 1;
+    }
+    // Qt's own options, never the user's: the platform where Qt would not
+    // find it, and on X11 the window's class instance name, the desktop file
+    // name, as the desktop entries' StartupWMClass says.
+    char nameOption[] = "-name";
+    char appId[] = LM_APP_ID;
+    char platformOption[] = "-platform";
+    QByteArray platform = display.platform;
+    std::vector<char*> qtArgv = {argv[0], nameOption, appId};
+    if (!platform.isEmpty()) {
+        qtArgv.insert(qtArgv.end(), {platformOption, platform.data()});
+    }
+    int qtArgc = static_cast<int>(qtArgv.size());
+    qtArgv.push_back(nullptr);
+    std::unique_ptr<lm::DisplayStartGuard> guard = std::make_unique<lm::DisplayStartGuard>();
+    QApplication app(qtArgc, qtArgv.data());
+    guard.reset();
     QApplication::setApplicationName(QStringLiteral("Linkmint"));
+    // The Wayland app id, by which the desktop ties the window to its entry
+    // and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(LM_APP_ID));
     // The user's language, or English where there is no translation.
     lm::InstallTranslations();
 

@@ -12,6 +12,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <vector>
 
 #include "settings.h"
 
@@ -19,6 +20,9 @@ namespace lm {
 
 class DebugSink;
 class FileTable;
+class HashAhead;
+struct PassOptions;
+struct UpcomingFile;
 class TQuickThread;
 class WorkerHost;
 
@@ -113,6 +117,10 @@ private:
     using HostCall = std::function<void(WorkerHost&)>;
 
     void AddFiles(std::uint64_t identity);
+    // Gives `ahead` the queued entries that come next; `planned` keeps what
+    // was planned last.
+    void PlanAhead(HashAhead& ahead, std::vector<UpcomingFile>& planned,
+                   const PassOptions& options) const;
     void OnThreadEnded(std::uint64_t identity, bool died, const QString& why);
     // Hands a call to the GUI thread; calls run there in the order posted.
     void Post(HostCall call);

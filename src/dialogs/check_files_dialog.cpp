@@ -5,6 +5,7 @@
 #include <QBrush>
 #include <QCloseEvent>
 #include <QColor>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -16,6 +17,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <map>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -75,27 +77,67 @@ public:
         : QAbstractTableModel(parent), view_(view) {}
 
     // `over`: the check has ended, so an entry not checked is shown so.
-    void Reset(std::vector<EntryResult> results, const QStringList& lists, bool over) {
+    void Reset(CheckRows results, const QStringList& lists, bool over) {
         beginResetModel();
         results_ = std::move(results);
+        errors_.clear();
         lists_ = lists;
         over_ = over;
         endResetModel();
     }
 
-    void Update(const std::vector<EntryResult>& results, bool over) {
-        if (results.size() != results_.size()) {
-            Reset(results, lists_, over);
-            return;
+    // The verdicts found since the last call.
+    void Apply(const std::vector<VerdictUpdate>& updates) {
+        std::size_t low = results_.size(), high = 0;
+        for (const VerdictUpdate& update : updates) {
+            if (update.row >= results_.size()) {
+                continue;
+            }
+            CheckRow& row = results_[update.row];
+            row.verdict = update.result.verdict;
+            row.differs = update.result.differs;
+            if (row.name != update.result.name) {
+                row.name = update.result.name;
+            }
+            if (!update.result.error.empty()) {
+                errors_[update.row] = update.result.error;
+            }
+            low = std::min(low, update.row);
+            high = std::max(high, update.row);
         }
-        results_ = results;
-        over_ = over;
-        if (!results_.empty()) {
-            emit dataChanged(index(0, 0), index(rowCount() - 1, kColumns - 1));
+        if (low <= high) {
+            emit dataChanged(index(static_cast<int>(low), 0),
+                             index(static_cast<int>(high), kColumns - 1));
         }
     }
 
-    void End() { Update(results_, true); }
+    void End() {
+        over_ = true;
+        if (!results_.empty()) {
+            emit dataChanged(index(0, 1), index(rowCount() - 1, 1));
+        }
+    }
+
+    VerdictCounts Counts() const {
+        VerdictCounts counts;
+        for (const CheckRow& row : results_) {
+            switch (row.verdict) {
+                case Verdict::Ok:
+                    ++counts.ok;
+                    break;
+                case Verdict::Failed:
+                    ++counts.failed;
+                    break;
+                case Verdict::Missing:
+                    ++counts.missing;
+                    break;
+                case Verdict::NotChecked:
+                    ++counts.notChecked;
+                    break;
+            }
+        }
+        return counts;
+    }
 
     int rowCount(const QModelIndex& parent = {}) const override {
         return parent.isValid() ? 0 : static_cast<int>(results_.size());
@@ -124,7 +166,8 @@ public:
         if (!index.isValid() || index.row() >= rowCount()) {
             return {};
         }
-        const EntryResult& r = results_[static_cast<std::size_t>(index.row())];
+        const std::size_t at = static_cast<std::size_t>(index.row());
+        const CheckRow& r = results_[at];
         if (role == Qt::DisplayRole) {
             switch (index.column()) {
                 case 0:
@@ -134,7 +177,7 @@ public:
                                ? QString()
                                : CheckTexts::Verdict(r.verdict);
                 case 2:
-                    return CheckTexts::Failure(r);
+                    return CheckTexts::Failure(Result(at));
                 default:
                     return {};
             }
@@ -143,8 +186,11 @@ public:
             const QString list = r.list < static_cast<std::size_t>(lists_.size())
                                      ? lists_[static_cast<qsizetype>(r.list)]
                                      : QString();
+            const QString name = DecodedName(r.name);
+            const QString path =
+                name.startsWith(u'/') ? name : QFileInfo(list).absolutePath() + u'/' + name;
             return TfrmCheckFiles::tr("%1\n%2, line %3", "the file; the list, the line")
-                .arg(DecodedName(r.path.native()), list)
+                .arg(path, list)
                 .arg(r.line);
         }
         if (role == Qt::ForegroundRole && index.column() == 1 && r.verdict != Verdict::NotChecked) {
@@ -156,7 +202,20 @@ public:
 private:
     static constexpr int kColumns = 3;
     const QWidget* view_;
-    std::vector<EntryResult> results_;
+    // What the report's texts are made from.
+    EntryResult Result(std::size_t at) const {
+        EntryResult result;
+        result.verdict = results_[at].verdict;
+        result.differs = results_[at].differs;
+        const auto error = errors_.find(at);
+        if (error != errors_.end()) {
+            result.error = error->second;
+        }
+        return result;
+    }
+
+    CheckRows results_;
+    std::map<std::size_t, std::string> errors_;  // rows whose file could not be read
     QStringList lists_;
     bool over_ = false;
 };
@@ -253,7 +312,7 @@ TfrmCheckFiles::TfrmCheckFiles(QWidget* parent)
     connect(check_, &BackgroundCheck::listsRead, this, &TfrmCheckFiles::ListsRead);
     connect(check_, &BackgroundCheck::progress, this, &TfrmCheckFiles::ShowProgress);
     connect(check_, &BackgroundCheck::resultsChanged, this,
-            [this](const std::vector<EntryResult>& results) { model_->Update(results, false); });
+            [this](const std::vector<VerdictUpdate>& updates) { model_->Apply(updates); });
     connect(check_, &BackgroundCheck::failed, this, &TfrmCheckFiles::AddMessage);
     connect(check_, &BackgroundCheck::finished, this, &TfrmCheckFiles::Finished);
 }
@@ -326,13 +385,13 @@ void TfrmCheckFiles::AddMessage(const QString& text) {
     MessagesBox->show();
 }
 
-void TfrmCheckFiles::ListsRead(const QStringList& messages,
-                               const std::vector<EntryResult>& entries) {
-    model_->Reset(entries, listPaths_, false);
+void TfrmCheckFiles::ListsRead(const QStringList& messages, CheckRows& entries) {
+    const bool none = entries.empty();
+    model_->Reset(std::move(entries), listPaths_, false);
     for (const QString& message : messages) {
         AddMessage(message);
     }
-    FileLbl->setText(entries.empty() ? QString() : tr("Looking for the files..."));
+    FileLbl->setText(none ? QString() : tr("Looking for the files..."));
 }
 
 void TfrmCheckFiles::ShowProgress(const CheckProgress& p) {
@@ -347,8 +406,9 @@ void TfrmCheckFiles::ShowProgress(const CheckProgress& p) {
     ChunksBar->setValue(static_cast<int>(p.chunk));
 }
 
-void TfrmCheckFiles::Finished(bool completed, const std::vector<EntryResult>& results) {
-    model_->Update(results, true);
+void TfrmCheckFiles::Finished(bool completed) {
+    model_->End();
+    const VerdictCounts counts = model_->Counts();
     btnCancel->setEnabled(false);
     if (completed) {
         const int files = static_cast<int>(std::max<std::size_t>(files_, 1));
@@ -357,8 +417,8 @@ void TfrmCheckFiles::Finished(bool completed, const std::vector<EntryResult>& re
         ChunksBar->setValue(ChunksBar->maximum());
     }
     FileLbl->setText(completed ? QString() : tr("Cancelled."));
-    SummaryLbl->setText(results.empty() ? tr("Nothing to check.")
-                                        : CheckTexts::Summary(CountVerdicts(results)));
+    SummaryLbl->setText(model_->rowCount() == 0 ? tr("Nothing to check.")
+                                                : CheckTexts::Summary(counts));
     emit checkFinished(completed);
 }
 

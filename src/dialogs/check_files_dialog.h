@@ -10,6 +10,7 @@
 
 #include <vector>
 
+#include "background_check.h"
 #include "check_runner.h"
 
 class QLabel;
@@ -98,9 +99,9 @@ protected:
 
 private:
     void FitToFont();
-    void ListsRead(const QStringList& messages, const std::vector<EntryResult>& entries);
+    void ListsRead(const QStringList& messages, CheckRows& entries);
     void ShowProgress(const CheckProgress& progress);
-    void Finished(bool completed, const std::vector<EntryResult>& results);
+    void Finished(bool completed);
     void AddMessage(const QString& text);
     // Closing stops a check that still runs, and shows it stopped.
     void StopShown();

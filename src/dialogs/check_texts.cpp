@@ -53,11 +53,12 @@ QString CheckTexts::Failure(const EntryResult& result) {
     if (result.verdict != lm::Verdict::Failed) {
         return {};
     }
-    if (result.differs.empty()) {
+    const std::vector<std::string> differs = DifferenceNames(result.differs);
+    if (differs.empty()) {
         return Word(result.error);
     }
     QStringList what;
-    for (const std::string& d : result.differs) {
+    for (const std::string& d : differs) {
         what << Word(d);
     }
     return what.size() == 1 ? tr("%1 differs").arg(what.constFirst())
@@ -87,6 +88,19 @@ QString CheckTexts::EmptyList(const QString& listPath) {
 
 QString CheckTexts::UnreadLine(const QString& listPath, std::size_t line) {
     return tr("Warning: %1, line %2: not a line of a known list format.").arg(listPath).arg(line);
+}
+
+QString CheckTexts::SkippedLines(const QString& listPath, std::size_t lines,
+                                 const std::vector<std::string>& algorithms) {
+    QStringList names;
+    for (const std::string& name : algorithms) {
+        names << QString::fromStdString(name);
+    }
+    const QString text =
+        lines == 1 ? tr("Note: %1: 1 line skipped, for digests that are not checked (%2).")
+                   : tr("Note: %1: %n lines skipped, for digests that are not checked (%2).",
+                        nullptr, static_cast<int>(lines));
+    return text.arg(listPath, names.join(QStringLiteral(", ")));
 }
 
 }  // namespace lm

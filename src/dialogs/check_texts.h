@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 #include "check_report.h"
 #include "check_runner.h"
@@ -29,6 +30,9 @@ public:
     static QString UnreadableList(const QString& listPath, const std::string& reason);
     static QString EmptyList(const QString& listPath);
     static QString UnreadLine(const QString& listPath, std::size_t line);
+    // "Note: LIST: 3 lines skipped, for digests that are not checked (SHA256)."
+    static QString SkippedLines(const QString& listPath, std::size_t lines,
+                                const std::vector<std::string>& algorithms);
 };
 
 }  // namespace lm

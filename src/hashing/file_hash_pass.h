@@ -146,4 +146,29 @@ struct PassHooks {
 PassOutcome HashFile(const std::filesystem::path& path, ChunkBuffer& buffer, const PassHooks& hooks,
                      FileDigests& out, const PassOptions& options = {});
 
+// HashFile's steps on anything that takes them as FileHashPass does.
+template <class Pass>
+PassOutcome RunPass(Pass& pass, const std::filesystem::path& path, const PassHooks& hooks,
+                    FileDigests& out, const PassOptions& options) {
+    if (!pass.Open(path, options)) {
+        return PassOutcome::OpenFailed;
+    }
+    auto paused = [&hooks] { return hooks.pauseRequested && hooks.pauseRequested(); };
+    while (pass.HasNextChunk()) {
+        if (paused()) {
+            return PassOutcome::Paused;
+        }
+        pass.HashNextChunk();
+        if (hooks.chunkDone) {
+            hooks.chunkDone(pass.ChunksDone(), pass.ChunkCount());
+        }
+    }
+    pass.Close();
+    if (paused()) {
+        return PassOutcome::Paused;
+    }
+    out = pass.Finish();
+    return PassOutcome::Hashed;
+}
+
 }  // namespace lm

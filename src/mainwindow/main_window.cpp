@@ -24,6 +24,8 @@
 #include "info_pane_text.h"
 #include "info_win.h"
 #include "ini_file.h"
+#include "launcher_entry.h"
+#include "linkmint_build_info.h"
 #include "stat_bar.h"
 #include "tray_area.h"
 
@@ -53,9 +55,11 @@ TeD2KfrmMain::TeD2KfrmMain(QStringList arguments, QString programDir, HandoverBl
       debugLog_(programDir_),
       table_(&settings_) {
     setObjectName(QStringLiteral("TeD2KfrmMain"));
-    setWindowTitle(QStringLiteral("Linkmint"));
     setWindowIcon(TImageList1::Icon(TImageList1::Emblem));
-    applicationTitle_ = HashingWorker::IdleTitle();
+    // Linux taskbars and window switchers show the window's title: it is
+    // the application title.
+    SetApplicationTitle(HashingWorker::IdleTitle());
+    launcherEntry_ = std::make_unique<LauncherEntry>(QStringLiteral(LM_APP_ID));
     worker_ = std::make_unique<HashingWorker>(table_, settings_, *this, &debugLog_);
     SndPlayer = MakeSystemSoundPlayer();
     SetTrayArea(MakeSystemTrayArea());
@@ -220,7 +224,7 @@ void TeD2KfrmMain::KeepClipboard() {
     // tests' offscreen one) have nothing to keep.
     const QString platform = QGuiApplication::platformName();
     QClipboard* clipboard = QGuiApplication::clipboard();
-    if ((platform != u"xcb" && platform != u"wayland") || clipboard == nullptr ||
+    if ((platform != u"xcb" && !platform.startsWith(u"wayland")) || clipboard == nullptr ||
         !clipboard->ownsClipboard() || clipboard->text().isEmpty() ||
         !HandClipboardToHolder(clipboard->text())) {
         return;
@@ -289,6 +293,15 @@ void TeD2KfrmMain::RepaintStatusBar() {
 
 void TeD2KfrmMain::SetApplicationTitle(const QString& title) {
     applicationTitle_ = title;
+    setWindowTitle(title);
+}
+
+void TeD2KfrmMain::SetTaskbarProgress(int percent, int filesLeft) {
+    if (percent < 0) {
+        launcherEntry_->Clear();
+    } else {
+        launcherEntry_->ShowProgress(percent, filesLeft);
+    }
 }
 
 void TeD2KfrmMain::SetPauseControls(int picture, const QString& tooltip, const QString& caption) {

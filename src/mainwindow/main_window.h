@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 
+#include "activation_token.h"
 #include "debug_log.h"
 #include "dialog_host.h"
 #include "file_table.h"
@@ -31,6 +32,7 @@ class QToolBar;
 namespace lm {
 
 class HandoverBlock;
+class LauncherEntry;
 class TAddFilesDialog;
 class TSavDlg;
 class TCursorHint;
@@ -82,6 +84,9 @@ public:
         saveDialogHook;
     // The clipboard: given the text, whether it took it.
     std::function<bool(const QString& text)> clipboardHook;
+    // Asking the window system for the focus, with the tokens a later start
+    // passed on.
+    std::function<void(const ActivationTokens& tokens)> activationHook;
 
     // Test seam: the player of the completion sound.
     void SetSoundPlayer(std::unique_ptr<SoundPlayer> player) { SndPlayer = std::move(player); }
@@ -111,12 +116,12 @@ public:
     // without destroying the window.
     bool WorkerStalled() const { return workerStalled_; }
 
-    // A message of a later start (its WM_TRAYCALLBACK or WM_HANDOVER),
-    // handled on the GUI thread before the sender is answered. Never waits:
-    // handed-over paths are taken from the block (or the text sent with the
-    // message) at once, and a hand-over's paths are added by a queued call
-    // once its last message is in. False: the message was refused (the
-    // hand-over is broken, or the window is closing).
+    // A message of a later start (WM_ACTIVATIONTOKEN, WM_TRAYCALLBACK or
+    // WM_HANDOVER), handled on the GUI thread before the sender is answered.
+    // Never waits: handed-over paths are taken from the block (or the text
+    // sent with the message) at once, and a hand-over's paths are added by a
+    // queued call once its last message is in. False: the message was
+    // refused (the hand-over is broken, or the window is closing).
     bool HandoverArrived(const HandoverPacket& packet);
     // The same for one sender that never goes away (the tests' way in).
     void HandoverMessage(std::uint32_t message, std::uint32_t wParam, std::uint32_t lParam);
@@ -141,6 +146,7 @@ public:
     void SetStatusText(int panel, const QString& text) override;
     void RepaintStatusBar() override;
     void SetApplicationTitle(const QString& title) override;
+    void SetTaskbarProgress(int percent, int filesLeft) override;
     void SetTrayTip(const QString& tip) override;
     void SetPauseControls(int picture, const QString& tooltip, const QString& caption) override;
     void SetPauseEnabled(bool enabled) override;
@@ -270,6 +276,8 @@ private:
     bool TakeListToCheck(const QString& path);
     void CheckTakenLists();
     void ApplyStoredGeometry();
+    // Shows the window, from the tray or minimized, and asks for the focus
+    // with the tokens a later start passed on.
     void BringForward();
     void ShowMessage(const QString& text);
 
@@ -338,8 +346,10 @@ private:
     QString trayTip_;
     TOverallProgress overall_;
     QTimer* overallTimer_ = nullptr;
-    HandoverIntake handovers_;       // each sender's hand-over until it is whole
-    QList<FileType> addFilesTypes_;  // what OpnDlg's filters were made from
+    std::unique_ptr<LauncherEntry> launcherEntry_;
+    ActivationTokens pendingTokens_;  // from a later start, for BringForward
+    HandoverIntake handovers_;        // each sender's hand-over until it is whole
+    QList<FileType> addFilesTypes_;   // what OpnDlg's filters were made from
     int addFilesDefault_ = 0;
 };
 

@@ -8,6 +8,9 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <utility>
+
+#include "command_line.h"
 #include "dat_lst.h"
 #include "debug_log.h"
 #include "dir_listing.h"
@@ -20,6 +23,7 @@
 #include "prefs_dialog.h"
 #include "stat_bar.h"
 #include "tray_area.h"
+#include "window_activation.h"
 
 namespace lm {
 
@@ -149,6 +153,7 @@ void TeD2KfrmMain::AddDirectory(const QString& dir) {
 
 void TeD2KfrmMain::BringForward() {
     minimized_ = false;
+    const ActivationTokens tokens = std::exchange(pendingTokens_, {});
     if (tray_->IconShown()) {
         tray_->RemoveIcon();
     }
@@ -160,7 +165,14 @@ void TeD2KfrmMain::BringForward() {
         show();
     }
     raise();
-    activateWindow();
+    // A Wayland compositor lets a window come forward (and back from being
+    // minimized, which Wayland does not tell the window) only with the
+    // launcher's token; an X11 window manager wants the launch's time.
+    if (activationHook) {
+        activationHook(tokens);
+    } else {
+        ActivateWindow(windowHandle(), tokens);
+    }
 }
 
 void TeD2KfrmMain::HandoverMessage(std::uint32_t message, std::uint32_t wParam,
@@ -169,6 +181,25 @@ void TeD2KfrmMain::HandoverMessage(std::uint32_t message, std::uint32_t wParam,
 }
 
 bool TeD2KfrmMain::HandoverArrived(const HandoverPacket& packet) {
+    if (packet.message == WM_ACTIVATIONTOKEN) {
+        if (closing_) {
+            return true;
+        }
+        // The launcher's token, laid out as one path in the block or the text.
+        std::optional<QStringList> text;
+        if (packet.text) {
+            text = ParseHandoverText(packet.text->data(), static_cast<int>(packet.text->size()), 1);
+        } else if (block_ != nullptr) {
+            text = block_->TryReadPaths(1);
+        }
+        const QString token = text ? text->value(0) : QString();
+        if (IsUsableToken(token) && packet.wParam == kXdgActivationToken) {
+            pendingTokens_.xdgActivation = token;
+        } else if (IsUsableToken(token) && packet.wParam == kStartupIdToken) {
+            pendingTokens_.startupId = token;
+        }
+        return true;
+    }
     if (packet.message == WM_TRAYCALLBACK && packet.wParam == kTrayIconId &&
         packet.lParam == kTrayLeftButtonUp) {
         if (!closing_) {

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 
+#include "linkmint_build_info.h"
 #include "ui_language.h"
 
 namespace lm {
@@ -153,6 +154,8 @@ QString FreedesktopIntegration::DesktopEntryText() const {
            QStringLiteral("Exec=%1 %F\n")
                .arg(DesktopStringValue(DesktopExecArgument(executable_))) +
            installed +
+           // The window's Wayland app id and X11 class instance name.
+           QStringLiteral("StartupWMClass=" LM_APP_ID "\n") +
            QStringLiteral(
                "Terminal=false\n"
                "MimeType=application/octet-stream;inode/directory;\n"

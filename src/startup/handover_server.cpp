@@ -85,7 +85,8 @@ void HandoverServer::ReadMessages(QLocalSocket* rawSocket, std::uint64_t connect
         packet.lParam = WordAt(head, 2);
         packet.connection = connection;
         qint64 size = kPacketBytes;
-        if (packet.message == WM_HANDOVER && (packet.lParam & kHandoverTextFollows) != 0) {
+        if ((packet.message == WM_HANDOVER || packet.message == WM_ACTIVATIONTOKEN) &&
+            (packet.lParam & kHandoverTextFollows) != 0) {
             if (head.size() < kPacketBytes + 4) {
                 return;  // the rest comes with the next notification
             }

@@ -22,6 +22,12 @@ inline constexpr std::uint32_t kTrayLeftButtonUp = 0x202;
 inline constexpr std::uint32_t kHandoverContinues = 1;
 inline constexpr std::uint32_t kHandoverMore = 2;
 inline constexpr std::uint32_t kHandoverTextFollows = 4;
+// Sent before WM_TRAYCALLBACK: the launcher's token for bringing the window
+// forward is in the block's text area, laid out as one path; the word
+// parameter tells which kind. An instance that does not know it ignores it.
+inline constexpr std::uint32_t WM_ACTIVATIONTOKEN = 0x404;
+inline constexpr std::uint32_t kXdgActivationToken = 1;
+inline constexpr std::uint32_t kStartupIdToken = 2;
 
 // The names that tie the instances of one session together. Every name is
 // made from one key: the user id, the runtime folder ($XDG_RUNTIME_DIR, or

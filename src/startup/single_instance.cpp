@@ -3,8 +3,10 @@
 
 #include <QFile>
 
+#include <utility>
 #include <vector>
 
+#include "absolute_path.h"
 #include "command_line.h"
 #include "handover_sender.h"
 #include "instance_names.h"
@@ -12,10 +14,25 @@
 namespace lm {
 
 bool SingleInstance::HandOver(HandoverBlock* block, const QString& socketPath,
-                              const QStringList& arguments) {
+                              const QStringList& arguments, const ActivationTokens& tokens) {
     HandoverSender sender;
     if (!sender.Connect(socketPath)) {
         return false;
+    }
+    // What lets the window come forward travels first, so that the restore
+    // message below can use it.
+    const std::pair<std::uint32_t, QString> kinds[] = {{kXdgActivationToken, tokens.xdgActivation},
+                                                       {kStartupIdToken, tokens.startupId}};
+    for (const auto& [kind, token] : kinds) {
+        if (!IsUsableToken(token)) {
+            continue;
+        }
+        // Laid out as one path, in the block or, without one, on the socket.
+        const std::u16string text = token.toStdU16String() + u'\0' + u'\0';
+        const bool inBlock = block != nullptr && block->WriteText(text);
+        if (!sender.Send(WM_ACTIVATIONTOKEN, kind, 0, inBlock ? nullptr : &text)) {
+            return false;
+        }
     }
     // The running window comes forward whether or not there are paths; it
     // decides itself whether it is minimized, shown or in the tray.
@@ -25,7 +42,8 @@ bool SingleInstance::HandOver(HandoverBlock* block, const QString& socketPath,
     if (arguments.isEmpty()) {
         return true;
     }
-    const std::vector<HandoverMessage> messages = BuildHandoverMessages(arguments);
+    // The running instance may work in another folder.
+    const std::vector<HandoverMessage> messages = BuildHandoverMessages(AbsolutePaths(arguments));
     for (std::size_t i = 0; i < messages.size(); ++i) {
         const HandoverMessage& message = messages[i];
         const std::uint32_t flags = (message.continues ? kHandoverContinues : 0) |
@@ -57,13 +75,16 @@ SingleInstance::Role SingleInstance::Start(const QStringList& arguments) {
     if (alive_->Unavailable()) {
         // Without the lock file nothing tells whether the maker of a block
         // lives, so a block found is used but never removed.
-        if (HandOver(block, InstanceNames::SocketPath(), arguments)) {
+        if (HandOver(block, InstanceNames::SocketPath(), arguments,
+                     ActivationTokensFromEnvironment())) {
             return Role::HandedOver;
         }
         return StartFirst(false);
     }
-    return HandOver(block, InstanceNames::SocketPath(), arguments) ? Role::HandedOver
-                                                                   : Role::Unanswered;
+    return HandOver(block, InstanceNames::SocketPath(), arguments,
+                    ActivationTokensFromEnvironment())
+               ? Role::HandedOver
+               : Role::Unanswered;
 }
 
 SingleInstance::Role SingleInstance::StartFirst(bool removeLeftovers) {

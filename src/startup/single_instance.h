@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "activation_token.h"
 #include "handover_block.h"
 #include "instance_lock.h"
 
@@ -47,13 +48,14 @@ public:
     void End();
 
     // The hand-over of a second start, exposed for the tests: sends the
-    // restore message and then `arguments` in as many messages as they need.
-    // Each text is written under the lock to the running instance's block
-    // (null: there is none that can be trusted) and stays until its message
-    // was handled; without the block it goes with its message on the socket.
-    // False when no instance answered or it refused a message.
+    // launcher's tokens, the restore message and then `arguments` (made
+    // absolute from this start's working folder) in as many messages as they
+    // need. Each text is written under the lock to the running instance's
+    // block (null: there is none that can be trusted) and stays until its
+    // message was handled; without the block it goes with its message on the
+    // socket. False when no instance answered or it refused a message.
     static bool HandOver(HandoverBlock* block, const QString& socketPath,
-                         const QStringList& arguments);
+                         const QStringList& arguments, const ActivationTokens& tokens = {});
 
 private:
     Role StartFirst(bool removeLeftovers);

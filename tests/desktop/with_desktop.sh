@@ -40,8 +40,15 @@ Xvfb -displayfd "$fd" -screen 0 1280x1024x24 -nolisten tcp -noreset \
   >"$scratch/xvfb.log" 2>&1 &
 pids+=($!)
 display=""
-for _ in $(seq 100); do
-  if read -r -t 0.1 -u "$fd" display && [ -n "$display" ]; then break; fi
+# Xvfb writes the number and its newline apart; a read that times out
+# between them keeps what it got, so the pieces are put together. Up to
+# 30 s: on a loaded machine Xvfb takes its time.
+for _ in $(seq 300); do
+  if read -r -t 0.1 -u "$fd" part; then
+    display+=$part
+    break
+  fi
+  display+=$part
 done
 exec {fd}<&-
 [ -n "$display" ] || { echo "with_desktop: Xvfb did not start" >&2; cat "$scratch/xvfb.log" >&2; exit 1; }

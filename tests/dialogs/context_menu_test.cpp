@@ -372,6 +372,7 @@ void ContextMenuTest::installedProgramEntries() {
                             "GenericName=ed2k Link Maker\n"
                             "Comment=Make ed2k links of files and folders\n"
                             "Exec=/usr/bin/linkmint %F\n"
+                            "StartupWMClass=org.linkmint.Linkmint\n"
                             "Terminal=false\n"
                             "MimeType=application/octet-stream;inode/directory;\n"
                             "Categories=Utility;Network;\n"
@@ -397,6 +398,7 @@ void ContextMenuTest::installedProgramEntries() {
     QVERIFY(entry.contains(QStringLiteral("\nExec=/usr/bin/linkmint %F\n")));
     QVERIFY(entry.contains(QStringLiteral("\nIcon=org.linkmint.Linkmint\n")));
     QVERIFY(entry.contains(QStringLiteral("\nNoDisplay=true\n")));
+    QVERIFY(entry.contains(QStringLiteral("\nStartupWMClass=org.linkmint.Linkmint\n")));
     QVERIFY(
         entry.contains(QStringLiteral("\nMimeType=application/octet-stream;inode/directory;\n")));
     QVERIFY(

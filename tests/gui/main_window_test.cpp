@@ -142,7 +142,8 @@ private slots:
     void LayoutAndStateAtStart() {
         Start({});
         QTRY_VERIFY(Started());
-        QCOMPARE(window_->windowTitle(), QStringLiteral("Linkmint"));
+        // The taskbar shows the window's title: it is the application title.
+        QCOMPARE(window_->windowTitle(), QStringLiteral("Linkmint (idle)"));
         QCOMPARE(window_->ApplicationTitle(), QStringLiteral("Linkmint (idle)"));
         QStringList bar;
         for (QAction* item : window_->menuBar()->actions()) {
@@ -203,6 +204,7 @@ private slots:
         QCOMPARE(entries[1].CRCStatus, int(crcMatches));
         QCOMPARE(entries[2].CRCStatus, int(crcNotFound));
         QCOMPARE(window_->ApplicationTitle(), QStringLiteral("Linkmint (idle)"));
+        QCOMPARE(window_->windowTitle(), QStringLiteral("Linkmint (idle)"));
         // Hashed, nothing selected.
         QVERIFY(Enabled("mnuSaveED2K", "btnSaveHashes") && Enabled("mnuSaveAll"));
         QVERIFY(Enabled("mnuCpyAll2Clip", "btnCopyAll") && Enabled("mnuRmvAll", "btnRemoveAll"));
