@@ -117,7 +117,10 @@ void TeD2KfrmMain::SaveIniFile() {
     }
     // Failures of the settings file are silent.
     StoreGeometry();
-    QList<TFileData> entries = table_.Entries();
+    const SettingsValues values = settings_.Snapshot();
+    // The list goes into the file only when it is kept: no copy of a long
+    // list is made just to be left out.
+    QList<TFileData> entries = values.keepFilesOnExit ? table_.Entries() : QList<TFileData>();
     // A file not hashed yet is looked for by its path at the next start,
     // which may work in another folder.
     QString here;
@@ -129,7 +132,7 @@ void TeD2KfrmMain::SaveIniFile() {
             entry.FileName = AbsolutePath(entry.FileName, here);
         }
     }
-    lm::SaveIniFile(settings_.Snapshot(), entries, programDir_);
+    lm::SaveIniFile(values, entries, programDir_);
 }
 
 }  // namespace lm
