@@ -158,6 +158,13 @@ void FileTable::AddProbed(const QString& path, bool exists, std::int64_t size) {
     ++filesRemaining_;
 }
 
+void FileTable::Reserve(int more) {
+    std::lock_guard lock(mutex_);
+    if (more > 0) {
+        slots_.reserve(slots_.size() + static_cast<std::size_t>(more));
+    }
+}
+
 void FileTable::Restore(const TFileData& entry) {
     std::lock_guard lock(mutex_);
     AppendLocked(entry);

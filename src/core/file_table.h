@@ -114,9 +114,13 @@ public:
     // (size -1 when it cannot be read), otherwise idle with size 0. Raises
     // FileCount and FilesRemaining by one.
     void AddEntry(const QString& path);
-    // AddEntry for a path that is a regular file now (one look at it);
-    // false, and nothing added, for anything else.
+    // AddEntry for a path that a folder's listing found to be a regular
+    // file, if it still is one (one look at it); false, and nothing added,
+    // for anything else.
     bool AddFileIfThere(const QString& path);
+    // Room for `more` entries about to be added, so that the table grows
+    // once for a whole folder, to its size, not step by step past it.
+    void Reserve(int more);
     // Appends an entry exactly as given; FilesRemaining does not change.
     void Restore(const TFileData& entry);
 

@@ -8,6 +8,7 @@
 #include <dirent.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <optional>
@@ -40,6 +41,15 @@ struct DirCloser {
 using DirHandle = std::unique_ptr<DIR, DirCloser>;
 
 using DirId = std::pair<dev_t, ino_t>;
+
+// `a` followed by `b` in a string of just that length: a folder of many
+// files keeps every path for as long as it is listed (`a + b` would leave
+// room to grow in each).
+QString Joined(const QString& a, const QString& b) {
+    QString out(a.size() + b.size(), Qt::Uninitialized);
+    std::copy(b.cbegin(), b.cend(), std::copy(a.cbegin(), a.cend(), out.begin()));
+    return out;
+}
 
 // Compiles each mask once, on its first use, so that an invalid mask is only
 // reported when a file is tested against it, as if it were compiled per test.
@@ -142,7 +152,7 @@ private:
         if (!isFile || !masks_.AnyMatches(name)) {
             return;
         }
-        list_.append(fullPath_ ? dir + name : name);
+        list_.append(fullPath_ ? Joined(dir, name) : name);
         if (afterMatch_) {
             afterMatch_();
         }

@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-#include <vector>
+#include <deque>
 
 namespace lm {
 
@@ -40,7 +40,9 @@ public:
     QStringList LinesFrom(int first) const;
 
 private:
-    std::vector<PaneBlock> blocks_;
+    // A deque: it grows a piece at a time, never by copying every block
+    // into room for twice as many.
+    std::deque<PaneBlock> blocks_;
     bool emptyAfterLast_ = false;
 };
 

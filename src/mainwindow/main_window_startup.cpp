@@ -142,6 +142,7 @@ void TeD2KfrmMain::AddDirectory(const QString& dir) {
         return;
     }
     const ListingEventHook events = EventsEvery(kListingEventsMs);
+    table_.Reserve(static_cast<int>(found.paths.size()));
     for (const QString& file : found.paths) {
         if (closing_) {
             return;
