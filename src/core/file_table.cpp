@@ -137,7 +137,7 @@ void FileTable::AddEntry(const QString& path) {
 }
 
 bool FileTable::AddFileIfThere(const QString& path) {
-    const RegularFileProbe probe = ProbeRegularFile(path);
+    const RegularFileProbe probe = ProbeListedFile(path);
     if (!probe.regular) {
         return false;
     }

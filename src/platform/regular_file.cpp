@@ -30,6 +30,28 @@ RegularFileProbe ProbeRegularFile(const QString& path) {
     return probe;
 }
 
+RegularFileProbe ProbeListedFile(const QString& path) {
+    const QByteArray name = PathToBytes(path);
+    if (name.isEmpty()) {
+        return {};
+    }
+    const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0) {
+        return ProbeRegularFile(path);
+    }
+    struct stat info {};
+    RegularFileProbe probe;
+    if (::fstat(fd, &info) == 0) {
+        probe.exists = true;
+        probe.regular = S_ISREG(info.st_mode);
+        if (probe.regular) {
+            probe.size = static_cast<std::int64_t>(info.st_size);
+        }
+    }
+    ::close(fd);
+    return probe;
+}
+
 int OpenRegularFileForReading(const QString& path, std::int64_t maxBytes) {
     const QByteArray name = PathToBytes(path);
     if (name.isEmpty()) {

@@ -22,6 +22,13 @@ struct RegularFileProbe {
 // so the answer is about the very object that was opened.
 RegularFileProbe ProbeRegularFile(const QString& path);
 
+// The same answer for a path that a folder's listing has just found to be a
+// regular file, in three system calls instead of four: it is opened (still
+// without waiting) before it is looked at, and only a path that cannot be
+// opened is looked at by name, to tell a file we may not read from one gone
+// meanwhile.
+RegularFileProbe ProbeListedFile(const QString& path);
+
 // Opens `path` (links followed) for reading only when it is a regular file
 // of at most `maxBytes`, without ever waiting: a FIFO or a device put where
 // a file is expected is refused, as is anything larger. Returns a blocking,

@@ -22,32 +22,43 @@ QString Q(const std::filesystem::path& path) {
 
 }  // namespace
 
+// The two probes: the one that looks before it opens, and the one for paths
+// a folder's listing has just seen, which opens first. They answer alike.
+using Probe = RegularFileProbe (*)(const QString&);
+constexpr Probe kProbes[] = {&ProbeRegularFile, &ProbeListedFile};
+
 // Only a readable regular file has a size; nothing here may block, a FIFO
 // with no writer least of all.
 TEST(RegularFile, OnlyReadableRegularFilesHaveASize) {
     TempDir dir;
     const auto file = dir.Path() / "file.bin";
     std::ofstream(file) << "12345";
-    const RegularFileProbe regular = ProbeRegularFile(Q(file));
-    EXPECT_TRUE(regular.exists);
-    ASSERT_TRUE(regular.size.has_value());
-    EXPECT_EQ(*regular.size, 5);
-
     const auto fifo = dir.Path() / "fifo";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     const auto link = dir.Path() / "link-to-fifo";
     std::filesystem::create_symlink(fifo, link);
-    for (const auto& path : {fifo, link, dir.Path(), std::filesystem::path("/dev/null")}) {
-        const RegularFileProbe probe = ProbeRegularFile(Q(path));
-        EXPECT_TRUE(probe.exists) << path;
-        EXPECT_FALSE(probe.size.has_value()) << path;
-    }
-
+    const auto fileLink = dir.Path() / "link-to-file";
+    std::filesystem::create_symlink(file, fileLink);
     std::filesystem::create_symlink(dir.Path() / "nowhere", dir.Path() / "dangling");
-    for (const auto& path : {dir.Path() / "missing", dir.Path() / "dangling"}) {
-        EXPECT_FALSE(ProbeRegularFile(Q(path)).exists) << path;
+    for (const Probe probeOf : kProbes) {
+        for (const auto& path : {file, fileLink}) {
+            const RegularFileProbe regular = probeOf(Q(path));
+            EXPECT_TRUE(regular.exists) << path;
+            EXPECT_TRUE(regular.regular) << path;
+            ASSERT_TRUE(regular.size.has_value()) << path;
+            EXPECT_EQ(*regular.size, 5) << path;
+        }
+        for (const auto& path : {fifo, link, dir.Path(), std::filesystem::path("/dev/null")}) {
+            const RegularFileProbe probe = probeOf(Q(path));
+            EXPECT_TRUE(probe.exists) << path;
+            EXPECT_FALSE(probe.regular) << path;
+            EXPECT_FALSE(probe.size.has_value()) << path;
+        }
+        for (const auto& path : {dir.Path() / "missing", dir.Path() / "dangling"}) {
+            EXPECT_FALSE(probeOf(Q(path)).exists) << path;
+        }
+        EXPECT_FALSE(probeOf(QString()).exists);
     }
-    EXPECT_FALSE(ProbeRegularFile(QString()).exists);
 }
 
 TEST(RegularFile, AFileTheUserMayNotReadHasNoSize) {
@@ -56,16 +67,17 @@ TEST(RegularFile, AFileTheUserMayNotReadHasNoSize) {
     std::ofstream(file) << "12345";
     ::chmod(file.c_str(), 0);
     ::chmod(dir.Path().c_str(), 0755);
-    if (!test::IsRoot()) {
-        const RegularFileProbe probe = ProbeRegularFile(Q(file));
-        EXPECT_TRUE(probe.exists);
-        EXPECT_FALSE(probe.size.has_value());
-        return;
-    }
+    const auto seenRight = [](const RegularFileProbe& probe) {
+        return probe.exists && probe.regular && !probe.size.has_value();
+    };
     const QString path = Q(file);
-    EXPECT_EQ(test::WaitForChild(test::StartAsNobody([&path] {
-                  const RegularFileProbe probe = ProbeRegularFile(path);
-                  return probe.exists && !probe.size.has_value() ? 0 : 1;
-              })),
-              0);
+    for (const Probe probeOf : kProbes) {
+        if (!test::IsRoot()) {
+            EXPECT_TRUE(seenRight(probeOf(path)));
+            continue;
+        }
+        EXPECT_EQ(test::WaitForChild(
+                      test::StartAsNobody([&] { return seenRight(probeOf(path)) ? 0 : 1; })),
+                  0);
+    }
 }
