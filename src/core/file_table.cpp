@@ -137,7 +137,10 @@ void FileTable::AddEntry(const QString& path) {
 }
 
 bool FileTable::AddFileIfThere(const QString& path) {
-    const RegularFileProbe probe = ProbeListedFile(path);
+    return AddFileIfThere(path, ProbeListedFile(path));
+}
+
+bool FileTable::AddFileIfThere(const QString& path, const RegularFileProbe& probe) {
     if (!probe.regular) {
         return false;
     }

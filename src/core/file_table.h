@@ -15,6 +15,7 @@
 
 #include "file_data.h"
 #include "gap_vector.h"
+#include "regular_file.h"
 
 namespace lm {
 
@@ -118,6 +119,8 @@ public:
     // file, if it still is one (one look at it); false, and nothing added,
     // for anything else.
     bool AddFileIfThere(const QString& path);
+    // The same with the look at the file taken already.
+    bool AddFileIfThere(const QString& path, const RegularFileProbe& probe);
     // Room for `more` entries about to be added, so that the table grows
     // once for a whole folder, to its size, not step by step past it.
     void Reserve(int more);

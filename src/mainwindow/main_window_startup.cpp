@@ -21,6 +21,7 @@
 #include "mask.h"
 #include "path_names.h"
 #include "prefs_dialog.h"
+#include "probes_ahead.h"
 #include "stat_bar.h"
 #include "tray_area.h"
 #include "window_activation.h"
@@ -143,11 +144,14 @@ void TeD2KfrmMain::AddDirectory(const QString& dir) {
     }
     const ListingEventHook events = EventsEvery(kListingEventsMs);
     table_.Reserve(static_cast<int>(found.paths.size()));
-    for (const QString& file : found.paths) {
+    // The files are looked at on two processors, and added in list order.
+    ProbesAhead probes(found.paths);
+    for (qsizetype i = 0; i < found.paths.size(); ++i) {
         if (closing_) {
             return;
         }
-        table_.AddFileIfThere(file);  // it may have gone meanwhile
+        // It may have gone meanwhile.
+        table_.AddFileIfThere(found.paths[i], probes.At(static_cast<std::size_t>(i)));
         events();
     }
 }
