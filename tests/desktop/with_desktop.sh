@@ -21,7 +21,7 @@ while [ $# -gt 0 ]; do
 done
 [ $# -gt 0 ] || { echo "usage: $0 [--tray] [--no-wm] COMMAND [ARGS...]" >&2; exit 2; }
 for tool in Xvfb openbox xprop; do
-  command -v "$tool" >/dev/null || { echo "with_desktop: $tool is missing (scripts/install-deps)" >&2; exit 1; }
+  command -v "$tool" >/dev/null || { echo "with_desktop: $tool is missing (scripts/install-deps --test)" >&2; exit 1; }
 done
 
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/lm-desktop.XXXXXX")
