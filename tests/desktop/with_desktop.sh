@@ -34,13 +34,14 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 143' TERM INT
 
-# Xvfb picks a free display number itself and writes it to the pipe.
+# Xvfb picks a free display number itself and writes it to the pipe. On a
+# loaded machine it may take many seconds to get there.
 exec {fd}<> <(:)
 Xvfb -displayfd "$fd" -screen 0 1280x1024x24 -nolisten tcp -noreset \
   >"$scratch/xvfb.log" 2>&1 &
 pids+=($!)
 display=""
-for _ in $(seq 100); do
+for _ in $(seq 600); do
   if read -r -t 0.1 -u "$fd" display && [ -n "$display" ]; then break; fi
 done
 exec {fd}<&-
