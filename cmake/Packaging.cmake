@@ -39,8 +39,11 @@ set(CPACK_DEBIAN_WINDOW_PACKAGE_NAME linkmint)
 # Qt opens its display through a platform plugin, which it loads at run
 # time: no library dependency names it.
 set(CPACK_DEBIAN_WINDOW_PACKAGE_DEPENDS "linkmint-cli (= ${LINKMINT_VERSION}), qt6-qpa-plugins")
-# The completion sound's events come from the freedesktop sound theme.
-set(CPACK_DEBIAN_WINDOW_PACKAGE_RECOMMENDS sound-theme-freedesktop)
+# Recommended, since Qt and libcanberra load them at run time: Qt's
+# Wayland platform, without which the window opens only through an X
+# server, and the freedesktop sound theme, which has the completion sound's
+# events.
+set(CPACK_DEBIAN_WINDOW_PACKAGE_RECOMMENDS "qt6-wayland, sound-theme-freedesktop")
 string(CONCAT CPACK_DEBIAN_WINDOW_DESCRIPTION
     "make ed2k links of files and folders in a desktop window\n"
     "Linkmint reads every file once and computes, from the same bytes, its\n"

@@ -149,6 +149,16 @@ def list_reader():
         "ED2K  (abc.txt) = a448017aaf21d8525fc10ae87aa6729d\n"
         "AICH  (abc.txt) = vgmt4nsha2awvor6evyxqugcnsonbwe5\n"
         "CRC32 (abc.txt) = 352441c2\n").encode())
+    write("fuzz_list_reader", "rhash-and-magnets", (
+        "\\MD5 (b\\\\c.txt) = 900150983cd24fb0d6963f7d28e17f72\n"
+        "CRC32C (abc.txt) = 364b3fb7\n"
+        "SHA1  (abc.txt) = vgmt4nsha2awvor6evyxqugcnsonbwe5\n"
+        "MD5   (abc.txt) = kAFQmDzST7DWlj99KOF/cg==\n"
+        "352441c2  abc.txt\n"
+        "# comment\n"
+        "magnet:?xl=3&dn=with%20space.txt&xt=urn:ed2k:" + abc.lower() +
+        "&xt=urn:aich:vgmt4nsha2awvor6evyxqugcnsonbwe5\n"
+        "ed2k://|file|e%7Cm%0A.avi|3|" + abc + "|/|sources,10.0.0.1:4662|/\n").encode())
 
 
 def path_bytes():

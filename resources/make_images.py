@@ -1,9 +1,14 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: MIT
 """Draws the 17 pictures of the main window's image list as 16x16 PNG files,
-and the emblem (picture 10) as the program's icon for the desktop's icon
-theme: icons/emblem-N.png for N = 16 (the list's own picture), 32, 48, 64,
-128 and 256, and icons/emblem.svg.
+each also at twice and three times the size (NAME@2x.png, NAME@3x.png) for
+screens scaled by 1.5, 2 or 3, and the emblem (picture 10) as the program's
+icon for the desktop's icon theme: icons/emblem-N.png for N = 16 (the list's
+own picture), 32, 48, 64, 128 and 256, and icons/emblem.svg.
+
+The larger pictures are drawn, not enlarged: every shape is placed on the
+same 16-unit grid, straight edges fall on whole pixels and round or slanted
+ones are sampled finely, so that they are as sharp as the 16x16 ones.
 
 Run from this folder: python3 make_images.py. Standard library only.
 """
@@ -36,13 +41,64 @@ HASH_BRIGHT = rgb("30a0ff")
 HASH_DARK = rgb("203070")
 
 
+SAMPLES = 4  # per side of a pixel, for the edges of larger pictures
+
+
+def over(top, bottom, cover):
+    """`top` with `cover` (0 to 1) of its alpha over `bottom`."""
+    a = top[3] / 255.0 * cover
+    b = bottom[3] / 255.0
+    out = a + b * (1 - a)
+    if out <= 0:
+        return CLEAR
+    rgb_ = tuple(int(round((top[i] * a + bottom[i] * b * (1 - a)) / out)) for i in range(3))
+    return rgb_ + (int(round(out * 255)),)
+
+
 class Picture:
-    def __init__(self):
-        self.px = [[CLEAR] * W for _ in range(H)]
+    """A picture on the 16-unit grid, `scale` pixels per unit."""
+
+    def __init__(self, scale=1):
+        self.s = scale
+        self.px = [[CLEAR] * (W * scale) for _ in range(H * scale)]
 
     def dot(self, x, y, c):
         if 0 <= x < W and 0 <= y < H:
-            self.px[y][x] = c
+            for yy in range(y * self.s, (y + 1) * self.s):
+                for xx in range(x * self.s, (x + 1) * self.s):
+                    self.px[yy][xx] = c
+
+    def coverage(self, inside):
+        """Paints each pixel by the share of its samples that `inside(gx, gy)`,
+        given in grid units, puts in a colour (the colour, or None)."""
+        n = W * self.s
+        for y in range(n):
+            for x in range(n):
+                counts = {}
+                for sy in range(SAMPLES):
+                    for sx in range(SAMPLES):
+                        c = inside((x + (sx + 0.5) / SAMPLES) / self.s,
+                                   (y + (sy + 0.5) / SAMPLES) / self.s)
+                        if c is not None:
+                            counts[c] = counts.get(c, 0) + 1
+                for c, k in counts.items():
+                    self.px[y][x] = over(c, self.px[y][x], k / float(SAMPLES * SAMPLES))
+
+    def triangle(self, points, c):
+        (ax, ay), (bx, by), (cx, cy) = points
+
+        def side(px, py, x0, y0, x1, y1):
+            return (x1 - x0) * (py - y0) - (y1 - y0) * (px - x0)
+
+        def inside(gx, gy):
+            d1 = side(gx, gy, ax, ay, bx, by)
+            d2 = side(gx, gy, bx, by, cx, cy)
+            d3 = side(gx, gy, cx, cy, ax, ay)
+            neg = d1 < 0 or d2 < 0 or d3 < 0
+            pos = d1 > 0 or d2 > 0 or d3 > 0
+            return None if (neg and pos) else c
+
+        self.coverage(inside)
 
     def rect(self, x0, y0, x1, y1, fill=None, edge=None):
         for y in range(y0, y1 + 1):
@@ -62,6 +118,12 @@ class Picture:
             self.dot(x, y, c)
 
     def disc(self, cx, cy, r, fill, edge):
+        if self.s > 1:
+            def inside(gx, gy):
+                d = (gx - cx) ** 2 + (gy - cy) ** 2
+                return fill if d <= (r - 1) ** 2 else edge if d <= r * r else None
+            self.coverage(inside)
+            return
         for y in range(H):
             for x in range(W):
                 d = (x + 0.5 - cx) ** 2 + (y + 0.5 - cy) ** 2
@@ -82,6 +144,10 @@ class Picture:
         for yy in range(y, y + length):
             self.dot(x, yy, c)
             self.dot(x + 1, yy, c)
+        if self.s > 1:
+            top = y + length
+            self.triangle([(x - 2, top), (x + 4, top), (x + 1, top + 3)], c)
+            return
         for i in range(3):
             self.hline(x - 2 + i, x + 3 - i, y + length + i, c)
 
@@ -103,8 +169,8 @@ def png_bytes(px):
             chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
 
 
-def sheet():
-    p = Picture()
+def sheet(scale=1):
+    p = Picture(scale)
     p.rect(2, 0, 12, 15, WHITE, GREY)
     p.hline(10, 12, 0, CLEAR)
     p.dot(10, 0, GREY); p.dot(11, 1, GREY); p.dot(12, 2, GREY)
@@ -112,16 +178,16 @@ def sheet():
     return p
 
 
-def folder():
-    p = Picture()
+def folder(scale=1):
+    p = Picture(scale)
     p.rect(0, 2, 6, 4, YELLOW, DARKYELLOW)
     p.rect(0, 4, 15, 14, YELLOW, DARKYELLOW)
     p.hash_sign(5, 6, HASH_DARK)
     return p
 
 
-def floppy():
-    p = Picture()
+def floppy(scale=1):
+    p = Picture(scale)
     p.rect(1, 5, 15, 15, BLUE, DARK)
     p.rect(4, 5, 11, 9, WHITE, LIGHT)
     p.rect(5, 12, 11, 15, LIGHT, DARK)
@@ -130,8 +196,8 @@ def floppy():
     return p
 
 
-def clipboard(hash_colour):
-    p = Picture()
+def clipboard(hash_colour, scale=1):
+    p = Picture(scale)
     p.rect(2, 4, 13, 15, BROWN, DARK)
     p.rect(4, 6, 11, 14, WHITE, WHITE)
     p.rect(6, 3, 9, 5, LIGHT, DARK)
@@ -140,8 +206,8 @@ def clipboard(hash_colour):
     return p
 
 
-def basket(hash_colour):
-    p = Picture()
+def basket(hash_colour, scale=1):
+    p = Picture(scale)
     p.rect(3, 7, 12, 15, LIGHT, DARK)
     for x in (5, 7, 9, 11):
         p.vline(x, 9, 14, GREY)
@@ -158,8 +224,8 @@ DIGITS = {
 }
 
 
-def sort():
-    p = Picture()
+def sort(scale=1):
+    p = Picture(scale)
     for i, d in enumerate("123"):
         for yy, line in enumerate(DIGITS[d]):
             for xx, bit in enumerate(line):
@@ -169,15 +235,15 @@ def sort():
     return p
 
 
-def stop():
-    p = Picture()
+def stop(scale=1):
+    p = Picture(scale)
     p.disc(8, 8, 8, RED, DARKRED)
     p.rect(3, 7, 12, 8, WHITE, WHITE)
     return p
 
 
-def door():
-    p = Picture()
+def door(scale=1):
+    p = Picture(scale)
     p.rect(3, 0, 12, 15, BROWN, DARK)
     p.rect(5, 2, 10, 6, rgb("a06a3a"), DARK)
     p.rect(5, 9, 10, 13, rgb("a06a3a"), DARK)
@@ -185,8 +251,8 @@ def door():
     return p
 
 
-def vehicle():
-    p = Picture()
+def vehicle(scale=1):
+    p = Picture(scale)
     p.rect(0, 10, 15, 14, DARK, BLACK)
     for x in (2, 5, 8, 11, 14):
         p.dot(x, 12, GREY)
@@ -197,23 +263,27 @@ def vehicle():
     return p
 
 
-def lamp(fill, edge):
-    p = Picture()
+def lamp(fill, edge, scale=1):
+    p = Picture(scale)
     p.disc(8, 8, 6, fill, edge)
     p.dot(6, 6, WHITE)
     p.dot(7, 5, WHITE)
     return p
 
 
-def pause():
-    p = Picture()
+def pause(scale=1):
+    p = Picture(scale)
     p.rect(3, 2, 6, 13, RED, DARKRED)
     p.rect(9, 2, 12, 13, RED, DARKRED)
     return p
 
 
-def play():
-    p = Picture()
+def play(scale=1):
+    p = Picture(scale)
+    if scale > 1:
+        p.triangle([(4, 2), (4, 14), (14, 8)], GREEN)
+        p.vline(4, 2, 13, DARKGREEN)
+        return p
     for x in range(4, 14):
         half = (x - 4) * 6 // 10
         p.vline(x, 8 - (6 - half), 7 + (6 - half), GREEN)
@@ -315,30 +385,43 @@ def emblem_svg():
 
 ICON_SIZES = (32, 48, 64, 128, 256)
 
+class EmblemPicture:
+    """The emblem drawn from its outline, for the larger sizes."""
+
+    def __init__(self, scale):
+        self.px = emblem_icon(16 * scale)
+
+    def png(self):
+        return png_bytes(self.px)
+
+
+# Each picture as a function of the scale.
 PICTURES = [
-    ("00_add_files", sheet()),
-    ("01_add_directory", folder()),
-    ("02_save_links", floppy()),
-    ("03_copy_all", clipboard(HASH_BRIGHT)),
-    ("04_copy_selected", clipboard(HASH_DARK)),
-    ("05_remove_all", basket(HASH_BRIGHT)),
-    ("06_remove_selected", basket(HASH_DARK)),
-    ("07_sort", sort()),
-    ("08_stop", stop()),
-    ("09_exit", door()),
-    ("10_emblem", vehicle()),
-    ("11_lamp_grey", lamp(rgb("a0a0a0"), GREY)),
-    ("12_lamp_green", lamp(rgb("30d030"), DARKGREEN)),
-    ("13_lamp_yellow", lamp(YELLOW, DARKYELLOW)),
-    ("14_lamp_red", lamp(RED, DARKRED)),
-    ("15_pause", pause()),
-    ("16_resume", play()),
+    ("00_add_files", sheet),
+    ("01_add_directory", folder),
+    ("02_save_links", floppy),
+    ("03_copy_all", lambda s: clipboard(HASH_BRIGHT, s)),
+    ("04_copy_selected", lambda s: clipboard(HASH_DARK, s)),
+    ("05_remove_all", lambda s: basket(HASH_BRIGHT, s)),
+    ("06_remove_selected", lambda s: basket(HASH_DARK, s)),
+    ("07_sort", sort),
+    ("08_stop", stop),
+    ("09_exit", door),
+    ("10_emblem", lambda s: vehicle() if s == 1 else EmblemPicture(s)),
+    ("11_lamp_grey", lambda s: lamp(rgb("a0a0a0"), GREY, s)),
+    ("12_lamp_green", lambda s: lamp(rgb("30d030"), DARKGREEN, s)),
+    ("13_lamp_yellow", lambda s: lamp(YELLOW, DARKYELLOW, s)),
+    ("14_lamp_red", lambda s: lamp(RED, DARKRED, s)),
+    ("15_pause", pause),
+    ("16_resume", play),
 ]
+SCALES = ((1, ""), (2, "@2x"), (3, "@3x"))
 
 if __name__ == "__main__":
-    for name, picture in PICTURES:
-        with open("images/%s.png" % name, "wb") as f:
-            f.write(picture.png())
+    for name, draw in PICTURES:
+        for scale, suffix in SCALES:
+            with open("images/%s%s.png" % (name, suffix), "wb") as f:
+                f.write(draw(scale).png())
     # At 16 pixels the icon is the list's picture, drawn for that size.
     with open("icons/emblem-16.png", "wb") as f:
         f.write(vehicle().png())
@@ -350,5 +433,7 @@ if __name__ == "__main__":
     with open("images.qrc", "w") as f:
         f.write("<RCC>\n  <qresource prefix=\"/images\">\n")
         for name, _ in PICTURES:
-            f.write("    <file alias=\"%s.png\">images/%s.png</file>\n" % (name[:2], name))
+            for _, suffix in SCALES:
+                f.write("    <file alias=\"%s%s.png\">images/%s%s.png</file>\n" % (
+                    name[:2], suffix, name, suffix))
         f.write("  </qresource>\n</RCC>\n")

@@ -1,8 +1,10 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: MIT
 """Draws the dialogs' pictures: the about box's 32x32 icon and 64x64 picture
-and the 16x16 glyph of the preferences' Play Sound button. Plain Python, no
-image library: each picture is a function from pixel to RGBA."""
+and the 16x16 glyph of the preferences' Play Sound button, each also at twice
+and three times the size (NAME@2x.png, NAME@3x.png) for scaled screens.
+Plain Python, no image library: each picture is a function from a point (in
+the 1x picture's pixels) to RGBA; the larger ones sample it finely."""
 import math
 import struct
 import zlib
@@ -11,19 +13,40 @@ from pathlib import Path
 HERE = Path(__file__).resolve().parent
 
 
-def write_png(path, size, pixel):
+SAMPLES = 4  # per side of a pixel of the larger pictures
+
+
+def sampled(pixel, x, y, scale):
+    """The mean of SAMPLES x SAMPLES points of pixel (x, y) at `scale`."""
+    acc = [0.0, 0.0, 0.0, 0.0]
+    for sy in range(SAMPLES):
+        for sx in range(SAMPLES):
+            c = pixel((x + (sx + 0.5) / SAMPLES) / scale, (y + (sy + 0.5) / SAMPLES) / scale)
+            for i in range(3):
+                acc[i] += c[i] * c[3]
+            acc[3] += c[3]
+    if acc[3] == 0:
+        return (0, 0, 0, 0)
+    return tuple(int(round(acc[i] / acc[3])) for i in range(3)) + (
+        int(round(acc[3] / (SAMPLES * SAMPLES))),)
+
+
+def write_png(path, size, pixel, scale=1):
     rows = bytearray()
-    for y in range(size):
+    for y in range(size * scale):
         rows.append(0)
-        for x in range(size):
-            rows.extend(bytes(pixel(x + 0.5, y + 0.5)))
+        for x in range(size * scale):
+            if scale == 1:
+                rows.extend(bytes(pixel(x + 0.5, y + 0.5)))
+            else:
+                rows.extend(bytes(sampled(pixel, x, y, scale)))
 
     def chunk(kind, data):
         body = kind + data
         return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body))
 
     png = b"\x89PNG\r\n\x1a\n"
-    png += chunk(b"IHDR", struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0))
+    png += chunk(b"IHDR", struct.pack(">IIBBBBB", size * scale, size * scale, 8, 6, 0, 0, 0))
     png += chunk(b"IDAT", zlib.compress(bytes(rows), 9))
     png += chunk(b"IEND", b"")
     path.write_bytes(png)
@@ -70,6 +93,7 @@ def speaker(x, y):
     return (0, 0, 0, 0)
 
 
-write_png(HERE / "about_icon.png", 32, coin(32))
-write_png(HERE / "about_picture.png", 64, coin(64))
-write_png(HERE / "play_sound.png", 16, speaker)
+for scale, suffix in ((1, ""), (2, "@2x"), (3, "@3x")):
+    write_png(HERE / ("about_icon%s.png" % suffix), 32, coin(32), scale)
+    write_png(HERE / ("about_picture%s.png" % suffix), 64, coin(64), scale)
+    write_png(HERE / ("play_sound%s.png" % suffix), 16, speaker, scale)

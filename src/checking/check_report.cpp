@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "check_report.h"
 
+#include <algorithm>
+
 namespace lm {
 
 std::string VerdictWord(Verdict verdict) {
@@ -21,18 +23,49 @@ std::string FailureText(const EntryResult& result) {
     if (result.verdict != Verdict::Failed) {
         return {};
     }
-    if (result.differs.empty()) {
+    const std::vector<std::string> differs = DifferenceNames(result.differs);
+    if (differs.empty()) {
         return result.error;
     }
     std::string what;
-    for (const std::string& d : result.differs) {
+    for (const std::string& d : differs) {
         what += (what.empty() ? "" : ", ") + d;
     }
-    return what + (result.differs.size() == 1 ? " differs" : " differ");
+    return what + (differs.size() == 1 ? " differs" : " differ");
+}
+
+std::string ShownName(std::string_view name) {
+    const bool control = std::any_of(name.begin(), name.end(), [](char c) {
+        return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
+    });
+    if (!control) {
+        return std::string(name);
+    }
+    static constexpr char kDigits[] = "0123456789abcdef";
+    std::string shown = "\\";
+    for (const char c : name) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\\') {
+            shown += "\\\\";
+        } else if (c == '\n') {
+            shown += "\\n";
+        } else if (c == '\r') {
+            shown += "\\r";
+        } else if (c == '\t') {
+            shown += "\\t";
+        } else if (byte < 0x20 || byte == 0x7F) {
+            shown += "\\x";
+            shown += kDigits[byte >> 4];
+            shown += kDigits[byte & 15];
+        } else {
+            shown += c;
+        }
+    }
+    return shown;
 }
 
 std::string DescribeResult(const EntryResult& result) {
-    std::string line = VerdictWord(result.verdict) + "  " + result.name;
+    std::string line = VerdictWord(result.verdict) + "  " + ShownName(result.name);
     if (result.verdict == Verdict::Failed) {
         line += " (" + FailureText(result) + ")";
     }
@@ -77,6 +110,16 @@ std::string UnreadableListMessage(const std::string& listPath, const std::string
 
 std::string EmptyListMessage(const std::string& listPath) {
     return "Error: The list \"" + listPath + "\" holds nothing to check.";
+}
+
+std::string SkippedLinesMessage(const std::string& listPath, std::size_t lines,
+                                const std::vector<std::string>& algorithms) {
+    std::string names;
+    for (const std::string& name : algorithms) {
+        names += (names.empty() ? "" : ", ") + name;
+    }
+    return "Note: " + listPath + ": " + std::to_string(lines) + (lines == 1 ? " line" : " lines") +
+           " skipped, for digests that are not checked (" + names + ").";
 }
 
 std::string UnreadLineMessage(const std::string& listPath, std::size_t line) {

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "check_runner.h"
@@ -18,6 +19,11 @@ std::string VerdictWord(Verdict verdict);
 // AICH hash differ", or why the file could not be read ("cannot be
 // opened"); empty for every other verdict.
 std::string FailureText(const EntryResult& result);
+
+// A name as a verdict line shows it: as it is, or, when it holds a control
+// character, escaped as md5sum does: a leading "\", then "\\" for "\", "\n"
+// for a line feed, "\r", "\t", and "\xHH" for the other control characters.
+std::string ShownName(std::string_view name);
 
 // One line per entry: "OK  abc.txt", "FAILED  holiday.avi (CRC32 differs)".
 std::string DescribeResult(const EntryResult& result);
@@ -38,5 +44,8 @@ std::string SummaryText(const VerdictCounts& counts);
 std::string UnreadableListMessage(const std::string& listPath, const std::string& reason);
 std::string EmptyListMessage(const std::string& listPath);
 std::string UnreadLineMessage(const std::string& listPath, std::size_t line);
+// "Note: LIST: 3 lines skipped, for digests that are not checked (SHA256, CRC32C)."
+std::string SkippedLinesMessage(const std::string& listPath, std::size_t lines,
+                                const std::vector<std::string>& algorithms);
 
 }  // namespace lm

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "check_runner.h"
 
-#include <map>
+#include <algorithm>
 #include <utility>
 
 #include <sys/stat.h>
@@ -21,102 +21,161 @@ bool Ed2kMatches(const ExpectedDigests& e, const FileDigests& d, Ed2kVariant var
     return e.partHashes.empty() || e.partHashes == PartHashes(d, variant);
 }
 
-struct FileKey {
-    dev_t device;
-    ino_t inode;
-    bool operator<(const FileKey& other) const {
-        return std::pair(device, inode) < std::pair(other.device, other.inode);
-    }
-};
-
 }  // namespace
 
-std::vector<std::string> Differences(const ExpectedDigests& e, const FileDigests& d) {
-    std::vector<std::string> differs;
+std::vector<std::string> DifferenceNames(std::uint8_t differs) {
+    static constexpr std::pair<Difference, const char*> kNames[] = {
+        {kSizeDiffers, "size"},
+        {kEd2kDiffers, "ed2k hash"},
+        {kPartHashesDiffer, "part hashes"},
+        {kAichDiffers, "AICH hash"},
+        {kCrc32Differs, "CRC32"},
+        {kMd5Differs, "MD5"},
+        {kSha1Differs, "SHA1"},
+    };
+    std::vector<std::string> names;
+    for (const auto& [bit, name] : kNames) {
+        if ((differs & bit) != 0) {
+            names.emplace_back(name);
+        }
+    }
+    return names;
+}
+
+std::uint8_t Differences(const ExpectedDigests& e, const FileDigests& d) {
+    std::uint8_t differs = 0;
     if (e.size && *e.size != d.size) {
-        differs.emplace_back("size");
+        differs |= kSizeDiffers;
     }
     if (e.ed2k || !e.partHashes.empty()) {
-        bool matched = Ed2kMatches(e, d, Ed2kVariant::First) ||
-                       (d.hasSecondEd2k && Ed2kMatches(e, d, Ed2kVariant::Second));
+        const bool matched = Ed2kMatches(e, d, Ed2kVariant::First) ||
+                             (d.hasSecondEd2k && Ed2kMatches(e, d, Ed2kVariant::Second));
         if (!matched) {
             const bool hashMatches =
                 !e.ed2k || *e.ed2k == d.ed2k || (d.hasSecondEd2k && *e.ed2k == d.ed2kSecond);
-            differs.emplace_back(hashMatches ? "part hashes" : "ed2k hash");
+            differs |= hashMatches ? kPartHashesDiffer : kEd2kDiffers;
         }
     }
     if (e.aich && (!d.aich || *e.aich != *d.aich)) {
-        differs.emplace_back("AICH hash");
+        differs |= kAichDiffers;
     }
     if (e.crc32 && *e.crc32 != d.crc32) {
-        differs.emplace_back("CRC32");
+        differs |= kCrc32Differs;
     }
     if (e.md5 && *e.md5 != d.md5) {
-        differs.emplace_back("MD5");
+        differs |= kMd5Differs;
     }
     if (e.sha1 && *e.sha1 != d.sha1) {
-        differs.emplace_back("SHA1");
+        differs |= kSha1Differs;
     }
     return differs;
 }
 
-void CheckRunner::AddList(const ParsedList& list, const std::filesystem::path& folder) {
-    for (const ListEntry& entry : list.entries) {
-        entries_.push_back({entry, folder});
-        EntryResult result;
-        result.name = entry.names.empty() ? std::string() : entry.names.front();
-        result.path = folder / result.name;
-        result.list = lists_;
-        result.line = entry.line;
-        results_.push_back(std::move(result));
-    }
-    ++lists_;
-}
-
-bool CheckRunner::Run(ChunkBuffer& buffer, const CheckControl& control) {
-    // Find each entry's file and give every distinct file one slot.
-    struct File {
-        std::filesystem::path path;
-        std::vector<std::size_t> entries;
-        bool aich = false;
-    };
-    std::vector<File> files;
-    std::map<FileKey, std::size_t> known;
-    for (std::size_t i = 0; i < entries_.size(); ++i) {
-        EntryResult& result = results_[i];
-        result.verdict = Verdict::NotChecked;
-        result.differs.clear();
-        result.error.clear();
-        bool found = false;
-        struct stat st {};
-        for (const std::string& name : entries_[i].entry.names) {
-            const std::filesystem::path path = entries_[i].folder / name;
-            if (::stat(path.c_str(), &st) == 0) {
-                result.name = name;
-                result.path = path;
-                found = true;
-                break;
-            }
-        }
-        if (!found) {
-            result.verdict = Verdict::Missing;
+std::optional<FoundFile> FindEntryFile(const ListEntry& entry,
+                                       const std::filesystem::path& folder) {
+    struct stat st {};
+    for (std::size_t i = 0; i < entry.names.size(); ++i) {
+        // A name that holds NUL would name a shorter one: it names nothing.
+        if (entry.names[i].find('\0') != std::string::npos) {
             continue;
         }
-        const auto [slot, added] = known.try_emplace(FileKey{st.st_dev, st.st_ino}, files.size());
-        if (added) {
-            files.push_back({result.path, {}, false});
+        if (::stat((folder / entry.names[i]).c_str(), &st) == 0) {
+            return FoundFile{i, FileKey{st.st_dev, st.st_ino}};
         }
-        File& file = files[slot->second];
-        file.entries.push_back(i);
-        file.aich = file.aich || entries_[i].entry.expected.aich.has_value();
     }
+    return std::nullopt;
+}
 
-    const auto cancelled = [&control] {
-        return control.cancel != nullptr && control.cancel->load(std::memory_order_relaxed);
-    };
-    for (std::size_t f = 0; f < files.size(); ++f) {
-        const File& file = files[f];
-        CheckProgress progress{file.path, f + 1, files.size(), 0, 0};
+std::vector<std::pair<FileKey, std::uint32_t>> CountUses(std::vector<FileKey> keys) {
+    std::sort(keys.begin(), keys.end());
+    std::vector<std::pair<FileKey, std::uint32_t>> uses;
+    for (const FileKey& key : keys) {
+        if (!uses.empty() && uses.back().first == key) {
+            ++uses.back().second;
+        } else {
+            uses.emplace_back(key, 1);
+        }
+    }
+    return uses;
+}
+
+void EntryChecker::ExpectUses(std::vector<std::pair<FileKey, std::uint32_t>> uses) {
+    uses_ = std::move(uses);
+}
+
+EntryChecker::Kept* EntryChecker::Find(const FileKey& key, bool aich) {
+    const auto it = kept_.find(key);
+    if (it == kept_.end() || (aich && it->second.ok && !it->second.digests.aich)) {
+        return nullptr;
+    }
+    return &it->second;
+}
+
+void EntryChecker::Keep(const FileKey& key, Kept&& kept) {
+    if (uses_) {
+        const auto use = std::lower_bound(uses_->begin(), uses_->end(), key,
+                                          [](const std::pair<FileKey, std::uint32_t>& u,
+                                             const FileKey& k) { return u.first < k; });
+        const auto old = kept_.find(key);
+        // The entries still to come that name the file.
+        kept.usesLeft = old != kept_.end()                         ? old->second.usesLeft - 1
+                        : use != uses_->end() && use->first == key ? use->second - 1
+                                                                   : 0;
+        if (kept.usesLeft == 0) {
+            kept_.erase(key);
+            return;
+        }
+        kept_.insert_or_assign(key, std::move(kept));
+        return;
+    }
+    const auto old = kept_.find(key);
+    if (old != kept_.end()) {
+        recent_.erase(old->second.recent);
+        kept_.erase(old);
+    }
+    if (kept_.size() >= kRecentFiles) {
+        kept_.erase(recent_.front());
+        recent_.pop_front();
+    }
+    kept.recent = recent_.insert(recent_.end(), key);
+    kept_.emplace(key, std::move(kept));
+}
+
+void EntryChecker::Used(const FileKey& key) {
+    if (!uses_) {
+        return;
+    }
+    const auto it = kept_.find(key);
+    if (it != kept_.end() && --it->second.usesLeft == 0) {
+        kept_.erase(it);  // no entry to come names the file
+    }
+}
+
+bool EntryChecker::Check(const ListEntry& entry, const std::filesystem::path& folder,
+                         const CheckControl& control, EntryResult& result) {
+    result.line = entry.line;
+    result.differs = 0;
+    result.error.clear();
+    const std::optional<FoundFile> found = FindEntryFile(entry, folder);
+    if (!found) {
+        result.name = entry.names.empty() ? std::string() : entry.names.front();
+        result.verdict = Verdict::Missing;
+        return true;
+    }
+    result.name = entry.names[found->spelling];
+    const bool aich = entry.expected.aich.has_value();
+    const Kept* kept = Find(found->key, aich);
+    Kept fresh;
+    if (kept == nullptr) {
+        const std::filesystem::path path = folder / result.name;
+        const auto cancelled = [&control] {
+            return control.cancel != nullptr && control.cancel->load(std::memory_order_relaxed);
+        };
+        if (cancelled()) {
+            result.verdict = Verdict::NotChecked;
+            return false;
+        }
+        CheckProgress progress{path, filesRead_ + 1, 0, 0, 0};
         if (control.progress) {
             control.progress(progress);
         }
@@ -129,28 +188,35 @@ bool CheckRunner::Run(ChunkBuffer& buffer, const CheckControl& control) {
                 control.progress(progress);
             }
         };
-        FileDigests digests;
         PassOutcome outcome;
-        std::string error;
         try {
-            outcome = HashFile(file.path, buffer, hooks, digests, PassOptions{file.aich});
+            outcome = HashFile(path, buffer_, hooks, fresh.digests, PassOptions{aich});
         } catch (const ReadError& e) {
             outcome = PassOutcome::OpenFailed;
-            error = std::string("read error: ") + e.what();
+            fresh.error = std::string("read error: ") + e.what();
         }
         if (outcome == PassOutcome::Paused) {
+            result.verdict = Verdict::NotChecked;
             return false;
         }
-        for (std::size_t i : file.entries) {
-            EntryResult& result = results_[i];
-            if (outcome == PassOutcome::OpenFailed) {
-                result.verdict = Verdict::Failed;
-                result.error = error.empty() ? "cannot be opened" : error;
-                continue;
-            }
-            result.differs = Differences(entries_[i].entry.expected, digests);
-            result.verdict = result.differs.empty() ? Verdict::Ok : Verdict::Failed;
+        ++filesRead_;
+        fresh.ok = outcome == PassOutcome::Hashed;
+        if (!fresh.ok && fresh.error.empty()) {
+            fresh.error = "cannot be opened";
         }
+        kept = &fresh;
+    }
+    if (!kept->ok) {
+        result.verdict = Verdict::Failed;
+        result.error = kept->error;
+    } else {
+        result.differs = Differences(entry.expected, kept->digests);
+        result.verdict = result.differs == 0 ? Verdict::Ok : Verdict::Failed;
+    }
+    if (kept == &fresh) {
+        Keep(found->key, std::move(fresh));
+    } else {
+        Used(found->key);
     }
     return true;
 }

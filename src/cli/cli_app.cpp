@@ -3,8 +3,15 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cmath>
 #include <cstring>
+#include <deque>
+#include <string_view>
+
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "base32.h"
 #include "check_report.h"
@@ -12,6 +19,8 @@
 #include "cli_options.h"
 #include "ed2k_link.h"
 #include "file_hash_pass.h"
+#include "file_turn.h"
+#include "hash_ahead.h"
 #include "hash_text.h"
 #include "linkmint_build_info.h"
 #include "magnet_link.h"
@@ -91,56 +100,193 @@ bool Delivered(std::ostream& out, std::ostream& err) {
     return false;
 }
 
-// --check: every list is read and parsed first, then every file they name
-// is hashed once. Status 2 when a list cannot be read or holds nothing to
-// check, else 1 when any entry failed or is missing.
-int RunCheck(const CliOptions& options, std::ostream& out, std::ostream& err, bool showProgress) {
-    int status = 0;
-    CheckRunner runner;
-    for (const std::string& listPath : options.paths) {
-        std::string bytes, error;
-        if (!ReadListFile(listPath, bytes, error)) {
-            err << UnreadableListMessage(listPath, error) << '\n';
-            status = 2;
-            continue;
+// When to flush standard output while files are hashed: once its links
+// have waited a tenth of a second, so that a reader sees each file soon
+// after its turn without a write for every small file.
+class OutputPace {
+public:
+    bool Due() {
+        const auto now = std::chrono::steady_clock::now();
+        if (now - last_ < std::chrono::milliseconds(100)) {
+            return false;
         }
-        const ParsedList list = ParseList(bytes, &PathBytesFromText);
-        for (std::size_t line : list.unreadLines) {
-            err << UnreadLineMessage(listPath, line) << '\n';
-        }
-        if (list.entries.empty()) {
-            err << EmptyListMessage(listPath) << '\n';
-            status = 2;
-            continue;
-        }
-        runner.AddList(list, std::filesystem::path(listPath).parent_path());
+        last_ = now;
+        return true;
     }
 
+private:
+    std::chrono::steady_clock::time_point last_ = std::chrono::steady_clock::now();
+};
+
+// The verdicts of one list, printed as its entries are read: only the
+// current line and the digests of recent files are held, however long the
+// list.
+class CheckPrinter : public ListSink {
+public:
+    CheckPrinter(EntryChecker& checker, const CheckControl& control, ProgressLine& progress,
+                 std::ostream& out, std::ostream& err)
+        : checker_(checker), control_(control), progress_(progress), out_(out), err_(err) {}
+
+    // The list about to be read, and the folder its relative names are taken from.
+    void StartList(const std::string& path, const std::filesystem::path& folder) {
+        listPath_ = path;
+        folder_ = folder;
+        entries_ = 0;
+        skipped_ = 0;
+        algorithms_.clear();
+    }
+    std::size_t Entries() const { return entries_; }
+    std::size_t Skipped() const { return skipped_; }
+    const std::vector<std::string>& Algorithms() const { return algorithms_; }
+    const VerdictCounts& Counts() const { return counts_; }
+    // False once the output could not be written: nothing more is checked.
+    bool Writing() const { return writing_; }
+
+    void Entry(ListEntry&& entry) override {
+        ++entries_;
+        if (!writing_) {
+            return;
+        }
+        EntryResult result;
+        checker_.Check(entry, folder_, control_, result);
+        progress_.Clear();
+        switch (result.verdict) {
+            case Verdict::Ok:
+                ++counts_.ok;
+                break;
+            case Verdict::Failed:
+                ++counts_.failed;
+                break;
+            case Verdict::Missing:
+                ++counts_.missing;
+                break;
+            case Verdict::NotChecked:
+                ++counts_.notChecked;
+                break;
+        }
+        out_ << DescribeResult(result) << '\n';
+        writing_ = static_cast<bool>(out_);
+    }
+    void UnreadLine(std::size_t line) override {
+        err_ << UnreadLineMessage(listPath_, line) << '\n';
+    }
+    void SkippedLine(std::size_t, std::string_view algorithm) override {
+        ++skipped_;
+        if (std::find(algorithms_.begin(), algorithms_.end(), algorithm) == algorithms_.end()) {
+            algorithms_.emplace_back(algorithm);
+        }
+    }
+
+private:
+    EntryChecker& checker_;
+    const CheckControl& control_;
+    ProgressLine& progress_;
+    std::ostream& out_;
+    std::ostream& err_;
+    std::string listPath_;
+    std::filesystem::path folder_;
+    std::size_t entries_ = 0;
+    std::size_t skipped_ = 0;
+    std::vector<std::string> algorithms_;
+    VerdictCounts counts_;
+    bool writing_ = true;
+};
+
+// --check: each list is read as a stream, and each entry checked and
+// printed as it comes. "-" reads a list from standard input. Status 2 when
+// a list cannot be read or holds nothing to check, else 1 when any entry
+// failed or is missing.
+int RunCheck(const CliOptions& options, std::ostream& out, std::ostream& err, bool showProgress) {
+    int status = 0;
     ChunkBuffer buffer(options.threads);
     ProgressLine progress(err, showProgress);
-    const std::vector<EntryResult>& results = runner.Results();
     CheckControl control;
     control.progress = [&](const CheckProgress& p) {
         progress.Show(p.path.filename().string(), p.chunk, p.chunks);
     };
-    runner.Run(buffer, control);
-    progress.Clear();
-
+    EntryChecker checker(buffer);
+    CheckPrinter printer(checker, control, progress, out, err);
     errno = 0;
-    for (const EntryResult& r : results) {
-        out << DescribeResult(r) << '\n';
+    for (const std::string& listPath : options.paths) {
+        const bool standardInput = listPath == "-";
+        const std::string shown = standardInput ? std::string("standard input") : listPath;
+        printer.StartList(shown, standardInput ? std::filesystem::path(".")
+                                               : std::filesystem::path(listPath).parent_path());
+        ListParser parser(printer, &PathBytesFromText);
+        std::string error;
+        const bool read = standardInput ? ReadListFrom(STDIN_FILENO, parser, error)
+                                        : ReadListFile(listPath, parser, error);
+        if (!printer.Writing()) {
+            break;
+        }
+        if (!read) {
+            err << UnreadableListMessage(shown, error) << '\n';
+            status = 2;
+            continue;
+        }
+        if (printer.Skipped() > 0) {
+            err << SkippedLinesMessage(shown, printer.Skipped(), printer.Algorithms()) << '\n';
+        }
+        if (printer.Entries() == 0) {
+            err << EmptyListMessage(shown) << '\n';
+            status = 2;
+        }
     }
-    const VerdictCounts counts = CountVerdicts(results);
-    if (!results.empty()) {
+    const VerdictCounts& counts = printer.Counts();
+    const std::size_t total = counts.ok + counts.failed + counts.missing + counts.notChecked;
+    if (printer.Writing() && total > 0) {
         out << SummaryText(counts) << '\n';
     }
     if (!Delivered(out, err)) {
         return 1;
     }
-    if (status == 0 && counts.ok != results.size()) {
+    if (status == 0 && counts.ok != total) {
         status = 1;
     }
     return status;
+}
+
+// Every regular file below `folder`, as find(1) names them, in byte order
+// of those names; symbolic links are not followed. Folders that cannot be
+// read are named on `err`.
+bool FilesBelow(const std::string& folder, std::vector<std::string>& files, std::ostream& err) {
+    bool complete = true;
+    std::vector<std::string> folders{folder};
+    while (!folders.empty()) {
+        const std::string current = std::move(folders.back());
+        folders.pop_back();
+        DIR* dir = ::opendir(current.c_str());
+        if (dir == nullptr) {
+            err << "Error: Unable to open folder \"" << current << "\": " << std::strerror(errno)
+                << ".\n";
+            complete = false;
+            continue;
+        }
+        const std::string prefix = current.ends_with('/') ? current : current + '/';
+        while (const dirent* entry = ::readdir(dir)) {
+            const std::string_view name = entry->d_name;
+            if (name == "." || name == "..") {
+                continue;
+            }
+            std::string path = prefix + std::string(name);
+            struct stat st {};
+            if (::lstat(path.c_str(), &st) != 0) {
+                continue;  // gone since it was listed
+            }
+            if (S_ISDIR(st.st_mode)) {
+                folders.push_back(std::move(path));
+            } else if (S_ISREG(st.st_mode)) {
+                files.push_back(std::move(path));
+            }
+        }
+        ::closedir(dir);
+    }
+    return complete;
+}
+
+bool IsFolder(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
 }  // namespace
@@ -182,16 +328,53 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     bool firstBlock = true;
     ChunkBuffer buffer(options.threads);
     ProgressLine progress(err, showProgress);
-    for (const std::string& path : options.paths) {
+    const PassOptions passOptions{options.link.aichHash};
+    // The files to hash, in their order, each with a key of its own. A
+    // folder takes its place by the files below it when its turn comes.
+    struct Upcoming {
+        std::uint64_t key;
+        std::string path;
+        bool named;  // named on the command line, so it may be a folder
+    };
+    std::deque<Upcoming> queue;
+    std::uint64_t keys = 0;
+    for (const std::string& named : options.paths) {
+        queue.push_back({keys++, named, true});
+    }
+    // The files after the current one are hashed ahead on the second core;
+    // their links wait for their turn. The first `planned` of the queue are
+    // the helper's.
+    HashAhead ahead(options.paths.size() > 1 || options.recursive ? options.threads : 1);
+    std::size_t planned = 0;
+    const auto planAhead = [&] {
+        for (; ahead.Enabled() && planned < queue.size() && planned < HashAhead::kLimit;
+             ++planned) {
+            ahead.Add({queue[planned].key, queue[planned].path, passOptions});
+        }
+    };
+    OutputPace pace;
+    while (!queue.empty()) {
+        const Upcoming current = std::move(queue.front());
+        queue.pop_front();
+        planned -= planned > 0 ? 1 : 0;
+        planAhead();
+        const std::string& path = current.path;
         const std::string shownName = PathBytesFromText(NameWithoutPath(PathTextFromBytes(path)));
         PassHooks hooks;
         hooks.chunkDone = [&](std::uint32_t done, std::uint32_t total) {
+            // The links printed so far are not held back by a long file.
+            if (done == 1 && total > 1) {
+                out.flush();
+            }
             progress.Show(shownName, done, total);
         };
+        // A file is not read on once its links cannot be written.
+        hooks.pauseRequested = [&out] { return !out; };
         FileDigests digests;
         PassOutcome outcome;
         try {
-            outcome = HashFile(path, buffer, hooks, digests, PassOptions{options.link.aichHash});
+            FileTurn turn(buffer, ahead, current.key);
+            outcome = HashFile(path, turn, hooks, digests, passOptions);
         } catch (const ReadError& e) {
             progress.Clear();
             err << "Error: Unable to read file \"" << path << "\": " << e.what() << ".\n";
@@ -199,6 +382,34 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             continue;
         }
         progress.Clear();
+        if (outcome == PassOutcome::Paused) {
+            Delivered(out, err);
+            return 1;
+        }
+        if (outcome != PassOutcome::Hashed && current.named && IsFolder(path)) {
+            // Looked at only when it could not be hashed: a file costs no
+            // more system calls for it.
+            if (!options.recursive) {
+                err << "Error: \"" << path << "\" is a folder: use --recursive.\n";
+                status = 1;
+                continue;
+            }
+            std::vector<std::string> below;
+            if (!FilesBelow(path, below, err)) {
+                status = 1;
+            }
+            std::sort(below.begin(), below.end());
+            for (auto file = below.rbegin(); file != below.rend(); ++file) {
+                queue.push_front({keys++, std::move(*file), false});
+            }
+            // The files planned so far come after the folder's own.
+            std::vector<UpcomingFile> plan;
+            for (planned = 0; planned < queue.size() && planned < HashAhead::kLimit; ++planned) {
+                plan.push_back({queue[planned].key, queue[planned].path, passOptions});
+            }
+            ahead.Plan(std::move(plan));
+            continue;
+        }
         if (outcome != PassOutcome::Hashed) {
             err << "Error: Unable to open file \"" << path << "\".\n";
             status = 1;
@@ -219,9 +430,12 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         errno = 0;
         PrintEntries(entries, options, out, firstBlock);
         // Links that cannot be delivered are lost: stop at once.
-        if (!Delivered(out, err)) {
+        if ((!out || pace.Due()) && !Delivered(out, err)) {
             return 1;
         }
+    }
+    if (!Delivered(out, err)) {
+        return 1;
     }
     return status;
 }

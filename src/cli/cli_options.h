@@ -10,9 +10,10 @@ namespace lm::cli {
 
 struct CliOptions {
     LinkOptions link;
-    bool info = false;    // a block per entry instead of bare links
-    bool magnet = false;  // magnet links instead of ed2k links
-    bool check = false;   // the paths are lists to check files against
+    bool info = false;       // a block per entry instead of bare links
+    bool magnet = false;     // magnet links instead of ed2k links
+    bool check = false;      // the paths are lists to check files against
+    bool recursive = false;  // a folder gives every regular file below it
     bool help = false;
     bool version = false;  // nothing is hashed; --help goes first
     unsigned threads = 0;  // 0: as many as help

@@ -720,11 +720,28 @@ std::optional<WorkClaim> FileTable::ClaimNextQueued() {
         if (entry.State == fsQueued) {
             entry.State = fsWorking;
             queueCursor_ = i + 1;
-            return WorkClaim{entry.FileName, i};
+            return WorkClaim{entry.FileName, i, slots_[static_cast<std::size_t>(i)].id};
         }
     }
     queueCursor_ = static_cast<int>(slots_.size());
     return std::nullopt;
+}
+
+std::vector<QueuedFile> FileTable::NextQueued(int count) const {
+    std::lock_guard lock(mutex_);
+    std::vector<QueuedFile> out;
+    // Looks no further than a few times `count` entries: queued entries
+    // far apart are not worth a long walk under the lock.
+    const std::size_t end = std::min(slots_.size(), static_cast<std::size_t>(queueCursor_) +
+                                                        static_cast<std::size_t>(count) * 8);
+    for (std::size_t i = static_cast<std::size_t>(queueCursor_);
+         i < end && static_cast<int>(out.size()) < count; ++i) {
+        const Slot& slot = slots_[i];
+        if (slot.data.State == fsQueued) {
+            out.push_back({slot.id, slot.data.FileName});
+        }
+    }
+    return out;
 }
 
 // Only the worker's entry is ever in the working state, so a working entry

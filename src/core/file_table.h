@@ -42,6 +42,13 @@ struct HashResults {
 struct WorkClaim {
     QString fileName;
     int index = -1;
+    std::uint64_t id = 0;  // the entry's identity
+};
+
+// A queued entry the worker will come to, as it stands now.
+struct QueuedFile {
+    std::uint64_t id = 0;
+    QString fileName;
 };
 
 // An entry with the identity it keeps for its whole life in the table,
@@ -192,6 +199,10 @@ public:
     // working. The other two find that entry again (it may have moved while
     // the file was read) and return false when it was removed meanwhile.
     std::optional<WorkClaim> ClaimNextQueued();
+    // The next queued entries, at most `count`, in the order ClaimNextQueued
+    // would take them if nothing changed meanwhile (among the next 8 * count
+    // entries).
+    std::vector<QueuedFile> NextQueued(int count) const;
     bool ReleaseUnopened(const WorkClaim& claim);
     bool StoreResults(const WorkClaim& claim, const HashResults& results);
 

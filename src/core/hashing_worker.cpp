@@ -3,6 +3,7 @@
 
 #include <QElapsedTimer>
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -10,8 +11,9 @@
 #include "crc_in_name.h"
 #include "debug_sink.h"
 #include "ed2k_link.h"
-#include "file_hash_pass.h"
 #include "file_table.h"
+#include "file_turn.h"
+#include "hash_ahead.h"
 #include "hash_text.h"
 #include "path_names.h"
 #include "quick_thread.h"
@@ -163,7 +165,10 @@ void HashingWorker::ClearProgress(const char* repaintMessage) {
 
 void HashingWorker::SetTitle(const QString& title, const char* setMessage, const char* tipMessage) {
     Debug(QLatin1StringView(setMessage));
-    Post([title](WorkerHost& host) { host.SetApplicationTitle(title); });
+    Post([title](WorkerHost& host) {
+        host.SetApplicationTitle(title);
+        host.SetTaskbarProgress(-1, 0);
+    });
     Debug(QLatin1StringView(tipMessage));
     Post([title](WorkerHost& host) { host.SetTrayTip(title); });
 }
@@ -203,11 +208,16 @@ void HashingWorker::StartHashing() {
     started.Start();
 }
 
-void HashingWorker::PauseAndWait(const std::function<void()>& processEvents) {
+bool HashingWorker::PauseAndWait(const std::function<void()>& processEvents,
+                                 const std::function<bool()>& giveUp) {
     Paused = true;
     while (WorkerActive) {
+        if (giveUp && giveUp()) {
+            return false;
+        }
         processEvents();
     }
+    return true;
 }
 
 void HashingWorker::SetWorkerPriority(ThreadPriority priority) {
@@ -280,14 +290,20 @@ void HashingWorker::AddFiles(std::uint64_t identity) {
     auto buffer = std::make_unique<ChunkBuffer>();
     // The hasher's helper threads start with this thread's priority; before
     // each piece of work they take up a change made since.
-    buffer->SetHelperHook([this] {
+    const auto followPriority = [this] {
         thread_local int applied = -1;
         const int wanted = priorityLevel_.load();
         if (wanted != applied) {
             SetNativeThreadPriority(CurrentNativeThreadId(), wanted);
             applied = wanted;
         }
-    });
+    };
+    buffer->SetHelperHook(followPriority);
+    // The small files that come next are hashed on the other core while
+    // this thread takes the files in their turn; what was hashed ahead of a
+    // pause or for an entry removed meanwhile is dropped.
+    auto ahead = std::make_unique<HashAhead>(0, followPriority);
+    std::vector<UpcomingFile> planned;
     Debug(QStringLiteral("Enabling abort button."));
     Post([](WorkerHost& host) { host.SetPauseEnabled(true); });
 
@@ -302,9 +318,12 @@ void HashingWorker::AddFiles(std::uint64_t identity) {
         if (DebugOn()) {
             Debug(QStringLiteral("Opening file \"%1\".").arg(fileName));
         }
-        FileHashPass pass(*buffer);
         // The AICH root costs one more SHA-1 over the file: only when asked.
         const bool aich = settings_.Get(&SettingsValues::aichHash);
+        if (ahead->Enabled() && ahead->Planned() < HashAhead::kLimit / 2) {
+            PlanAhead(*ahead, planned, PassOptions{aich});
+        }
+        FileTurn pass(*buffer, *ahead, claim->id);
         if (!pass.Open(FileSystemPath(fileName), PassOptions{aich})) {
             Debug(QStringLiteral("Opening file failed."));
             {
@@ -328,14 +347,17 @@ void HashingWorker::AddFiles(std::uint64_t identity) {
         Debug(QStringLiteral("Setting application title (1)."));
         Debug(QStringLiteral("Setting system tray icon hint (1)."));
         // What the user sees of the name: a byte that is not UTF-8 as U+FFFD,
-        // in the progress, the link and everything made from it.
+        // in the progress and the CRC-in-name check. The link carries the
+        // name's own bytes, such a byte as %XX.
         const std::u16string name16 = ToU16(DisplayPath(fileName));
+        const std::u16string linkName16 = ToU16(fileName);
         SetProgress(0, static_cast<int>(chunkCount), FromU16(NameWithoutPath(name16)));
         Debug(QStringLiteral("Refreshing status bar (1)."));
         Post([remaining](WorkerHost& host) {
             const QString startTitle = ToGoTitle(0, remaining);
             host.SetStatusText(1, RemainingText("Working", remaining));
             host.SetApplicationTitle(startTitle);
+            host.SetTaskbarProgress(0, remaining);
             host.SetTrayTip(startTitle);
             host.RepaintStatusBar();
         });
@@ -358,6 +380,7 @@ void HashingWorker::AddFiles(std::uint64_t identity) {
                 const QString title = ToGoTitle(percent, left);
                 host.RepaintStatusBar();
                 host.SetApplicationTitle(title);
+                host.SetTaskbarProgress(percent, left);
                 host.SetTrayTip(title);
             });
         }
@@ -377,7 +400,7 @@ void HashingWorker::AddFiles(std::uint64_t identity) {
                                   settings_.Get(&SettingsValues::trailingSlash),
                                   settings_.Get(&SettingsValues::partHashes), aich};
         HashResults results;
-        results.link = FromU16(Ed2kLink(name16, digests, Ed2kVariant::First, options));
+        results.link = FromU16(Ed2kLink(linkName16, digests, Ed2kVariant::First, options));
         const std::string crcText = CrcText(digests.crc32, lower);
         results.crc32 = QByteArray::fromStdString(crcText);
         results.md5 = QByteArray::fromStdString(HexText(digests.md5, lower));
@@ -385,7 +408,8 @@ void HashingWorker::AddFiles(std::uint64_t identity) {
         results.crcStatus = CheckCrcInName(name16, crcText);
         if (digests.hasSecondEd2k) {
             results.hasSecondLink = true;
-            results.secondLink = FromU16(Ed2kLink(name16, digests, Ed2kVariant::Second, options));
+            results.secondLink =
+                FromU16(Ed2kLink(linkName16, digests, Ed2kVariant::Second, options));
             results.secondFileSize = FileTable::SizeForEntry(fileName);
         }
         // What the links need to follow the link options later; nothing
@@ -440,6 +464,7 @@ void HashingWorker::AddFiles(std::uint64_t identity) {
     }
 
     Debug(QStringLiteral("Exited file reading loop."));
+    ahead.reset();  // after the file the helper is on, closed by then
     buffer.reset();
     SetTitle(QStringLiteral("Linkmint (idle)"), "Setting application title (3).",
              "Setting system tray icon hint (3).");
@@ -486,6 +511,21 @@ void HashingWorker::AddFiles(std::uint64_t identity) {
         Post([this](WorkerHost&) { ArmEvent(evCloseProgram); });
     }
     Debug(QStringLiteral("Exiting AddFile thread."));
+}
+
+void HashingWorker::PlanAhead(HashAhead& ahead, std::vector<UpcomingFile>& planned,
+                              const PassOptions& options) const {
+    std::vector<UpcomingFile> next;
+    for (QueuedFile& queued : table_.NextQueued(static_cast<int>(HashAhead::kLimit))) {
+        // The path of an entry planned before is not made again.
+        const auto known = std::find_if(planned.begin(), planned.end(),
+                                        [&](const auto& file) { return file.key == queued.id; });
+        next.push_back({queued.id,
+                        known != planned.end() ? known->path : FileSystemPath(queued.fileName),
+                        options});
+    }
+    planned = next;
+    ahead.Plan(std::move(next));
 }
 
 void HashingWorker::OnThreadEnded(std::uint64_t identity, bool died, const QString& why) {

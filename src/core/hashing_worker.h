@@ -12,6 +12,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <vector>
 
 #include "settings.h"
 
@@ -19,6 +20,9 @@ namespace lm {
 
 class DebugSink;
 class FileTable;
+class HashAhead;
+struct PassOptions;
+struct UpcomingFile;
 class TQuickThread;
 class WorkerHost;
 
@@ -66,8 +70,12 @@ public:
     // there are any.
     void RefreshList();
     // Sets Paused and calls `processEvents` until no worker is active, so
-    // that the table can be restructured (Remove All, closing).
-    void PauseAndWait(const std::function<void()>& processEvents);
+    // that the table can be restructured (Remove All, closing). With
+    // `giveUp`, asked before each call, the wait may end early (a worker
+    // stuck in a read that never returns); false then, the worker still
+    // active.
+    bool PauseAndWait(const std::function<void()>& processEvents,
+                      const std::function<bool()>& giveUp = {});
     // Gives a running worker a new priority at once.
     void SetWorkerPriority(ThreadPriority priority);
     // The Pause button and menu item as the flag stands: "Pause" while it is
@@ -101,6 +109,10 @@ private:
     using HostCall = std::function<void(WorkerHost&)>;
 
     void AddFiles(std::uint64_t identity);
+    // Gives `ahead` the queued entries that come next; `planned` keeps what
+    // was planned last.
+    void PlanAhead(HashAhead& ahead, std::vector<UpcomingFile>& planned,
+                   const PassOptions& options) const;
     void OnThreadEnded(std::uint64_t identity, bool died, const QString& why);
     // Hands a call to the GUI thread; calls run there in the order posted.
     void Post(HostCall call);

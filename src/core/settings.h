@@ -62,9 +62,12 @@ struct SettingsValues {
     QString lastSavePath;
 
     // [Extras], a section of its own that is written only when one of these
-    // is on, so that with both off the file is what it always was.
+    // is on, so that with all off the file is what it always was.
     bool aichHash = false;    // links carry "h=" with the AICH root
     bool partHashes = false;  // links carry "p=" with the part hashes
+    // The whole job's progress in a status panel of its own and the tray
+    // tip; its key is written only while it is on.
+    bool overallProgress = false;
 
     // Not stored in the INI file.
     bool runFromExplorer = false;  // read from the desktop integration at load

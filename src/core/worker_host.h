@@ -20,8 +20,15 @@ public:
     virtual void SetStatusText(int panel, const QString& text) = 0;
     // Repaints the progress panel, which reads the worker's progress values.
     virtual void RepaintStatusBar() = 0;
-    // The application's taskbar text (not the window caption).
+    // The application's taskbar text; on Linux the taskbar shows the window
+    // title, so it is the window's title too.
     virtual void SetApplicationTitle(const QString& title) = 0;
+    // The same progress for a dock or task manager: the current file's
+    // percentage and the files left; a percentage below 0 means idle.
+    virtual void SetTaskbarProgress(int percent, int filesLeft) {
+        static_cast<void>(percent);
+        static_cast<void>(filesLeft);
+    }
     // Applies a new tip to the tray icon; nothing when not in the tray.
     virtual void SetTrayTip(const QString& tip) = 0;
 

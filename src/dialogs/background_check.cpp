@@ -5,9 +5,12 @@
 #include <QFileInfo>
 #include <QThread>
 
+#include <algorithm>
 #include <chrono>
 #include <exception>
 #include <filesystem>
+#include <functional>
+#include <iterator>
 #include <string>
 #include <utility>
 
@@ -39,7 +42,6 @@ void BackgroundCheck::Start(const QStringList& listPaths, unsigned threads) {
     Stop();
     ++generation_;
     cancel_ = false;
-    runner_ = std::make_unique<CheckRunner>();
     thread_.reset(QThread::create([this, listPaths, threads] { Work(listPaths, threads); }));
     thread_->setObjectName(QStringLiteral("check"));
     thread_->start();
@@ -62,63 +64,212 @@ void BackgroundCheck::Stop() {
         std::lock_guard lock(mutex_);
         report_ = {};
     }
-    runner_.reset();
 }
 
+namespace {
+
+// The first reading of the lists: a row per entry, and the file each names.
+class RowCollector : public ListSink {
+public:
+    RowCollector(CheckRows& rows, std::vector<FileKey>& keys, QStringList& messages)
+        : rows_(rows), keys_(keys), messages_(messages) {}
+
+    void StartList(std::uint32_t list, const std::string& shown,
+                   const std::filesystem::path& folder) {
+        list_ = list;
+        shown_ = shown;
+        folder_ = folder;
+        entries_ = 0;
+        skipped_ = 0;
+        algorithms_.clear();
+    }
+    std::size_t Entries() const { return entries_; }
+    void EndList() {
+        if (skipped_ > 0) {
+            messages_ << QString::fromStdString(SkippedLinesMessage(shown_, skipped_, algorithms_));
+        }
+    }
+
+    void Entry(ListEntry&& entry) override {
+        ++entries_;
+        CheckRow row;
+        row.name = entry.names.empty() ? std::string() : entry.names.front();
+        row.list = list_;
+        row.line = static_cast<std::uint32_t>(entry.line);
+        if (const std::optional<FoundFile> found = FindEntryFile(entry, folder_)) {
+            row.name = entry.names[found->spelling];
+            keys_.push_back(found->key);
+        }
+        rows_.push_back(std::move(row));
+    }
+    void UnreadLine(std::size_t line) override {
+        messages_ << QString::fromStdString(UnreadLineMessage(shown_, line));
+    }
+    void SkippedLine(std::size_t, std::string_view algorithm) override {
+        ++skipped_;
+        if (std::find(algorithms_.begin(), algorithms_.end(), algorithm) == algorithms_.end()) {
+            algorithms_.emplace_back(algorithm);
+        }
+    }
+
+private:
+    CheckRows& rows_;
+    std::vector<FileKey>& keys_;
+    QStringList& messages_;
+    std::uint32_t list_ = 0;
+    std::string shown_;
+    std::filesystem::path folder_;
+    std::size_t entries_ = 0;
+    std::size_t skipped_ = 0;
+    std::vector<std::string> algorithms_;
+};
+
+// The second reading: each entry checked, its verdict handed on.
+class EntryVerifier : public ListSink {
+public:
+    EntryVerifier(EntryChecker& checker, const CheckControl& control,
+                  std::function<void(VerdictUpdate&&)> found)
+        : checker_(checker), control_(control), found_(std::move(found)) {}
+
+    // The list's rows: `count` from `first`, as the first reading found them.
+    void StartList(std::uint32_t list, const std::filesystem::path& folder, std::size_t first,
+                   std::size_t count) {
+        list_ = list;
+        folder_ = folder;
+        next_ = first;
+        end_ = first + count;
+    }
+    bool Cancelled() const { return cancelled_; }
+
+    void Entry(ListEntry&& entry) override {
+        // A list that grew since the first reading has no rows for the rest.
+        if (cancelled_ || next_ == end_) {
+            return;
+        }
+        VerdictUpdate update;
+        update.row = next_++;
+        update.result.list = list_;
+        if (!checker_.Check(entry, folder_, control_, update.result)) {
+            cancelled_ = true;
+            return;
+        }
+        found_(std::move(update));
+    }
+    void UnreadLine(std::size_t) override {}
+    void SkippedLine(std::size_t, std::string_view) override {}
+
+private:
+    EntryChecker& checker_;
+    const CheckControl& control_;
+    std::function<void(VerdictUpdate&&)> found_;
+    std::uint32_t list_ = 0;
+    std::filesystem::path folder_;
+    std::size_t next_ = 0;
+    std::size_t end_ = 0;
+    bool cancelled_ = false;
+};
+
+}  // namespace
+
 void BackgroundCheck::Work(const QStringList& listPaths, unsigned threads) {
-    CheckRunner& runner = *runner_;
     bool completed = false;
     QStringList messages;
     try {
-        for (const QString& listPath : listPaths) {
+        struct ListToCheck {
+            std::uint32_t index;
+            std::filesystem::path path;
+            std::size_t first, count;
+        };
+        std::vector<ListToCheck> lists;
+        CheckRows rows;
+        std::vector<FileKey> keys;
+        RowCollector collector(rows, keys, messages);
+        for (qsizetype i = 0; i < listPaths.size() && !cancel_; ++i) {
             const std::filesystem::path path =
-                FileSystemPath(QFileInfo(listPath).absoluteFilePath());
-            const std::string shown = DisplayPath(listPath).toStdString();
-            std::string bytes, error;
-            if (!ReadListFile(path, bytes, error)) {
+                FileSystemPath(QFileInfo(listPaths[i]).absoluteFilePath());
+            const std::string shown = DisplayPath(listPaths[i]).toStdString();
+            const auto index = static_cast<std::uint32_t>(i);
+            collector.StartList(index, shown, path.parent_path());
+            const std::size_t first = rows.size();
+            ListParser parser(collector, &PathBytesFromText);
+            std::string error;
+            if (!ReadListFile(path, parser, error)) {
+                rows.resize(first);
                 messages << QString::fromStdString(UnreadableListMessage(shown, error));
                 continue;
             }
-            const ParsedList list = ParseList(bytes, &PathBytesFromText);
-            for (std::size_t line : list.unreadLines) {
-                messages << QString::fromStdString(UnreadLineMessage(shown, line));
-            }
-            if (list.entries.empty()) {
+            collector.EndList();
+            if (collector.Entries() == 0) {
                 messages << QString::fromStdString(EmptyListMessage(shown));
                 continue;
             }
-            runner.AddList(list, path.parent_path());
+            lists.push_back({index, path, first, rows.size() - first});
         }
+        std::vector<std::pair<FileKey, std::uint32_t>> uses = CountUses(std::move(keys));
+        keys = {};
+        const std::size_t files = uses.size();
+        const std::size_t entryCount = rows.size();
         {
-            std::vector<EntryResult> entries = runner.Results();
             std::lock_guard lock(mutex_);
             report_.messages = messages;
-            report_.entries = std::move(entries);
+            report_.entries = std::move(rows);
         }
 
         completed = !cancel_;
-        if (completed && runner.EntryCount() > 0) {
+        if (completed && entryCount > 0) {
             // Made here: the hasher's helper threads start on the thread
             // that runs the passes.
             ChunkBuffer buffer(threads);
-            auto lastCopy = std::chrono::steady_clock::now();
+            EntryChecker checker(buffer);
+            checker.ExpectUses(std::move(uses));
+            // Verdicts go to the window a few times a second, so that
+            // neither side ever holds many of them.
+            std::vector<VerdictUpdate> found;
+            auto lastHandOver = std::chrono::steady_clock::now();
+            const auto handOver = [&] {
+                std::lock_guard lock(mutex_);
+                if (report_.updates.empty()) {
+                    report_.updates.swap(found);
+                } else {
+                    std::move(found.begin(), found.end(), std::back_inserter(report_.updates));
+                }
+                found.clear();
+                lastHandOver = std::chrono::steady_clock::now();
+            };
+            const auto handOverNow = [&] {
+                return std::chrono::steady_clock::now() - lastHandOver >= kResultsInterval;
+            };
             CheckControl control;
             control.cancel = &cancel_;
             control.progress = [&](const CheckProgress& p) {
-                std::optional<std::vector<EntryResult>> results;
-                // Between two files every verdict so far is final.
-                const auto now = std::chrono::steady_clock::now();
-                if (p.chunk == 0 && now - lastCopy >= kResultsInterval) {
-                    results = runner.Results();
-                    lastCopy = now;
+                CheckProgress shown = p;
+                shown.files = std::max(files, p.file);
+                // The verdicts found so far are final: they go out while a
+                // large file is read too, so they do not wait for its end.
+                if ((p.chunk == 0 || !found.empty()) && handOverNow()) {
+                    handOver();
                 }
                 std::lock_guard lock(mutex_);
-                report_.progress = p;
-                if (results) {
-                    report_.results = std::move(results);
-                }
+                report_.progress = std::move(shown);
             };
-            completed = runner.Run(buffer, control);
+            // Entries whose file was read already come without progress.
+            EntryVerifier verifier(checker, control, [&](VerdictUpdate&& update) {
+                found.push_back(std::move(update));
+                if ((found.size() & 1023) == 0 && handOverNow()) {
+                    handOver();
+                }
+            });
+            for (const ListToCheck& list : lists) {
+                verifier.StartList(list.index, list.path.parent_path(), list.first, list.count);
+                ListParser parser(verifier, &PathBytesFromText);
+                std::string error;
+                ReadListFile(list.path, parser, error);  // said once already if it fails now
+                if (verifier.Cancelled() || cancel_) {
+                    break;
+                }
+            }
+            handOver();
+            completed = !verifier.Cancelled() && !cancel_;
         }
     } catch (const std::exception& e) {
         // Nothing here should throw but a failed allocation; say so rather
@@ -128,9 +279,7 @@ void BackgroundCheck::Work(const QStringList& listPaths, unsigned threads) {
             QStringLiteral("Error: The check stopped: %1.").arg(QString::fromUtf8(e.what()));
         completed = false;
     }
-    std::vector<EntryResult> results = runner.Results();
     std::lock_guard lock(mutex_);
-    report_.results = std::move(results);
     report_.completed = completed;
     report_.done = true;
 }
@@ -147,31 +296,27 @@ void BackgroundCheck::TakeReport() {
     if (report.entries) {
         emit listsRead(report.messages.value_or(QStringList()), *report.entries);
     }
+    if (!report.updates.empty() && generation == generation_) {
+        emit resultsChanged(report.updates);
+    }
     if (report.progress && generation == generation_) {
         emit progress(*report.progress);
     }
     if (report.error && generation == generation_) {
         emit failed(*report.error);
     }
-    if (generation != generation_) {
-        return;
-    }
-    if (!report.done) {
-        if (report.results) {
-            emit resultsChanged(*report.results);
-        }
+    if (generation != generation_ || !report.done) {
         return;
     }
     // The thread's last act was to leave the report: it ends at once.
     poll_.stop();
     thread_->wait();
     thread_.reset();
-    runner_.reset();
     {
         std::lock_guard lock(mutex_);
         report_ = {};
     }
-    emit finished(report.completed, report.results.value_or(std::vector<EntryResult>()));
+    emit finished(report.completed);
 }
 
 }  // namespace lm

@@ -6,9 +6,12 @@
 #include <QTimer>
 
 #include <atomic>
+#include <cstdint>
+#include <deque>
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "check_runner.h"
@@ -17,11 +20,31 @@ class QThread;
 
 namespace lm {
 
-// One check of files against lists on a thread of its own: the lists are
-// read there, then every file they name is hashed once (CheckRunner). The
-// thread only leaves what it finds under a mutex; a timer on the GUI thread
-// takes it over and emits the signals, so every signal comes on the GUI
-// thread and the hand-over stays visible to ThreadSanitizer.
+// An entry as the window keeps it, in little room: a list of a million
+// lines is a million rows. Why a file could not be read is kept apart.
+struct CheckRow {
+    std::string name;        // the spelling found, or the list's own
+    std::uint32_t list = 0;  // the index of the list
+    std::uint32_t line = 0;
+    Verdict verdict = Verdict::NotChecked;
+    std::uint8_t differs = 0;  // Difference bits
+};
+// Grows without moving what it holds, so that no row is ever held twice.
+using CheckRows = std::deque<CheckRow>;
+
+// One row's verdict, as the check hands it to the window.
+struct VerdictUpdate {
+    std::size_t row = 0;
+    EntryResult result;
+};
+
+// One check of files against lists on a thread of its own. The lists are
+// read twice, as streams: once for the rows and to count how many entries
+// name each file, then to check each entry (EntryChecker), so that every
+// file is read once and the thread holds no more than the rows. The thread
+// only leaves what it finds under a mutex; a timer on the GUI thread takes
+// it over and emits the signals, so every signal comes on the GUI thread and
+// the hand-over stays visible to ThreadSanitizer.
 class BackgroundCheck : public QObject {
     Q_OBJECT
 
@@ -44,16 +67,16 @@ public:
 
 signals:
     // Once, when every list has been read: what was said about the lists, in
-    // order (errors and warnings, one line each), and every entry to check,
-    // none checked yet.
-    void listsRead(const QStringList& messages, const std::vector<EntryResult>& entries);
-    // Where the check is.
+    // order (errors, warnings and notes, one line each), and every entry to
+    // check, none checked yet. The receiver may take the rows over.
+    void listsRead(const QStringList& messages, CheckRows& entries);
+    // Where the check is: `files` is the number of distinct files to read.
     void progress(const CheckProgress& progress);
-    // Every entry with its verdict so far, a few times a second at most.
-    void resultsChanged(const std::vector<EntryResult>& results);
-    // Every entry with its verdict; entries that a cancel left unread are
-    // NotChecked and `completed` is false.
-    void finished(bool completed, const std::vector<EntryResult>& results);
+    // Verdicts found since the last report, a few times a second at most.
+    void resultsChanged(const std::vector<VerdictUpdate>& updates);
+    // The check is over; entries that a cancel left unread are NotChecked
+    // and `completed` is false. The last verdicts came just before.
+    void finished(bool completed);
     // The check stopped for a reason of its own (it ran out of memory); the
     // text says so. `finished` follows.
     void failed(const QString& text);
@@ -62,9 +85,9 @@ private:
     // What the thread leaves for the GUI thread, under mutex_.
     struct Report {
         std::optional<QStringList> messages;
-        std::optional<std::vector<EntryResult>> entries;
+        std::optional<CheckRows> entries;
         std::optional<CheckProgress> progress;
-        std::optional<std::vector<EntryResult>> results;
+        std::vector<VerdictUpdate> updates;
         std::optional<QString> error;
         bool done = false;
         bool completed = false;
@@ -74,7 +97,6 @@ private:
     void TakeReport();
 
     std::unique_ptr<QThread> thread_;
-    std::unique_ptr<CheckRunner> runner_;  // used by the thread while it runs
     std::atomic<bool> cancel_{false};
     std::uint64_t generation_ = 0;  // which Start the signals belong to
     std::mutex mutex_;

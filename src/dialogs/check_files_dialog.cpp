@@ -5,6 +5,7 @@
 #include <QBrush>
 #include <QCloseEvent>
 #include <QColor>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -16,12 +17,14 @@
 
 #include <algorithm>
 #include <fstream>
+#include <map>
 #include <string>
 #include <string_view>
 #include <utility>
 
 #include "background_check.h"
 #include "check_report.h"
+#include "palette_colours.h"
 #include "path_bytes.h"
 #include "path_names.h"
 
@@ -30,6 +33,9 @@ namespace lm {
 namespace {
 
 constexpr qint64 kListSniffBytes = 64 * 1024;
+// What a table cell takes beyond its text: the style's margins on both
+// sides with a little to spare.
+constexpr int kCellRoom = 12;
 
 QString DecodedName(const std::string& bytes) {
     return DisplayPath(PathFromBytes(QByteArray::fromStdString(bytes)));
@@ -56,34 +62,81 @@ bool IsListToCheck(const QString& path) {
     return !list.entries.empty();
 }
 
+QString ListFileFilter() {
+    return QStringLiteral(
+        "Lists (*.ed2k *.txt *.sfv *.md5 *.sha1 MD5SUMS SHA1SUMS);;All Files (*)");
+}
+
 // The entries of a check, one row each: the name as the list gives it, the
 // verdict and what differed.
 class CheckResultsModel : public QAbstractTableModel {
 public:
-    using QAbstractTableModel::QAbstractTableModel;
+    // `view`: whose palette the verdicts' colours stand out from.
+    CheckResultsModel(const QWidget* view, QObject* parent)
+        : QAbstractTableModel(parent), view_(view) {}
 
     // `over`: the check has ended, so an entry not checked is shown so.
-    void Reset(std::vector<EntryResult> results, const QStringList& lists, bool over) {
+    void Reset(CheckRows results, const QStringList& lists, bool over) {
         beginResetModel();
         results_ = std::move(results);
+        errors_.clear();
         lists_ = lists;
         over_ = over;
         endResetModel();
     }
 
-    void Update(const std::vector<EntryResult>& results, bool over) {
-        if (results.size() != results_.size()) {
-            Reset(results, lists_, over);
-            return;
+    // The verdicts found since the last call.
+    void Apply(const std::vector<VerdictUpdate>& updates) {
+        std::size_t low = results_.size(), high = 0;
+        for (const VerdictUpdate& update : updates) {
+            if (update.row >= results_.size()) {
+                continue;
+            }
+            CheckRow& row = results_[update.row];
+            row.verdict = update.result.verdict;
+            row.differs = update.result.differs;
+            if (row.name != update.result.name) {
+                row.name = update.result.name;
+            }
+            if (!update.result.error.empty()) {
+                errors_[update.row] = update.result.error;
+            }
+            low = std::min(low, update.row);
+            high = std::max(high, update.row);
         }
-        results_ = results;
-        over_ = over;
-        if (!results_.empty()) {
-            emit dataChanged(index(0, 0), index(rowCount() - 1, kColumns - 1));
+        if (low <= high) {
+            emit dataChanged(index(static_cast<int>(low), 0),
+                             index(static_cast<int>(high), kColumns - 1));
         }
     }
 
-    void End() { Update(results_, true); }
+    void End() {
+        over_ = true;
+        if (!results_.empty()) {
+            emit dataChanged(index(0, 1), index(rowCount() - 1, 1));
+        }
+    }
+
+    VerdictCounts Counts() const {
+        VerdictCounts counts;
+        for (const CheckRow& row : results_) {
+            switch (row.verdict) {
+                case Verdict::Ok:
+                    ++counts.ok;
+                    break;
+                case Verdict::Failed:
+                    ++counts.failed;
+                    break;
+                case Verdict::Missing:
+                    ++counts.missing;
+                    break;
+                case Verdict::NotChecked:
+                    ++counts.notChecked;
+                    break;
+            }
+        }
+        return counts;
+    }
 
     int rowCount(const QModelIndex& parent = {}) const override {
         return parent.isValid() ? 0 : static_cast<int>(results_.size());
@@ -112,7 +165,8 @@ public:
         if (!index.isValid() || index.row() >= rowCount()) {
             return {};
         }
-        const EntryResult& r = results_[static_cast<std::size_t>(index.row())];
+        const std::size_t at = static_cast<std::size_t>(index.row());
+        const CheckRow& r = results_[at];
         if (role == Qt::DisplayRole) {
             switch (index.column()) {
                 case 0:
@@ -122,7 +176,7 @@ public:
                                ? QString()
                                : QString::fromStdString(VerdictWord(r.verdict));
                 case 2:
-                    return QString::fromStdString(FailureText(r));
+                    return QString::fromStdString(FailureText(Result(at)));
                 default:
                     return {};
             }
@@ -131,34 +185,60 @@ public:
             const QString list = r.list < static_cast<std::size_t>(lists_.size())
                                      ? lists_[static_cast<qsizetype>(r.list)]
                                      : QString();
-            return QStringLiteral("%1\n%2, line %3")
-                .arg(DecodedName(r.path.native()), list)
-                .arg(r.line);
+            const QString name = DecodedName(r.name);
+            const QString path =
+                name.startsWith(u'/') ? name : QFileInfo(list).absolutePath() + u'/' + name;
+            return QStringLiteral("%1\n%2, line %3").arg(path, list).arg(r.line);
         }
-        if (role == Qt::ForegroundRole && index.column() == 1) {
-            switch (r.verdict) {
-                case Verdict::Ok:
-                    return QBrush(QColor(0x00, 0x80, 0x00));
-                case Verdict::Failed:
-                    return QBrush(QColor(0xC0, 0x00, 0x00));
-                case Verdict::Missing:
-                    return QBrush(QColor(0xA0, 0x60, 0x00));
-                case Verdict::NotChecked:
-                    break;
-            }
+        if (role == Qt::ForegroundRole && index.column() == 1 && r.verdict != Verdict::NotChecked) {
+            return QBrush(VerdictColour(r.verdict, view_->palette()));
         }
         return {};
     }
 
 private:
     static constexpr int kColumns = 3;
-    std::vector<EntryResult> results_;
+    const QWidget* view_;
+    // What the report's texts are made from.
+    EntryResult Result(std::size_t at) const {
+        EntryResult result;
+        result.verdict = results_[at].verdict;
+        result.differs = results_[at].differs;
+        const auto error = errors_.find(at);
+        if (error != errors_.end()) {
+            result.error = error->second;
+        }
+        return result;
+    }
+
+    CheckRows results_;
+    std::map<std::size_t, std::string> errors_;  // rows whose file could not be read
     QStringList lists_;
     bool over_ = false;
 };
 
+QColor VerdictColour(Verdict verdict, const QPalette& palette) {
+    // Green, red and amber as they read on a light list; on a dark one, or
+    // any where they would not stand out, brought towards the text colour.
+    QColor wanted;
+    switch (verdict) {
+        case Verdict::Ok:
+            wanted = QColor(0x00, 0x80, 0x00);
+            break;
+        case Verdict::Failed:
+            wanted = QColor(0xC0, 0x00, 0x00);
+            break;
+        case Verdict::Missing:
+            wanted = QColor(0xA0, 0x60, 0x00);
+            break;
+        case Verdict::NotChecked:
+            return palette.color(QPalette::Text);
+    }
+    return ReadableOn(wanted, palette.color(QPalette::Base), palette.color(QPalette::Text));
+}
+
 TfrmCheckFiles::TfrmCheckFiles(QWidget* parent)
-    : QDialog(parent), check_(new BackgroundCheck(this)), model_(new CheckResultsModel(this)) {
+    : QDialog(parent), check_(new BackgroundCheck(this)) {
     setObjectName(QStringLiteral("frmCheckFiles"));
     setWindowTitle(QStringLiteral("Check Files Against List"));
     setSizeGripEnabled(true);
@@ -176,15 +256,15 @@ TfrmCheckFiles::TfrmCheckFiles(QWidget* parent)
 
     ResultsLst = new QTableView(this);
     ResultsLst->setObjectName(QStringLiteral("ResultsLst"));
+    model_ = new CheckResultsModel(ResultsLst, this);
     ResultsLst->setModel(model_);
     ResultsLst->setSelectionBehavior(QAbstractItemView::SelectRows);
     ResultsLst->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ResultsLst->setWordWrap(false);
     ResultsLst->verticalHeader()->hide();
-    ResultsLst->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     ResultsLst->horizontalHeader()->setStretchLastSection(true);
     ResultsLst->setColumnWidth(0, 300);
-    ResultsLst->setColumnWidth(1, 90);
+    FitToFont();
 
     FileLbl = new QLabel(this);
     FileLbl->setObjectName(QStringLiteral("FileLbl"));
@@ -229,9 +309,34 @@ TfrmCheckFiles::TfrmCheckFiles(QWidget* parent)
     connect(check_, &BackgroundCheck::listsRead, this, &TfrmCheckFiles::ListsRead);
     connect(check_, &BackgroundCheck::progress, this, &TfrmCheckFiles::ShowProgress);
     connect(check_, &BackgroundCheck::resultsChanged, this,
-            [this](const std::vector<EntryResult>& results) { model_->Update(results, false); });
+            [this](const std::vector<VerdictUpdate>& updates) { model_->Apply(updates); });
     connect(check_, &BackgroundCheck::failed, this, &TfrmCheckFiles::AddMessage);
     connect(check_, &BackgroundCheck::finished, this, &TfrmCheckFiles::Finished);
+}
+
+int TfrmCheckFiles::VerdictColumnWidth(const QFontMetrics& metrics) {
+    // Room for the widest verdict and the header with a cell's margins.
+    int widest = metrics.horizontalAdvance(QStringLiteral("Verdict"));
+    for (const Verdict verdict :
+         {Verdict::Ok, Verdict::Failed, Verdict::Missing, Verdict::NotChecked}) {
+        widest = std::max(widest,
+                          metrics.horizontalAdvance(QString::fromStdString(VerdictWord(verdict))));
+    }
+    return std::max(kVerdictColumnWidth, widest + kCellRoom);
+}
+
+void TfrmCheckFiles::FitToFont() {
+    ResultsLst->verticalHeader()->setDefaultSectionSize(ResultsLst->fontMetrics().height() + 4);
+    ResultsLst->setColumnWidth(1, VerdictColumnWidth(ResultsLst->fontMetrics()));
+}
+
+void TfrmCheckFiles::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        FitToFont();
+    } else if (event->type() == QEvent::PaletteChange) {
+        ResultsLst->viewport()->update();
+    }
 }
 
 TfrmCheckFiles::~TfrmCheckFiles() {
@@ -279,13 +384,13 @@ void TfrmCheckFiles::AddMessage(const QString& text) {
     MessagesBox->show();
 }
 
-void TfrmCheckFiles::ListsRead(const QStringList& messages,
-                               const std::vector<EntryResult>& entries) {
-    model_->Reset(entries, listPaths_, false);
+void TfrmCheckFiles::ListsRead(const QStringList& messages, CheckRows& entries) {
+    const bool none = entries.empty();
+    model_->Reset(std::move(entries), listPaths_, false);
     for (const QString& message : messages) {
         AddMessage(message);
     }
-    FileLbl->setText(entries.empty() ? QString() : QStringLiteral("Looking for the files..."));
+    FileLbl->setText(none ? QString() : QStringLiteral("Looking for the files..."));
 }
 
 void TfrmCheckFiles::ShowProgress(const CheckProgress& p) {
@@ -300,8 +405,9 @@ void TfrmCheckFiles::ShowProgress(const CheckProgress& p) {
     ChunksBar->setValue(static_cast<int>(p.chunk));
 }
 
-void TfrmCheckFiles::Finished(bool completed, const std::vector<EntryResult>& results) {
-    model_->Update(results, true);
+void TfrmCheckFiles::Finished(bool completed) {
+    model_->End();
+    const VerdictCounts counts = model_->Counts();
     btnCancel->setEnabled(false);
     if (completed) {
         const int files = static_cast<int>(std::max<std::size_t>(files_, 1));
@@ -310,9 +416,8 @@ void TfrmCheckFiles::Finished(bool completed, const std::vector<EntryResult>& re
         ChunksBar->setValue(ChunksBar->maximum());
     }
     FileLbl->setText(completed ? QString() : QStringLiteral("Cancelled."));
-    SummaryLbl->setText(results.empty()
-                            ? QStringLiteral("Nothing to check.")
-                            : QString::fromStdString(SummaryText(CountVerdicts(results))));
+    SummaryLbl->setText(model_->rowCount() == 0 ? QStringLiteral("Nothing to check.")
+                                                : QString::fromStdString(SummaryText(counts)));
     emit checkFinished(completed);
 }
 

@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QColor>
 #include <QDialog>
+#include <QFontMetrics>
+#include <QPalette>
 #include <QString>
 #include <QStringList>
 
 #include <vector>
 
+#include "background_check.h"
 #include "check_runner.h"
 
 class QLabel;
@@ -20,12 +24,21 @@ namespace lm {
 class BackgroundCheck;
 class CheckResultsModel;
 
+// The colour a verdict is shown in, readable on the palette's base colour
+// (at least 4.5:1).
+QColor VerdictColour(Verdict verdict, const QPalette& palette);
+
 // Whether a file dropped on the window or named on its command line is a
 // list to check rather than a file to hash: a regular file named *.sfv,
 // *.md5 or *.sha1 (in any case) whose first 64 KiB hold at least one entry
 // the list reader knows. Link files (*.ed2k) and text files (*.txt) are
 // files like any other there; File > Check Files Against List... takes them.
 bool IsListToCheck(const QString& path);
+
+// The file dialog's filter for lists to check: every kind the list reader
+// knows by its usual names, md5sum's and sha1sum's MD5SUMS and SHA1SUMS
+// among them, then all files.
+QString ListFileFilter();
 
 // "Check Files Against List": reads one or more lists of any format the
 // list reader knows (ed2k links and information files, .sfv, md5sum and
@@ -48,6 +61,11 @@ public:
     // From CheckLists until the verdicts are in, the check cancelled, or the
     // dialog closed.
     bool Checking() const;
+
+    // The verdict column: 90 px, or as wide as the font needs for the
+    // widest verdict ("NOT CHECKED").
+    static constexpr int kVerdictColumnWidth = 90;
+    static int VerdictColumnWidth(const QFontMetrics& metrics);
 
     // The hasher's lanes (as for ChunkBuffer); 0 lets it choose.
     unsigned hashThreads = 0;
@@ -75,13 +93,15 @@ signals:
     void checkFinished(bool completed);
 
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void reject() override;
 
 private:
-    void ListsRead(const QStringList& messages, const std::vector<EntryResult>& entries);
+    void FitToFont();
+    void ListsRead(const QStringList& messages, CheckRows& entries);
     void ShowProgress(const CheckProgress& progress);
-    void Finished(bool completed, const std::vector<EntryResult>& results);
+    void Finished(bool completed);
     void AddMessage(const QString& text);
     // Closing stops a check that still runs, and shows it stopped.
     void StopShown();

@@ -27,6 +27,7 @@
 #include "dialog_host.h"
 #include "dialog_resources.h"
 #include "hint_window_ex.h"
+#include "palette_colours.h"
 #include "recase_link.h"
 #include "sel_dir_dialog.h"
 #include "shell_integration.h"
@@ -72,6 +73,50 @@ TfrmPrefs::TfrmPrefs(Settings& settings, DialogHost& host, TfrmSelDir* selDir,
 
 TfrmPrefs::~TfrmPrefs() = default;
 
+TfrmPrefs::FileTypeSizes TfrmPrefs::FileTypeSizesFor(const QFontMetrics& metrics) {
+    // The designed 10 px marker column, 120 px columns and 16 px rows, as
+    // much larger as the font needs for the "*", the headers and a line.
+    FileTypeSizes sizes;
+    sizes.markerWidth = std::max(10, metrics.horizontalAdvance(u'*') + 4);
+    const int header = std::max(metrics.horizontalAdvance(QStringLiteral("File type name")),
+                                metrics.horizontalAdvance(QStringLiteral("File mask")));
+    sizes.columnWidth = std::max(120, header + 16);
+    sizes.rowHeight = std::max(16, metrics.height() + 2);
+    return sizes;
+}
+
+void TfrmPrefs::FitFileTypesToFont() {
+    const FileTypeSizes sizes = FileTypeSizesFor(FileTypesLst->fontMetrics());
+    FileTypesLst->verticalHeader()->setMinimumSectionSize(sizes.rowHeight);
+    FileTypesLst->verticalHeader()->setDefaultSectionSize(sizes.rowHeight);
+    FileTypesLst->horizontalHeader()->setMinimumSectionSize(sizes.markerWidth);
+    FileTypesLst->setColumnWidth(0, sizes.markerWidth);
+    // Widened to the font, never narrowed: the user may have widened them.
+    for (const int column : {1, 2}) {
+        FileTypesLst->setColumnWidth(
+            column, std::max(FileTypesLst->columnWidth(column), sizes.columnWidth));
+    }
+    FileTypesLst->setMinimumSize(std::max(262, sizes.markerWidth + 2 * sizes.columnWidth + 12),
+                                 std::max(130, 130 * sizes.rowHeight / 16));
+}
+
+void TfrmPrefs::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        FitFileTypesToFont();
+    } else if (event->type() == QEvent::PaletteChange) {
+        PlaySnd->setIcon(PlaySoundIcon(palette()));
+    }
+}
+
+QIcon TfrmPrefs::PlaySoundIcon(const QPalette& palette) {
+    // The speaker and its sound arcs stand on the button itself: drawn
+    // light on a dark one.
+    InitDialogResources();
+    return ScaledIcon(QStringLiteral(":/dialogs/play_sound.png"),
+                      {qRgb(40, 40, 40), qRgb(30, 90, 200)}, palette);
+}
+
 QString TfrmPrefs::DefaultDirError() {
     return QStringLiteral(
         "Error: Default Directory path does not exist.\r\n"
@@ -110,7 +155,7 @@ void TfrmPrefs::BuildControls() {
     BeepType->setMouseTracking(true);
     BeepType->installEventFilter(this);
     PlaySnd = named(new QToolButton(this), "PlaySnd");
-    PlaySnd->setIcon(QIcon(QStringLiteral(":/dialogs/play_sound.png")));
+    PlaySnd->setIcon(PlaySoundIcon(palette()));
     PlaySnd->setToolTip(QStringLiteral("Play Sound"));
     AddSnd = named(new QToolButton(this), "AddSnd");
     AddSnd->setText(QStringLiteral("..."));
@@ -126,18 +171,12 @@ void TfrmPrefs::BuildControls() {
         {QString(), QStringLiteral("File type name"), QStringLiteral("File mask")});
     FileTypesLst->verticalHeader()->hide();
     FileTypesLst->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    FileTypesLst->verticalHeader()->setDefaultSectionSize(16);
-    FileTypesLst->verticalHeader()->setMinimumSectionSize(16);
     FileTypesLst->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
-    FileTypesLst->horizontalHeader()->setMinimumSectionSize(10);
-    FileTypesLst->setColumnWidth(0, 10);
-    FileTypesLst->setColumnWidth(1, 120);
-    FileTypesLst->setColumnWidth(2, 120);
     FileTypesLst->horizontalHeader()->setStretchLastSection(false);
     FileTypesLst->setSelectionMode(QAbstractItemView::SingleSelection);
     FileTypesLst->setEditTriggers(QAbstractItemView::AllEditTriggers);
     FileTypesLst->setFocusPolicy(Qt::ClickFocus);  // not in the Tab order
-    FileTypesLst->setMinimumSize(262, 130);
+    FitFileTypesToFont();
     FileTypesLst->viewport()->installEventFilter(this);
 
     AddFileType = named(new QPushButton(QStringLiteral("Add File Type"), this), "AddFileType");
@@ -176,6 +215,9 @@ void TfrmPrefs::BuildControls() {
                    "damaged parts");
     PartHashes = box("PartHashes", "Add part hashes",
                      "Adds the part hashes (p=) to ED2K links of files larger than one part");
+    OverallProgress = box("OverallProgress", "Show Overall Progress",
+                          "Shows, while hashing, how many MB of all files are read, the speed "
+                          "and the time left, in the status bar and the tray icon's tip");
 
     GoIdle = named(new QRadioButton(QStringLiteral("Go to Idle Mode (default)"), this), "GoIdle");
     Copy2Clip = named(new QRadioButton(QStringLiteral("Copy to Clipboard"), this), "Copy2Clip");
@@ -229,9 +271,9 @@ void TfrmPrefs::BuildControls() {
     auto* right = new QVBoxLayout;
     right->setSpacing(2);
     right->addWidget(new QLabel(QStringLiteral("Other Options:"), this));
-    for (QCheckBox* check :
-         {StripPaths, ShowInfoWin, LowercaseHashes, MinToTray, TrailingSlash, RunFromExplorer,
-          DragDropAll, PresortFiles, PreselFiles, KeepOnXit, AichHash, PartHashes}) {
+    for (QCheckBox* check : {StripPaths, ShowInfoWin, LowercaseHashes, MinToTray, TrailingSlash,
+                             RunFromExplorer, DragDropAll, PresortFiles, PreselFiles, KeepOnXit,
+                             AichHash, PartHashes, OverallProgress}) {
         right->addWidget(check);
     }
     auto* group = new QGroupBox(QStringLiteral("When All Files Are Read:"), this);
@@ -267,6 +309,7 @@ void TfrmPrefs::ConnectControls() {
         {KeepOnXit, &SettingsValues::keepFilesOnExit},
         {AichHash, &SettingsValues::aichHash},
         {PartHashes, &SettingsValues::partHashes},
+        {OverallProgress, &SettingsValues::overallProgress},
     };
     for (const auto& [check, field] : boxes) {
         connect(check, &QCheckBox::toggled, this,
@@ -357,6 +400,7 @@ void TfrmPrefs::ShowValues(const SettingsValues& v) {
         {KeepOnXit, v.keepFilesOnExit},
         {AichHash, v.aichHash},
         {PartHashes, v.partHashes},
+        {OverallProgress, v.overallProgress},
     };
     for (const auto& [check, on] : boxes) {
         const QSignalBlocker block(check);

@@ -2,6 +2,9 @@
 #pragma once
 
 #include <QDialog>
+#include <QFontMetrics>
+#include <QIcon>
+#include <QPalette>
 #include <QString>
 #include <QTimer>
 
@@ -46,6 +49,18 @@ public:
 
     static QString DefaultDirError();
 
+    // The file-type table's marker column, name and mask columns and rows:
+    // 10, 120 and 16 px, or what the font needs when that is more.
+    struct FileTypeSizes {
+        int markerWidth = 10;
+        int columnWidth = 120;
+        int rowHeight = 16;
+    };
+    static FileTypeSizes FileTypeSizesFor(const QFontMetrics& metrics);
+
+    // The Play Sound button's picture, at every scale, readable on `palette`.
+    static QIcon PlaySoundIcon(const QPalette& palette);
+
     // --- controls, named as the handlers address them ---
     QLineEdit* DefaultDir;
     QToolButton* SelDefDir;
@@ -71,6 +86,7 @@ public:
     QCheckBox* KeepOnXit;
     QCheckBox* AichHash;
     QCheckBox* PartHashes;
+    QCheckBox* OverallProgress;
     QRadioButton* GoIdle;
     QRadioButton* Copy2Clip;
     QRadioButton* CopySel2Clip;
@@ -95,6 +111,7 @@ public slots:
     void reject() override;
 
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     // Esc does nothing: the dialog has no Cancel.
     void keyPressEvent(QKeyEvent* event) override;
@@ -102,6 +119,7 @@ protected:
 
 private:
     void BuildControls();
+    void FitFileTypesToFont();
     void ConnectControls();
     // The close request: takes in a cell edit still open, validates the
     // default directory (with its message) and saves the settings, valid

@@ -7,12 +7,9 @@
 
 namespace lm {
 
-// The link with everything after its fourth "|" in lower case (`lower`) or
-// upper case: the scheme, "file", the name and the size keep theirs, and so
-// do the "p=" and "h=" that name the part hashes and the AICH root. A name
-// that holds "|" keeps its case too: the hash is found from the end, as the
-// last field before those two. A link with fewer than four "|" comes back
-// unchanged.
+// The link with its hash, part hashes and AICH root in lower case (`lower`)
+// or upper case, as RecasedEd2kLink does; a text that is not an ed2k file
+// link comes back unchanged.
 QString RecaseLink(const QString& link, bool lower);
 
 // Re-cases an entry's link and its CRC-32, MD5 and SHA-1 texts.

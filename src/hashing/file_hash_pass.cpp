@@ -20,6 +20,24 @@ namespace {
 // to another thread would cost more than it saves.
 constexpr std::size_t kParallelMin = 256 * 1024;
 
+// Whether a file whose size reads 0 really ends at once: it yields no byte
+// when read (an error counts as a byte, since nothing can be said of it).
+bool ReallyEmpty(int fd) {
+    char probe;
+    ssize_t got;
+    do {
+        got = ::read(fd, &probe, 1);
+    } while (got < 0 && errno == EINTR);
+    return got == 0;
+}
+
+// True when O_NONBLOCK was set and is cleared now.
+bool ClearNonBlocking(int fd) {
+    const int flags = ::fcntl(fd, F_GETFL);
+    return flags >= 0 && (flags & O_NONBLOCK) != 0 &&
+           ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == 0;
+}
+
 }  // namespace
 
 ChunkBuffer::ChunkBuffer(unsigned threads)
@@ -82,11 +100,24 @@ bool FileHashPass::Open(const std::filesystem::path& path, const PassOptions& op
         ::close(fd);
         return false;
     }
-    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-    ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
+    const std::uint64_t size = static_cast<std::uint64_t>(st.st_size);
+    if (size == 0 && !ReallyEmpty(fd)) {
+        // Files of /proc and /sys say 0 and then yield their text: their
+        // size cannot be known before they are read, so no link of them
+        // would be true.
+        ::close(fd);
+        return false;
+    }
+    if (size >= kParallelMin) {
+        // A small file is read with one call: O_NONBLOCK means nothing to a
+        // regular file, and the kernel's read-ahead has the file in one go
+        // anyway. The two calls are saved where they would cost most.
+        ClearNonBlocking(fd);
+        ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
+    }
 
     fd_ = fd;
-    size_ = static_cast<std::uint64_t>(st.st_size);
+    size_ = size;
     chunkCount_ = ChunkCountFor(size_);
     chunksDone_ = 0;
     md5Crc_.Begin();
@@ -172,6 +203,9 @@ void FileHashPass::ReadExactly(std::uint8_t* into, std::size_t bytes) {
             if (errno == EINTR) {
                 continue;
             }
+            if (errno == EAGAIN && ClearNonBlocking(fd_)) {
+                continue;  // a file system that honours O_NONBLOCK on regular files
+            }
             throw ReadError(std::strerror(errno));
         }
         if (got == 0) {
@@ -209,25 +243,7 @@ FileDigests FileHashPass::Finish() {
 PassOutcome HashFile(const std::filesystem::path& path, ChunkBuffer& buffer, const PassHooks& hooks,
                      FileDigests& out, const PassOptions& options) {
     FileHashPass pass(buffer);
-    if (!pass.Open(path, options)) {
-        return PassOutcome::OpenFailed;
-    }
-    auto paused = [&hooks] { return hooks.pauseRequested && hooks.pauseRequested(); };
-    while (pass.HasNextChunk()) {
-        if (paused()) {
-            return PassOutcome::Paused;
-        }
-        pass.HashNextChunk();
-        if (hooks.chunkDone) {
-            hooks.chunkDone(pass.ChunksDone(), pass.ChunkCount());
-        }
-    }
-    pass.Close();
-    if (paused()) {
-        return PassOutcome::Paused;
-    }
-    out = pass.Finish();
-    return PassOutcome::Hashed;
+    return RunPass(pass, path, hooks, out, options);
 }
 
 }  // namespace lm

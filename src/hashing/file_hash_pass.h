@@ -92,7 +92,9 @@ public:
     FileHashPass& operator=(const FileHashPass&) = delete;
     ~FileHashPass() { Close(); }
 
-    // False when the path cannot be opened or is not a regular file.
+    // False when the path cannot be opened, is not a regular file, or is a
+    // file whose size reads 0 but that yields bytes all the same (those of
+    // /proc and /sys): it cannot be hashed.
     bool Open(const std::filesystem::path& path, const PassOptions& options = {});
 
     std::uint64_t Size() const { return size_; }
@@ -143,5 +145,30 @@ struct PassHooks {
 // Runs a whole pass with the hooks in their places. Throws ReadError.
 PassOutcome HashFile(const std::filesystem::path& path, ChunkBuffer& buffer, const PassHooks& hooks,
                      FileDigests& out, const PassOptions& options = {});
+
+// HashFile's steps on anything that takes them as FileHashPass does.
+template <class Pass>
+PassOutcome RunPass(Pass& pass, const std::filesystem::path& path, const PassHooks& hooks,
+                    FileDigests& out, const PassOptions& options) {
+    if (!pass.Open(path, options)) {
+        return PassOutcome::OpenFailed;
+    }
+    auto paused = [&hooks] { return hooks.pauseRequested && hooks.pauseRequested(); };
+    while (pass.HasNextChunk()) {
+        if (paused()) {
+            return PassOutcome::Paused;
+        }
+        pass.HashNextChunk();
+        if (hooks.chunkDone) {
+            hooks.chunkDone(pass.ChunksDone(), pass.ChunkCount());
+        }
+    }
+    pass.Close();
+    if (paused()) {
+        return PassOutcome::Paused;
+    }
+    out = pass.Finish();
+    return PassOutcome::Hashed;
+}
 
 }  // namespace lm

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "dat_lst.h"
 
+#include <QContextMenuEvent>
 #include <QCursor>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
 
@@ -26,6 +28,7 @@ TDatLst::TDatLst(FileTable& table, QWidget* parent)
     setMouseTracking(true);
     setItemDelegate(new TDatLstDelegate(this));
     meter_.SetFont(font());
+    rowHeight_ = RowHeightFor(fontMetrics());
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this](const QItemSelection& selected, const QItemSelection& deselected) {
                 CountSelection(selected, deselected);
@@ -42,6 +45,11 @@ void TDatLst::CountSelection(const QItemSelection& selected, const QItemSelectio
     for (const QItemSelectionRange& range : deselected) {
         selectedCount_ -= range.height();
     }
+}
+
+int TDatLst::RowHeightFor(const QFontMetrics& metrics) {
+    // The text is drawn 1 px down, centred: a pixel above and below it.
+    return std::max(kRowHeight, metrics.height() + 2);
 }
 
 void TDatLst::SetHorizontalExtent(int width) {
@@ -86,10 +94,10 @@ void TDatLst::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomR
     // without the new layout of every row a list view would otherwise make.
     const int top = TopRow();
     const int first = std::max(topLeft.row(), top);
-    const int last = std::min(bottomRight.row(), top + viewport()->height() / kRowHeight);
+    const int last = std::min(bottomRight.row(), top + viewport()->height() / rowHeight_);
     if (first <= last) {
-        viewport()->update(QRect(0, (first - top) * kRowHeight, viewport()->width(),
-                                 (last - first + 1) * kRowHeight));
+        viewport()->update(QRect(0, (first - top) * rowHeight_, viewport()->width(),
+                                 (last - first + 1) * rowHeight_));
     }
 }
 
@@ -171,6 +179,29 @@ void TDatLst::mouseReleaseEvent(QMouseEvent* event) {
     }
 }
 
+void TDatLst::contextMenuEvent(QContextMenuEvent* event) {
+    QPoint at = event->globalPos();
+    if (event->reason() != QContextMenuEvent::Mouse) {
+        // From the keyboard: at the current row, or the list's corner.
+        const QRect row = visualRect(currentIndex());
+        const QPoint local = row.isValid() ? QPoint(kTextLeft, row.bottom()) : QPoint(kTextLeft, 0);
+        at = viewport()->mapToGlobal(local);
+    }
+    event->accept();
+    emit contextMenuWanted(at);
+}
+
+void TDatLst::keyPressEvent(QKeyEvent* event) {
+    // Shift+F10 opens the menu as the Menu key does.
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        QContextMenuEvent menu(QContextMenuEvent::Keyboard, QPoint(), QCursor::pos());
+        contextMenuEvent(&menu);
+        event->accept();
+        return;
+    }
+    QListView::keyPressEvent(event);
+}
+
 void TDatLst::leaveEvent(QEvent* event) {
     QListView::leaveEvent(event);
     // A hint that appears under the pointer takes it off the list as the
@@ -190,7 +221,9 @@ void TDatLst::changeEvent(QEvent* event) {
             std::lock_guard lock(meterMutex_);
             meter_.SetFont(font());
         }
+        rowHeight_ = RowHeightFor(fontMetrics());
         table_.ForgetTextWidths();
+        doItemsLayout();
     }
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QListView>
 
 #include <atomic>
@@ -15,8 +16,9 @@ namespace lm {
 class FileTable;
 class TFileListModel;
 
-// The file list: one owner-drawn row of 16 px per file entry, a lamp at the
-// left and the link (or, until hashed, the full path) 18 px right of it. A
+// The file list: one owner-drawn row per file entry, 16 px high or as high
+// as the list's font needs, a lamp at the left (centred in the row) and the
+// link (or, until hashed, the full path) 18 px right of it. A
 // view over the file table (TFileListModel), told of changes through
 // RowSink; the user's selection changes arrive as `selectionClicked`, never
 // the ones made by the program.
@@ -24,8 +26,15 @@ class TDatLst : public QListView, public RowSink {
     Q_OBJECT
 
 public:
+    // The designed row height, which rows keep unless the font needs more.
     static constexpr int kRowHeight = 16;
     static constexpr int kTextLeft = 18;
+    static constexpr int kLampSize = 16;
+
+    // The height of every row: kRowHeight, or the font's height with a
+    // pixel above and below when that is more.
+    int RowHeight() const { return rowHeight_; }
+    static int RowHeightFor(const QFontMetrics& metrics);
 
     explicit TDatLst(FileTable& table, QWidget* parent = nullptr);
 
@@ -74,8 +83,13 @@ signals:
     void selectionClicked();
     void mouseMoved(QPoint position);
     void leftButtonReleased(QPoint position);
+    // The right button, Shift+F10 or the Menu key: the list's own menu is
+    // wanted at `globalPos`.
+    void contextMenuWanted(QPoint globalPos);
 
 protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
@@ -91,6 +105,7 @@ private:
     bool paintingStopped_ = false;
     std::atomic<int> extent_{0};
     int laidOutExtent_ = 0;
+    int rowHeight_ = kRowHeight;
     int selectedCount_ = 0;
     int programmatic_ = 0;  // >0 while the program changes rows or selection
     // The list's font for measuring, also off the GUI thread.

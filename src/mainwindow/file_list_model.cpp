@@ -1,9 +1,25 @@
 // SPDX-License-Identifier: MIT
 #include "file_list_model.h"
 
+#include "crc_in_name.h"
 #include "file_table.h"
 
 namespace lm {
+
+QString LampHintText(int crcStatus) {
+    switch (crcStatus) {
+        case crcNotFound:
+            return QStringLiteral("No CRC found in filename.");
+        case crcMatches:
+            return QStringLiteral("Found correct CRC in filename.");
+        case crcNoHash:
+            return QStringLiteral("No hash generated for this file yet.");
+        case crcMismatch:
+            return QStringLiteral("Found possible CRC in filename but it doesn't match.");
+        default:
+            return {};
+    }
+}
 
 TFileListModel::TFileListModel(const FileTable& table, QObject* parent)
     : QAbstractListModel(parent), table_(table) {}
@@ -21,6 +37,9 @@ QVariant TFileListModel::data(const QModelIndex& index, int role) const {
     }
     if (role == LampRole) {
         return table_.ListedCrcStatus(index.row());
+    }
+    if (role == Qt::AccessibleDescriptionRole) {
+        return LampHintText(table_.ListedCrcStatus(index.row()));
     }
     return {};
 }

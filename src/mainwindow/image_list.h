@@ -7,7 +7,8 @@
 namespace lm {
 
 // The 17 pictures of 16 x 16 px shared by the toolbar, the list rows and the
-// tray icon, built into the program from resources/images.
+// tray icon, built into the program from resources/images, each also drawn
+// at 32 and 48 px for scaled screens.
 class TImageList1 {
 public:
     static constexpr int kCount = 17;
@@ -33,9 +34,14 @@ public:
         Resume = 16,
     };
 
-    // A null pixmap for an index outside 0 to 16.
+    static bool Has(int index) { return index >= 0 && index < kCount; }
+    // The 16 x 16 picture; a null pixmap for an index outside 0 to 16.
     static QPixmap Picture(int index);
-    static QIcon Icon(int index) { return QIcon(Picture(index)); }
+    // The picture with its larger versions, for the application's palette:
+    // in a dark one the dark marks that stand on the toolbar itself (the
+    // "#" of Copy Selected and Remove Selected, Sort's digits and arrow)
+    // are drawn light. A null icon for an index outside 0 to 16.
+    static QIcon Icon(int index);
 };
 
 }  // namespace lm

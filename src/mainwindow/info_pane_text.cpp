@@ -57,19 +57,27 @@ int TInfoPaneText::AddBlock(std::uint64_t id, const TFileData& entry) {
     lineHeight_ = pane_->LineSpacing() - 1;
     pane_->Blocks().Append({entry.Link, entry.CRC32, entry.MD5, entry.SHA1});
     widest_ = std::max(widest_, width->second);
+    // The hash lines take no part in the extent, but the pane must be able
+    // to scroll to their ends too (a short name makes a short link).
+    const int hashes =
+        std::max({meter_.Width(QStringLiteral("CRC32: ") + QString::fromLatin1(entry.CRC32)),
+                  meter_.Width(QStringLiteral("MD5: ") + QString::fromLatin1(entry.MD5)),
+                  meter_.Width(QStringLiteral("SHA1: ") + QString::fromLatin1(entry.SHA1))});
+    widestLine_ = std::max({widestLine_, width->second, hashes});
     return width->second;
 }
 
 void TInfoPaneText::UpdateExtent() {
     const int lines = pane_->Blocks().LineCount();
     const int lineHeight = lines == 0 ? 0 : lineHeight_;
-    pane_->SetTextExtent(QSize(widest_ + 25, lines * (lineHeight + 1) + 9));
+    pane_->SetTextExtent(QSize(widest_ + 25, lines * (lineHeight + 1) + 9), widestLine_);
 }
 
 void TInfoPaneText::Clear() {
     showingAll_ = false;
     linkWidths_.clear();  // no entry is left to show
     widest_ = 0;
+    widestLine_ = 0;
     pane_->Blocks().Clear();
     pane_->Rewritten();
     UpdateExtent();
@@ -80,6 +88,7 @@ void TInfoPaneText::ShowRows(const FileTable& table, const QList<int>& rows) {
     FollowTextEdits(table);
     showingAll_ = false;
     widest_ = 0;
+    widestLine_ = 0;
     pane_->Blocks().Clear();
     const std::vector<ListedFile> files = table.ListedFiles();
     for (int row : rows) {
@@ -128,6 +137,7 @@ void TInfoPaneText::ShowAll(const FileTable& table) {
     const std::vector<ListedFile> files = table.ListedFiles();
     lines.Clear();
     widest_ = 0;
+    widestLine_ = 0;
     anchorId_ = 0;
     anchorRow_ = -1;
     // The widths of entries no longer listed go.

@@ -52,6 +52,7 @@ private:
     TTextWidthMeter meter_;
     int lineHeight_ = 0;  // of the last measured link; 0 before any
     int widest_ = 0;
+    int widestLine_ = 0;  // of every line, for scrolling
 
     // What the growing text of ShowAll stands on.
     bool showingAll_ = false;

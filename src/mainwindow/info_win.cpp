@@ -7,8 +7,11 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QStackedLayout>
+#include <QStyle>
 #include <QTextBlock>
 #include <QTextDocument>
+
+#include <algorithm>
 
 #include "info_view.h"
 
@@ -26,6 +29,8 @@ TInfoWin::TInfoWin(QWidget* parent)
     setObjectName(QStringLiteral("InfoWin"));
     editor_->setObjectName(QStringLiteral("InfoWinText"));
     editor_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Tab moves on to the next control instead of typing a tab.
+    editor_->setTabChangesFocus(true);
     editor_->document()->setDocumentMargin(TInfoView::kMargin);
     // Files dropped on the pane go to the window, not into the text.
     editor_->setAcceptDrops(false);
@@ -52,9 +57,14 @@ TInfoWin::ScrollBars TInfoWin::ScrollBarsFor(QSize pane, QSize extent) {
                                                              : ScrollBars::Both;
 }
 
-void TInfoWin::SetTextExtent(QSize extent) {
+void TInfoWin::SetTextExtent(QSize extent, int widestLine) {
     extent_ = extent;
-    view_->LinesChanged(extent.width() - 25);
+    widestLine_ = widestLine;
+    view_->LinesChanged(ContentWidth());
+}
+
+int TInfoWin::ContentWidth() const {
+    return std::max(extent_.width() - 25, widestLine_);
 }
 
 QStringList TInfoWin::Lines() const {
@@ -96,7 +106,7 @@ void TInfoWin::Rewritten() {
     }
     view_->verticalScrollBar()->setValue(0);
     view_->horizontalScrollBar()->setValue(0);
-    view_->LinesChanged(extent_.width() - 25);
+    view_->LinesChanged(ContentWidth());
 }
 
 void TInfoWin::Appended(int firstNew) {
@@ -114,7 +124,7 @@ void TInfoWin::Appended(int firstNew) {
             text->setModified(false);
         }
     }
-    view_->LinesChanged(extent_.width() - 25);
+    view_->LinesChanged(ContentWidth());
 }
 
 void TInfoWin::IntoTextBox(QEvent* cause) {
@@ -155,8 +165,23 @@ void TInfoWin::IntoTextBox(QEvent* cause) {
 
 void TInfoWin::UpdateInfoScrollBars() {
     current_ = ScrollBarsFor(size(), extent_);
-    const bool horizontal = current_ == ScrollBars::Horizontal || current_ == ScrollBars::Both;
-    const bool vertical = current_ == ScrollBars::Vertical || current_ == ScrollBars::Both;
+    bool horizontal = current_ == ScrollBars::Horizontal || current_ == ScrollBars::Both;
+    bool vertical = current_ == ScrollBars::Vertical || current_ == ScrollBars::Both;
+    // The rule above measures the link lines with a font of its own and
+    // leaves the bars' own room to chance: what it leaves out of reach gets
+    // its bar too. Each bar takes room from the other way, so twice.
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    const int lines = InTextBox() ? editor_->document()->blockCount() : blocks_.LineCount();
+    for (int pass = 0; pass < 2; ++pass) {
+        const int across = width() - FrameAndMargins() - (vertical ? bar : 0);
+        const int down = height() - FrameAndMargins() - (horizontal ? bar : 0);
+        horizontal = horizontal || (lines > 0 && ContentWidth() > across);
+        vertical = vertical || lines * LineSpacing() > down;
+    }
+    current_ = horizontal && vertical ? ScrollBars::Both
+               : horizontal           ? ScrollBars::Horizontal
+               : vertical             ? ScrollBars::Vertical
+                                      : ScrollBars::None;
     for (QAbstractScrollArea* area :
          {static_cast<QAbstractScrollArea*>(view_), static_cast<QAbstractScrollArea*>(editor_)}) {
         const Qt::ScrollBarPolicy across =

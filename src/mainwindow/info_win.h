@@ -37,7 +37,10 @@ public:
     static ScrollBars ScrollBarsFor(QSize pane, QSize extent);
 
     QSize TextExtent() const { return extent_; }
-    void SetTextExtent(QSize extent);
+    // The extent, and how wide the widest line is (hash lines too), which
+    // the pane can always be scrolled across.
+    void SetTextExtent(QSize extent, int widestLine);
+    int WidestLine() const { return widestLine_; }
     // The pane's lines exactly as they stand (as the user left them, once
     // edited), an empty last line included; none for an empty pane.
     QStringList Lines() const;
@@ -55,7 +58,9 @@ public:
     bool InTextBox() const;
     QPlainTextEdit* TextBox() const { return editor_; }
 
-    // Applies ScrollBarsFor to the pane as it is now.
+    // Applies ScrollBarsFor to the pane as it is now, and adds a bar where
+    // a line would otherwise be out of reach: one wider than the room the
+    // frame, the margins and a vertical bar leave, or a last line below it.
     void UpdateInfoScrollBars();
     ScrollBars CurrentScrollBars() const { return current_; }
 
@@ -66,12 +71,15 @@ public:
 
 private:
     void IntoTextBox(QEvent* cause);
+    // The widest line the pane may show, as the view scrolls across it.
+    int ContentWidth() const;
 
     TPaneLines blocks_;
     TInfoView* view_;
     QPlainTextEdit* editor_;
     QStackedLayout* stack_;
     QSize extent_;
+    int widestLine_ = 0;
     ScrollBars current_ = ScrollBars::None;
 };
 

@@ -1,16 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include "link_file_writer.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
-
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <optional>
 
 #include "ansi_codepage.h"
+#include "file_replace.h"
+#include "path_names.h"
 
 namespace lm {
 
@@ -37,51 +38,36 @@ QByteArray LinkFileBytes(const QStringList& lines) {
     return bytes;
 }
 
-namespace {
-
-// Replaces the content of the existing file itself: same inode, owner,
-// permissions and hard links.
-bool WriteInPlace(const QString& path, const QByteArray& bytes, QString* error) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly) ||
-        file.write(bytes) != bytes.size() || !file.resize(bytes.size()) || !file.flush() ||
-        ::fsync(file.handle()) != 0) {
-        if (error != nullptr) {
-            *error = file.errorString();
-        }
-        return false;
-    }
-    return true;
-}
-
-}  // namespace
-
 bool WriteLinkFile(const QString& path, const QStringList& lines, QString* error) {
     const QByteArray bytes = LinkFileBytes(lines);
+    auto fail = [error](const QString& reason) {
+        if (error != nullptr) {
+            *error = reason;
+        }
+        return false;
+    };
     // The file a link points at is the one saved over.
-    QString target = path;
-    QFileInfo info(path);
-    for (int depth = 0; depth < 40 && info.isSymLink(); ++depth) {
-        target = info.symLinkTarget();
-        info.setFile(target);
+    const std::optional<QByteArray> target = FinalLinkTarget(PathToBytes(path));
+    if (!target) {
+        return fail(QString::fromLocal8Bit(std::strerror(ELOOP)));
+    }
+    struct stat old {};
+    const bool exists = ::lstat(target->constData(), &old) == 0;
+    if (exists && S_ISDIR(old.st_mode)) {
+        return fail(QString::fromLocal8Bit(std::strerror(EISDIR)));
+    }
+    if (exists && !S_ISREG(old.st_mode)) {
+        return fail(QStringLiteral("it is not a regular file"));
     }
     // A new file in its place (written apart, then renamed over the old
     // one) is the safe way, but only where the folder may be written, and
-    // it would cut the file's hard links and give it our ownership.
-    struct stat old {};
-    const QByteArray native = QFile::encodeName(target);
-    const bool exists = ::stat(native.constData(), &old) == 0 && S_ISREG(old.st_mode);
-    const QByteArray folder = QFile::encodeName(QFileInfo(target).absolutePath());
-    if (exists && (old.st_nlink > 1 || old.st_uid != ::geteuid() ||
-                   ::access(folder.constData(), W_OK | X_OK) != 0)) {
-        return WriteInPlace(target, bytes, error);
-    }
-    QSaveFile file(target);  // keeps the old file's permissions
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        if (error != nullptr) {
-            *error = file.errorString();
-        }
-        return false;
+    // it would cut the file's hard links and give it our ownership: such a
+    // file is rewritten where it stands, as safely as that can be done.
+    const bool inPlace = exists && (old.st_nlink > 1 || old.st_uid != ::geteuid() ||
+                                    ::access(FolderOf(*target).constData(), W_OK | X_OK) != 0);
+    const int failed = inPlace ? RewriteInPlace(*target, bytes) : ReplaceByRename(*target, bytes);
+    if (failed != 0) {
+        return fail(QString::fromLocal8Bit(std::strerror(failed)));
     }
     return true;
 }

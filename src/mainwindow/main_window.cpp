@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -18,10 +19,13 @@
 #include "clipboard_holder.h"
 #include "cursor_hint.h"
 #include "dat_lst.h"
+#include "file_list_model.h"
 #include "image_list.h"
 #include "info_pane_text.h"
 #include "info_win.h"
 #include "ini_file.h"
+#include "launcher_entry.h"
+#include "linkmint_build_info.h"
 #include "stat_bar.h"
 #include "tray_area.h"
 
@@ -31,8 +35,14 @@ namespace {
 
 constexpr int kDesignWidth = 521;
 constexpr int kDesignHeight = 340;
+// How often the overall progress is taken anew while it is shown.
+constexpr int kOverallProgressMs = 500;
 // The longest the close waits for the clipboard holder to take the links.
 constexpr int kClipboardHandOverMs = 3000;
+// The longest the close waits for the worker to stop. A chunk takes far
+// less; a read that takes longer hangs (a network or FUSE mount that does
+// not answer), and the close goes on without it.
+constexpr int kCloseWaitMs = 5000;
 
 }  // namespace
 
@@ -45,9 +55,11 @@ TeD2KfrmMain::TeD2KfrmMain(QStringList arguments, QString programDir, HandoverBl
       debugLog_(programDir_),
       table_(&settings_) {
     setObjectName(QStringLiteral("TeD2KfrmMain"));
-    setWindowTitle(QStringLiteral("Linkmint"));
     setWindowIcon(TImageList1::Icon(TImageList1::Emblem));
-    applicationTitle_ = QStringLiteral("Linkmint (idle)");
+    // Linux taskbars and window switchers show the window's title: it is
+    // the application title.
+    SetApplicationTitle(QStringLiteral("Linkmint (idle)"));
+    launcherEntry_ = std::make_unique<LauncherEntry>(QStringLiteral(LM_APP_ID));
     worker_ = std::make_unique<HashingWorker>(table_, settings_, *this, &debugLog_);
     SndPlayer = MakeSystemSoundPlayer();
     SetTrayArea(MakeSystemTrayArea());
@@ -60,6 +72,11 @@ TeD2KfrmMain::TeD2KfrmMain(QStringList arguments, QString programDir, HandoverBl
     BuildDialogs();
     // The designed size is the client area below the menu bar.
     resize(kDesignWidth, kDesignHeight + menuBar()->sizeHint().height());
+
+    overallTimer_ = new QTimer(this);
+    overallTimer_->setObjectName(QStringLiteral("OverallTimer"));
+    overallTimer_->setInterval(kOverallProgressMs);
+    connect(overallTimer_, &QTimer::timeout, this, &TeD2KfrmMain::UpdateOverallProgress);
 
     connect(&settings_, &Settings::changed, this, &TeD2KfrmMain::ApplySettings);
     ApplySettings();
@@ -100,6 +117,19 @@ void TeD2KfrmMain::BuildClientArea() {
     connect(DatLst, &TDatLst::selectionClicked, this, &TeD2KfrmMain::DatLstClick);
     connect(DatLst, &TDatLst::mouseMoved, this, &TeD2KfrmMain::DatLstMouseMove);
     connect(DatLst, &TDatLst::leftButtonReleased, this, &TeD2KfrmMain::DatLstMouseUp);
+    connect(DatLst, &TDatLst::contextMenuWanted, this, &TeD2KfrmMain::ShowListMenu);
+    // Delete removes the selected rows while the list has the focus (in the
+    // info pane it deletes text).
+    auto* removeKey = new QAction(DatLst);
+    removeKey->setObjectName(QStringLiteral("actDeleteKey"));
+    removeKey->setShortcut(QKeySequence::Delete);
+    removeKey->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    DatLst->addAction(removeKey);
+    connect(removeKey, &QAction::triggered, this, [this] {
+        if (rmvSel_.mnu->isEnabled()) {
+            mnuRmvSelClick();
+        }
+    });
     connect(HSplit, &QSplitter::splitterMoved, this, &TeD2KfrmMain::HSplitMoved);
     connect(StatBar, &TStatBar::clicked, this, &TeD2KfrmMain::StatBarClick);
 }
@@ -107,6 +137,15 @@ void TeD2KfrmMain::BuildClientArea() {
 void TeD2KfrmMain::ApplySettings() {
     const SettingsValues values = settings_.Snapshot();
     InfoWin->setVisible(values.showInfoWin);
+    if (values.overallProgress != StatBar->OverallPanelShown()) {
+        StatBar->SetOverallPanelShown(values.overallProgress);
+        if (values.overallProgress) {
+            overallTimer_->start();
+        } else {
+            overallTimer_->stop();
+        }
+        UpdateOverallProgress();
+    }
     const bool exitBox = values.onCompletion == OnCompletion::CopyToClipboard ||
                          values.onCompletion == OnCompletion::CopySelectedToClipboard;
     xitOnDoneAction_->setVisible(exitBox);
@@ -137,7 +176,15 @@ void TeD2KfrmMain::closeEvent(QCloseEvent* event) {
         if (worker_->WorkerActive) {
             debugLog_.WriteDebugLog(QStringLiteral("Waiting for file loading to abort."));
         }
-        WaitForWorker();
+        if (!WaitForWorker(kCloseWaitMs)) {
+            // The file being read stays unhashed, as after a pause, and is
+            // kept that way; the thread is left behind (see WorkerStalled).
+            workerStalled_ = true;
+            table_.PauseUnfinished();
+            debugLog_.WriteDebugLog(
+                QStringLiteral("File reading did not stop within %1 seconds; closing without it.")
+                    .arg(kCloseWaitMs / 1000));
+        }
         debugLog_.WriteDebugLog(QStringLiteral("CloseQuery complete."));
 
         debugLog_.WriteDebugLog(QStringLiteral("Close start."));
@@ -177,7 +224,7 @@ void TeD2KfrmMain::KeepClipboard() {
     // tests' offscreen one) have nothing to keep.
     const QString platform = QGuiApplication::platformName();
     QClipboard* clipboard = QGuiApplication::clipboard();
-    if ((platform != u"xcb" && platform != u"wayland") || clipboard == nullptr ||
+    if ((platform != u"xcb" && !platform.startsWith(u"wayland")) || clipboard == nullptr ||
         !clipboard->ownsClipboard() || clipboard->text().isEmpty() ||
         !HandClipboardToHolder(clipboard->text())) {
         return;
@@ -194,13 +241,22 @@ void TeD2KfrmMain::KeepClipboard() {
     disconnect(taken);
 }
 
-void TeD2KfrmMain::WaitForWorker() {
-    if (worker_->WorkerActive) {
-        // The worker posts its last calls and its end as events, so waiting
-        // for events never sleeps past its end.
-        worker_->PauseAndWait(
-            [] { QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents); });
+bool TeD2KfrmMain::WaitForWorker(int timeoutMs) {
+    if (!worker_->WorkerActive) {
+        return true;
     }
+    // The worker posts its last calls and its end as events, so waiting for
+    // events never sleeps past its end; a timer wakes the wait at its bound.
+    QElapsedTimer waited;
+    waited.start();
+    QTimer bound;
+    bound.setSingleShot(true);
+    if (timeoutMs >= 0) {
+        bound.start(timeoutMs);
+    }
+    return worker_->PauseAndWait(
+        [] { QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents); },
+        [&] { return timeoutMs >= 0 && waited.elapsed() >= timeoutMs; });
 }
 
 void TeD2KfrmMain::ShowMessage(const QString& text) {
@@ -216,18 +272,7 @@ void TeD2KfrmMain::ShowMessage(const QString& text) {
 }
 
 QString TeD2KfrmMain::LampHint(int crcStatus) {
-    switch (crcStatus) {
-        case crcNotFound:
-            return QStringLiteral("No CRC found in filename.");
-        case crcMatches:
-            return QStringLiteral("Found correct CRC in filename.");
-        case crcNoHash:
-            return QStringLiteral("No hash generated for this file yet.");
-        case crcMismatch:
-            return QStringLiteral("Found possible CRC in filename but it doesn't match.");
-        default:
-            return {};
-    }
+    return LampHintText(crcStatus);
 }
 
 // WorkerHost ------------------------------------------------------------
@@ -242,12 +287,23 @@ void TeD2KfrmMain::RepaintStatusBar() {
 
 void TeD2KfrmMain::SetApplicationTitle(const QString& title) {
     applicationTitle_ = title;
+    setWindowTitle(title);
+}
+
+void TeD2KfrmMain::SetTaskbarProgress(int percent, int filesLeft) {
+    if (percent < 0) {
+        launcherEntry_->Clear();
+    } else {
+        launcherEntry_->ShowProgress(percent, filesLeft);
+    }
 }
 
 void TeD2KfrmMain::SetPauseControls(int picture, const QString& tooltip, const QString& caption) {
     pause_.btn->setIcon(TImageList1::Icon(picture));
+    pause_.btn->setProperty(kPictureProperty, picture);
     pause_.btn->setToolTip(tooltip);
-    pause_.mnu->setText(caption);
+    // The menu's own text for it, with its mnemonic.
+    pause_.mnu->setText(PauseCaption(caption == u"Resume"));
 }
 
 void TeD2KfrmMain::SetPauseEnabled(bool enabled) {
@@ -310,6 +366,32 @@ void TeD2KfrmMain::PlayNotifySound() {
             SndPlayer->PlayFile(values.customSoundPath);
         }
     }
+}
+
+void TeD2KfrmMain::UpdateOverallProgress() {
+    if (!StatBar->OverallPanelShown()) {
+        overall_.End();
+    } else if (worker_->WorkerActive && !closing_) {
+        overall_.Update(table_, worker_->Progress());
+    } else {
+        overall_.End();
+    }
+    StatBar->SetPanelText(TStatBar::kOverallPanel, overall_.Text());
+    if (tray_->IconShown()) {
+        tray_->SetTip(TrayToolTip());
+    }
+}
+
+QString TeD2KfrmMain::TrayToolTip() const {
+    return TipWithProgress(trayTip_);
+}
+
+QString TeD2KfrmMain::TipWithProgress(const QString& tip) const {
+    const QString overall = overall_.Text();
+    if (overall.isEmpty() || tip == u"Linkmint (idle)") {
+        return tip;
+    }
+    return tip.left(TrayArea::kMaxTipLength) + u'\n' + overall;
 }
 
 void TeD2KfrmMain::RefreshInfo() {

@@ -9,11 +9,13 @@
 #include <functional>
 #include <memory>
 
+#include "activation_token.h"
 #include "debug_log.h"
 #include "dialog_host.h"
 #include "file_table.h"
-#include "handover_assembler.h"
+#include "handover_intake.h"
 #include "hashing_worker.h"
+#include "overall_progress.h"
 #include "settings.h"
 #include "shell_integration.h"
 #include "sound_player.h"
@@ -22,12 +24,15 @@
 class QAction;
 class QCheckBox;
 class QFileDialog;
+class QMenu;
 class QSplitter;
+class QTimer;
 class QToolBar;
 
 namespace lm {
 
 class HandoverBlock;
+class LauncherEntry;
 class TAddFilesDialog;
 class TSavDlg;
 class TCursorHint;
@@ -79,6 +84,9 @@ public:
         saveDialogHook;
     // The clipboard: given the text, whether it took it.
     std::function<bool(const QString& text)> clipboardHook;
+    // Asking the window system for the focus, with the tokens a later start
+    // passed on.
+    std::function<void(const ActivationTokens& tokens)> activationHook;
 
     // Test seam: the player of the completion sound.
     void SetSoundPlayer(std::unique_ptr<SoundPlayer> player) { SndPlayer = std::move(player); }
@@ -95,13 +103,31 @@ public:
     int StartupPhase() const { return startupPhase_; }
     const QString& ApplicationTitle() const { return applicationTitle_; }
     const QString& TrayTip() const { return trayTip_; }
+    // The tip the tray icon shows: the tip, and while hashing with the
+    // overall progress on, that progress on a second line.
+    QString TrayToolTip() const;
+    // The overall progress taken anew (a 500 ms timer does it while on).
+    void UpdateOverallProgress();
+    const TOverallProgress& overallProgress() const { return overall_; }
     bool DebugLogging() const { return debugLog_.Enabled(); }
+    // The close found the worker stuck in a read (a hung network or FUSE
+    // mount) and went on without it: the settings are saved, but the
+    // thread can be neither stopped nor joined, so the process must end
+    // without destroying the window.
+    bool WorkerStalled() const { return workerStalled_; }
 
-    // A message of a later start (its WM_TRAYCALLBACK or WM_HANDOVER),
-    // handled on the GUI thread before the sender is answered. Never waits:
-    // handed-over paths are taken from the block at once and added by a
-    // queued call.
+    // A message of a later start (WM_ACTIVATIONTOKEN, WM_TRAYCALLBACK or
+    // WM_HANDOVER), handled on the GUI thread before the sender is answered.
+    // Never waits: handed-over paths are taken from the block (or the text
+    // sent with the message) at once, and a hand-over's paths are added by a
+    // queued call once its last message is in. False: the message was
+    // refused (the hand-over is broken, or the window is closing).
+    bool HandoverArrived(const HandoverPacket& packet);
+    // The same for one sender that never goes away (the tests' way in).
     void HandoverMessage(std::uint32_t message, std::uint32_t wParam, std::uint32_t lParam);
+    // A sender's connection has ended: a hand-over it left unfinished is
+    // dropped.
+    void HandoverEnded(std::uint64_t connection);
 
     // Rebuilds the info pane and applies the enable rules of the commands.
     void UpdateInfoWin() override;
@@ -116,6 +142,7 @@ public:
     void SetStatusText(int panel, const QString& text) override;
     void RepaintStatusBar() override;
     void SetApplicationTitle(const QString& title) override;
+    void SetTaskbarProgress(int percent, int filesLeft) override;
     void SetTrayTip(const QString& tip) override;
     void SetPauseControls(int picture, const QString& tooltip, const QString& caption) override;
     void SetPauseEnabled(bool enabled) override;
@@ -157,6 +184,7 @@ public:
     TAddFilesDialog* addFilesDialog() const { return OpnDlg; }
     TSavDlg* saveDialog() const { return SavDlg; }
     TfrmCheckFiles* checkFilesDialog() const { return frmCheckFiles; }
+    QMenu* listMenu() const { return listMenu_; }
 
 signals:
     // The close sequence has run to its end ("Close complete."); the program
@@ -172,6 +200,7 @@ public slots:
     void mnuCpyAll2ClipClick();
     void mnuCpySel2ClipClick();
     void mnuCpyMagnetClick();
+    void mnuCpySelMagnetClick();
     void mnuCheckListsClick();
     void mnuRmvAllClick();
     void mnuRmvSelClick();
@@ -197,9 +226,18 @@ private:
         QAction* mnu = nullptr;
         QAction* btn = nullptr;
     };
+    // A toolbar button's picture index, for painting it anew in another
+    // palette.
+    static constexpr const char* kPictureProperty = "lmPicture";
 
     void BuildActions();
     void BuildMenus();
+    // The Pause menu item's text, with its mnemonic: Pause, or Resume.
+    static QString PauseCaption(bool paused);
+    // The toolbar's and the rows' pictures, for the palette now in force.
+    void RepaintPictures();
+    // The list's own menu at `globalPos`.
+    void ShowListMenu(QPoint globalPos);
     void BuildToolBar();
     void BuildClientArea();
     void BuildDialogs();
@@ -228,12 +266,14 @@ private:
     void FirstActivation();
     void AddPath(const QString& path, bool reportMissing);
     void AddDirectory(const QString& dir);
-    void AddHandedOver(const QStringList& paths, bool continues);
+    void AddHandedOver(const QStringList& paths);
     // A list to check rather than a file to hash (IsListToCheck) is kept for
     // CheckTakenLists, which opens the check on every list kept so far.
     bool TakeListToCheck(const QString& path);
     void CheckTakenLists();
     void ApplyStoredGeometry();
+    // Shows the window, from the tray or minimized, and asks for the focus
+    // with the tokens a later start passed on.
     void BringForward();
     void ShowMessage(const QString& text);
 
@@ -244,13 +284,17 @@ private:
     // Puts the text on the clipboard as a Windows user would paste it;
     // a clipboard that does not take it is reported.
     void SetClipboardText(const QString& text);
-    void WaitForWorker();
+    // Pauses the worker and waits until it has stopped; with a bound, at
+    // most `timeoutMs` (false: it is still busy).
+    bool WaitForWorker(int timeoutMs = -1);
     // At the end: links this program has on the clipboard are handed to a
     // holder that serves them after the program has ended.
     void KeepClipboard();
 
     // Minimizing.
     void GoToTray();
+    // `tip`, and the overall progress on a second line while it is shown.
+    QString TipWithProgress(const QString& tip) const;
 
     QStringList arguments_;
     QString programDir_;
@@ -284,18 +328,24 @@ private:
     QString saveFileName_;  // the name last chosen in the save dialog
 
     Command addFiles_, addDir_, checkLists_, saveED2K_, saveAll_, exit_, cpyAll_, cpyMagnet_,
-        cpySel_, rmvAll_, rmvSel_, sortList_, prefs_, pause_, about_;
+        cpySel_, cpySelMagnet_, rmvAll_, rmvSel_, sortList_, prefs_, pause_, about_;
+    QMenu* listMenu_ = nullptr;  // the list's own menu
 
     int startupPhase_ = 2;
     // Until the settings have been read, nothing may write them: a close
     // before (a signal during start-up) would replace them with defaults.
     bool settingsLoaded_ = false;
     bool closing_ = false;
+    bool workerStalled_ = false;
     bool minimized_ = false;
     QString applicationTitle_;
     QString trayTip_;
-    HandoverAssembler handoverPieces_;  // joins paths that span messages
-    QList<FileType> addFilesTypes_;     // what OpnDlg's filters were made from
+    TOverallProgress overall_;
+    QTimer* overallTimer_ = nullptr;
+    std::unique_ptr<LauncherEntry> launcherEntry_;
+    ActivationTokens pendingTokens_;  // from a later start, for BringForward
+    HandoverIntake handovers_;        // each sender's hand-over until it is whole
+    QList<FileType> addFilesTypes_;   // what OpnDlg's filters were made from
     int addFilesDefault_ = 0;
 };
 

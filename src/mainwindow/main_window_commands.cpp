@@ -10,7 +10,9 @@
 #include <QFileInfo>
 #include <QHelpEvent>
 #include <QLayout>
+#include <QMenu>
 #include <QMenuBar>
+#include <QProxyStyle>
 #include <QToolBar>
 #include <QToolButton>
 #include <QToolTip>
@@ -50,67 +52,110 @@ QAction* MakeAction(QObject* parent, const char* name, const QString& text,
 
 }  // namespace
 
+// Alt pressed and released alone goes to the menu bar, as on other
+// desktops, whatever the style's own habit.
+class AltKeyMenuStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == SH_MenuBar_AltKeyNavigation) {
+            return 1;
+        }
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+// The menus' texts, each in one place. A "&" marks the letter that Alt and
+// the letter choose (shown underlined; the caption is the text without it).
+namespace menu_text {
+const char* const kFile = "&File";
+const char* const kEdit = "&Edit";
+const char* const kAddFiles = "&Add Files";
+const char* const kAddDir = "Add &Directory";
+const char* const kCheckLists = "&Check Files Against List...";
+const char* const kSaveED2K = "&Save ED2K Link File";
+const char* const kSaveAll = "Save All &Information";
+const char* const kExit = "E&xit";
+const char* const kCpyAll = "&Copy All to Clipboard";
+const char* const kCpyMagnet = "Copy All as &Magnet Links";
+const char* const kCpySel = "Copy &Selected to Clipboard";
+const char* const kRmvAll = "&Remove All from List";
+const char* const kRmvSel = "Remove Se&lected from List";
+const char* const kSortList = "S&ort List";
+const char* const kPrefs = "Prefere&nces";
+const char* const kPause = "&Pause";
+const char* const kResume = "&Resume";
+const char* const kAbout = "&About";
+// The list's own menu (right button, Shift+F10, the Menu key).
+const char* const kCpySelMagnet = "Copy Selected as Ma&gnet Links";
+}  // namespace menu_text
+
 void TeD2KfrmMain::BuildActions() {
-    auto command = [this](Command& c, const char* mnuName, const QString& caption,
+    auto command = [this](Command& c, const char* mnuName, const char* caption,
                           const QKeySequence& key, const char* btnName, int picture,
                           const QString& tooltip, void (TeD2KfrmMain::*handler)()) {
-        c.mnu = MakeAction(this, mnuName, caption, key);
+        const QString text = QString::fromUtf8(caption);
+        c.mnu = MakeAction(this, mnuName, text, key);
         connect(c.mnu, &QAction::triggered, this, handler);
         addAction(c.mnu);
         if (btnName != nullptr) {
-            c.btn = MakeAction(this, btnName, caption);
+            c.btn = MakeAction(this, btnName, text);
             c.btn->setIcon(TImageList1::Icon(picture));
+            c.btn->setProperty(kPictureProperty, picture);
             c.btn->setToolTip(tooltip);
             connect(c.btn, &QAction::triggered, this, handler);
         }
     };
-    command(addFiles_, "mnuAddFiles", QStringLiteral("Add Files"), Qt::Key_F2, "btnAddFiles",
-            TImageList1::AddFiles, QStringLiteral("Add Files (F2)"),
-            &TeD2KfrmMain::mnuAddFilesClick);
-    command(addDir_, "mnuAddDir", QStringLiteral("Add Directory"), Qt::Key_F3, "btnAddDir",
-            TImageList1::AddDirectory, QStringLiteral("Add Directory (F3)"),
-            &TeD2KfrmMain::mnuAddDirClick);
-    command(checkLists_, "mnuCheckLists", QStringLiteral("Check Files Against List..."), {},
-            nullptr, 0, {}, &TeD2KfrmMain::mnuCheckListsClick);
-    command(saveED2K_, "mnuSaveED2K", QStringLiteral("Save ED2K Link File"), Qt::Key_F4,
-            "btnSaveHashes", TImageList1::SaveLinks, QStringLiteral("Save Links (F4)"),
+    using namespace menu_text;
+    command(addFiles_, "mnuAddFiles", kAddFiles, Qt::Key_F2, "btnAddFiles", TImageList1::AddFiles,
+            QStringLiteral("Add Files (F2)"), &TeD2KfrmMain::mnuAddFilesClick);
+    command(addDir_, "mnuAddDir", kAddDir, Qt::Key_F3, "btnAddDir", TImageList1::AddDirectory,
+            QStringLiteral("Add Directory (F3)"), &TeD2KfrmMain::mnuAddDirClick);
+    command(checkLists_, "mnuCheckLists", kCheckLists, QKeySequence(Qt::CTRL | Qt::Key_K), nullptr,
+            0, {}, &TeD2KfrmMain::mnuCheckListsClick);
+    command(saveED2K_, "mnuSaveED2K", kSaveED2K, Qt::Key_F4, "btnSaveHashes",
+            TImageList1::SaveLinks, QStringLiteral("Save Links (F4)"),
             &TeD2KfrmMain::mnuSaveED2KClick);
-    command(saveAll_, "mnuSaveAll", QStringLiteral("Save All Information"), Qt::Key_F5, nullptr, 0,
-            {}, &TeD2KfrmMain::mnuSaveAllClick);
-    command(exit_, "mnuExit", QStringLiteral("Exit"), QKeySequence(Qt::CTRL | Qt::Key_Q), "btnExit",
+    command(saveAll_, "mnuSaveAll", kSaveAll, Qt::Key_F5, nullptr, 0, {},
+            &TeD2KfrmMain::mnuSaveAllClick);
+    command(exit_, "mnuExit", kExit, QKeySequence(Qt::CTRL | Qt::Key_Q), "btnExit",
             TImageList1::Exit, QStringLiteral("Exit (Ctrl+Q)"), &TeD2KfrmMain::mnuExitClick);
-    command(cpyAll_, "mnuCpyAll2Clip", QStringLiteral("Copy All to Clipboard"), Qt::Key_F6,
-            "btnCopyAll", TImageList1::CopyAll, QStringLiteral("Copy All to Clipboard (F6)"),
-            &TeD2KfrmMain::mnuCpyAll2ClipClick);
-    command(cpyMagnet_, "mnuCpyAllMagnet", QStringLiteral("Copy All as Magnet Links"), {}, nullptr,
-            0, {}, &TeD2KfrmMain::mnuCpyMagnetClick);
-    command(cpySel_, "mnuCpySel2Clip", QStringLiteral("Copy Selected to Clipboard"), Qt::Key_F7,
-            "btnCopySel", TImageList1::CopySelected,
+    command(cpyAll_, "mnuCpyAll2Clip", kCpyAll, Qt::Key_F6, "btnCopyAll", TImageList1::CopyAll,
+            QStringLiteral("Copy All to Clipboard (F6)"), &TeD2KfrmMain::mnuCpyAll2ClipClick);
+    command(cpyMagnet_, "mnuCpyAllMagnet", kCpyMagnet, QKeySequence(Qt::SHIFT | Qt::Key_F6),
+            nullptr, 0, {}, &TeD2KfrmMain::mnuCpyMagnetClick);
+    command(cpySel_, "mnuCpySel2Clip", kCpySel, Qt::Key_F7, "btnCopySel", TImageList1::CopySelected,
             QStringLiteral("Copy Selected to Clipboard (F7)"), &TeD2KfrmMain::mnuCpySel2ClipClick);
-    command(rmvAll_, "mnuRmvAll", QStringLiteral("Remove All from List"), Qt::Key_F8,
-            "btnRemoveAll", TImageList1::RemoveAll, QStringLiteral("Remove All (F8)"),
-            &TeD2KfrmMain::mnuRmvAllClick);
-    command(rmvSel_, "mnuRmvSel", QStringLiteral("Remove Selected from List"), Qt::Key_F9,
-            "btnRemoveSel", TImageList1::RemoveSelected, QStringLiteral("Remove Selected (F9)"),
-            &TeD2KfrmMain::mnuRmvSelClick);
-    command(sortList_, "mnuSortList", QStringLiteral("Sort List"), Qt::Key_F10, "btnSort",
-            TImageList1::Sort, QStringLiteral("Sort (F10)"), &TeD2KfrmMain::mnuSortListClick);
-    command(prefs_, "mnuPrefs", QStringLiteral("Preferences"), Qt::Key_F11, nullptr, 0, {},
-            &TeD2KfrmMain::mnuPrefsClick);
-    command(pause_, "mnuPause", QStringLiteral("Pause"), Qt::Key_F12, "btnPause",
-            TImageList1::Pause, QStringLiteral("Pause (F12)"), &TeD2KfrmMain::mnuPauseClick);
-    command(about_, "mnuAbout", QStringLiteral("About"), Qt::Key_F1, nullptr, 0, {},
-            &TeD2KfrmMain::mnuAboutClick);
+    command(rmvAll_, "mnuRmvAll", kRmvAll, Qt::Key_F8, "btnRemoveAll", TImageList1::RemoveAll,
+            QStringLiteral("Remove All (F8)"), &TeD2KfrmMain::mnuRmvAllClick);
+    command(rmvSel_, "mnuRmvSel", kRmvSel, Qt::Key_F9, "btnRemoveSel", TImageList1::RemoveSelected,
+            QStringLiteral("Remove Selected (F9)"), &TeD2KfrmMain::mnuRmvSelClick);
+    command(sortList_, "mnuSortList", kSortList, Qt::Key_F10, "btnSort", TImageList1::Sort,
+            QStringLiteral("Sort (F10)"), &TeD2KfrmMain::mnuSortListClick);
+    command(prefs_, "mnuPrefs", kPrefs, Qt::Key_F11, nullptr, 0, {}, &TeD2KfrmMain::mnuPrefsClick);
+    command(pause_, "mnuPause", kPause, Qt::Key_F12, "btnPause", TImageList1::Pause,
+            QStringLiteral("Pause (F12)"), &TeD2KfrmMain::mnuPauseClick);
+    command(about_, "mnuAbout", kAbout, Qt::Key_F1, nullptr, 0, {}, &TeD2KfrmMain::mnuAboutClick);
+    // Only in the list's own menu; enabled with Copy Selected.
+    command(cpySelMagnet_, "mnuCpySelMagnet", kCpySelMagnet, {}, nullptr, 0, {},
+            &TeD2KfrmMain::mnuCpySelMagnetClick);
     // Nothing to act on at start.
-    for (const Command* c : {&saveED2K_, &saveAll_, &cpyAll_, &cpyMagnet_, &cpySel_, &rmvAll_,
-                             &rmvSel_, &sortList_, &pause_}) {
+    for (const Command* c : {&saveED2K_, &saveAll_, &cpyAll_, &cpyMagnet_, &cpySel_, &cpySelMagnet_,
+                             &rmvAll_, &rmvSel_, &sortList_, &pause_}) {
         SetCommandEnabled(*c, false);
     }
 }
 
+QString TeD2KfrmMain::PauseCaption(bool paused) {
+    return QString::fromUtf8(paused ? menu_text::kResume : menu_text::kPause);
+}
+
 void TeD2KfrmMain::BuildMenus() {
     QMenuBar* bar = menuBar();
-    QMenu* file = bar->addMenu(QStringLiteral("File"));
+    auto* style = new AltKeyMenuStyle;
+    style->setParent(bar);
+    bar->setStyle(style);
+    QMenu* file = bar->addMenu(QString::fromUtf8(menu_text::kFile));
     file->setObjectName(QStringLiteral("mnuFile"));
     file->addAction(addFiles_.mnu);
     file->addAction(addDir_.mnu);
@@ -120,7 +165,7 @@ void TeD2KfrmMain::BuildMenus() {
     file->addAction(saveAll_.mnu);
     file->addSeparator();
     file->addAction(exit_.mnu);
-    QMenu* edit = bar->addMenu(QStringLiteral("Edit"));
+    QMenu* edit = bar->addMenu(QString::fromUtf8(menu_text::kEdit));
     edit->setObjectName(QStringLiteral("mnuEdit"));
     edit->addAction(cpyAll_.mnu);
     edit->addAction(cpyMagnet_.mnu);
@@ -133,6 +178,16 @@ void TeD2KfrmMain::BuildMenus() {
     bar->addAction(prefs_.mnu);
     bar->addAction(pause_.mnu);
     bar->addAction(about_.mnu);
+
+    // The list's own menu: what acts on the selected rows, and the check.
+    listMenu_ = new QMenu(this);
+    listMenu_->setObjectName(QStringLiteral("mnuList"));
+    listMenu_->addAction(cpySel_.mnu);
+    listMenu_->addAction(cpySelMagnet_.mnu);
+    listMenu_->addSeparator();
+    listMenu_->addAction(rmvSel_.mnu);
+    listMenu_->addSeparator();
+    listMenu_->addAction(checkLists_.mnu);
 }
 
 void TeD2KfrmMain::BuildToolBar() {
@@ -206,6 +261,22 @@ bool TeD2KfrmMain::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
+void TeD2KfrmMain::RepaintPictures() {
+    // The pictures follow the palette: a dark theme draws their dark marks
+    // light.
+    if (ToolBar1 == nullptr || DatLst == nullptr) {
+        return;  // not built yet
+    }
+    for (QAction* action : ToolBar1->actions()) {
+        const QVariant picture = action->property(kPictureProperty);
+        if (picture.isValid()) {
+            action->setIcon(TImageList1::Icon(picture.toInt()));
+        }
+    }
+    setWindowIcon(TImageList1::Icon(TImageList1::Emblem));
+    DatLst->viewport()->update();
+}
+
 void TeD2KfrmMain::SetCommandEnabled(const Command& command, bool enabled) {
     if (command.mnu != nullptr && command.mnu->isEnabled() != enabled) {
         command.mnu->setEnabled(enabled);
@@ -216,8 +287,8 @@ void TeD2KfrmMain::SetCommandEnabled(const Command& command, bool enabled) {
 }
 
 void TeD2KfrmMain::DisableListCommands() {
-    for (const Command* c :
-         {&saveED2K_, &saveAll_, &cpyAll_, &cpyMagnet_, &cpySel_, &rmvAll_, &rmvSel_, &sortList_}) {
+    for (const Command* c : {&saveED2K_, &saveAll_, &cpyAll_, &cpyMagnet_, &cpySel_, &cpySelMagnet_,
+                             &rmvAll_, &rmvSel_, &sortList_}) {
         SetCommandEnabled(*c, false);
     }
 }

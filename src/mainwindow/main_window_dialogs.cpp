@@ -6,6 +6,7 @@
 #include <QFileDialog>
 
 #include "about_dialog.h"
+#include "absolute_path.h"
 #include "add_files_dialog.h"
 #include "check_files_dialog.h"
 #include "dat_lst.h"
@@ -115,7 +116,19 @@ void TeD2KfrmMain::SaveIniFile() {
     }
     // Failures of the settings file are silent.
     StoreGeometry();
-    lm::SaveIniFile(settings_.Snapshot(), table_.Entries(), programDir_);
+    QList<TFileData> entries = table_.Entries();
+    // A file not hashed yet is looked for by its path at the next start,
+    // which may work in another folder.
+    QString here;
+    for (TFileData& entry : entries) {
+        if (entry.State < fsHashed && !entry.FileName.startsWith(u'/')) {
+            if (here.isEmpty()) {
+                here = WorkingFolder();
+            }
+            entry.FileName = AbsolutePath(entry.FileName, here);
+        }
+    }
+    lm::SaveIniFile(settings_.Snapshot(), entries, programDir_);
 }
 
 }  // namespace lm

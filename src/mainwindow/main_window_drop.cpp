@@ -11,6 +11,7 @@
 
 #include "main_window.h"
 #include "path_names.h"
+#include "stat_bar.h"
 
 namespace lm {
 
@@ -58,6 +59,7 @@ void TeD2KfrmMain::dropEvent(QDropEvent* event) {
         table_.SortEntries();
     }
     worker_->StartHashing();
+    StatBar->SetPanelText(0, CountText());
 }
 
 void TeD2KfrmMain::AddPath(const QString& path, bool reportMissing) {

@@ -26,18 +26,45 @@ void TeD2KfrmMain::RerenderLinks() {
     DatLst->SetHorizontalExtent(DatLst->WidestRowExtent());
 }
 
-void TeD2KfrmMain::mnuCpyMagnetClick() {
-    // Every hashed row's magnet link, each with its CR LF, as Copy All does
-    // with the links.
-    const SettingsValues values = settings_.Snapshot();
+namespace {
+
+// The magnet link of every hashed entry of `entries`, each followed by CR LF.
+QString MagnetLines(const QList<TFileData>& entries, const SettingsValues& values) {
     QString text;
-    for (const TFileData& entry : table_.ListedEntries()) {
+    for (const TFileData& entry : entries) {
         const QString magnet =
             MagnetForLink(entry.Link, entry.SHA1, entry.Kept ? *entry.Kept : KeptDigests{}, values);
         if (!magnet.isEmpty()) {
             text += magnet;
             text += QLatin1StringView("\r\n");
         }
+    }
+    return text;
+}
+
+}  // namespace
+
+void TeD2KfrmMain::mnuCpyMagnetClick() {
+    // Every hashed row's magnet link, each with its CR LF, as Copy All does
+    // with the links.
+    const QString text = MagnetLines(table_.ListedEntries(), settings_.Snapshot());
+    if (!text.isEmpty()) {
+        SetClipboardText(text);
+    }
+}
+
+void TeD2KfrmMain::mnuCpySelMagnetClick() {
+    // The selected hashed rows' magnet links, as Copy Selected copies their
+    // links: one alone without its CR LF.
+    QList<TFileData> selected;
+    for (const int row : DatLst->SelectedRows()) {
+        if (const std::optional<TFileData> entry = table_.ListedEntry(row)) {
+            selected << *entry;
+        }
+    }
+    QString text = MagnetLines(selected, settings_.Snapshot());
+    if (text.count(QLatin1StringView("\r\n")) == 1) {
+        text.chop(2);
     }
     if (!text.isEmpty()) {
         SetClipboardText(text);
@@ -50,8 +77,7 @@ void TeD2KfrmMain::mnuCheckListsClick() {
         lists = checkListsDialogHook();
     } else {
         const QStringList chosen = QFileDialog::getOpenFileNames(
-            this, QStringLiteral("Check Files Against List"), QString(),
-            QStringLiteral("Lists (*.ed2k *.txt *.sfv *.md5 *.sha1);;All Files (*)"), nullptr,
+            this, QStringLiteral("Check Files Against List"), QString(), ListFileFilter(), nullptr,
             QFileDialog::DontUseNativeDialog | QFileDialog::ReadOnly);
         for (const QString& path : chosen) {
             lists << PathFromDialog(path);

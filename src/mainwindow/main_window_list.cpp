@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The file list's events and the information pane below it.
 
+#include <QMenu>
+
 #include "cursor_hint.h"
 #include "dat_lst.h"
 #include "info_pane_text.h"
@@ -33,7 +35,7 @@ void TeD2KfrmMain::DatLstClick() {
 
 void TeD2KfrmMain::DatLstMouseMove(QPoint position) {
     const int rows = DatLst->RowCount();
-    const int row = position.y() >= 0 ? position.y() / TDatLst::kRowHeight + DatLst->TopRow() : -1;
+    const int row = position.y() >= 0 ? position.y() / DatLst->RowHeight() + DatLst->TopRow() : -1;
     QString hint;
     if (position.x() >= 0 && position.x() < TDatLst::kTextLeft && row >= 0 && row < rows) {
         if (const std::optional<TFileData> entry = table_.ListedEntry(row)) {
@@ -49,7 +51,7 @@ void TeD2KfrmMain::DatLstMouseMove(QPoint position) {
 }
 
 void TeD2KfrmMain::DatLstMouseUp(QPoint position) {
-    const int below = (DatLst->RowCount() - DatLst->TopRow()) * TDatLst::kRowHeight;
+    const int below = (DatLst->RowCount() - DatLst->TopRow()) * DatLst->RowHeight();
     if (position.y() <= below) {
         return;
     }
@@ -58,6 +60,11 @@ void TeD2KfrmMain::DatLstMouseUp(QPoint position) {
     DatLst->EndBatch();
     table_.UnselectAll();
     UpdateInfoWin();
+}
+
+void TeD2KfrmMain::ShowListMenu(QPoint globalPos) {
+    cursorHint_->HideCursorHint();
+    listMenu_->popup(globalPos);
 }
 
 void TeD2KfrmMain::HSplitMoved() {
@@ -75,6 +82,7 @@ void TeD2KfrmMain::UpdateInfoWin() {
         if (selectedRows.isEmpty()) {
             StatBar->SetPanelText(0, HashingWorker::FileCountText(rows));
             SetCommandEnabled(cpySel_, false);
+            SetCommandEnabled(cpySelMagnet_, false);
             SetCommandEnabled(rmvSel_, false);
             table_.UnselectAll();
             paneText_->ShowAll(table_);
@@ -84,6 +92,7 @@ void TeD2KfrmMain::UpdateInfoWin() {
             table_.SelectRows(RowSelection(selectedRows));
             paneText_->ShowRows(table_, selectedRows);
             SetCommandEnabled(cpySel_, true);
+            SetCommandEnabled(cpySelMagnet_, true);
             SetCommandEnabled(rmvSel_, true);
         }
         for (const Command* c :

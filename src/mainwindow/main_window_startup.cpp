@@ -8,6 +8,9 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <utility>
+
+#include "command_line.h"
 #include "dat_lst.h"
 #include "debug_log.h"
 #include "dir_listing.h"
@@ -18,7 +21,9 @@
 #include "mask.h"
 #include "path_names.h"
 #include "prefs_dialog.h"
+#include "stat_bar.h"
 #include "tray_area.h"
+#include "window_activation.h"
 
 namespace lm {
 
@@ -148,6 +153,7 @@ void TeD2KfrmMain::AddDirectory(const QString& dir) {
 
 void TeD2KfrmMain::BringForward() {
     minimized_ = false;
+    const ActivationTokens tokens = std::exchange(pendingTokens_, {});
     if (tray_->IconShown()) {
         tray_->RemoveIcon();
     }
@@ -159,37 +165,78 @@ void TeD2KfrmMain::BringForward() {
         show();
     }
     raise();
-    activateWindow();
+    // A Wayland compositor lets a window come forward (and back from being
+    // minimized, which Wayland does not tell the window) only with the
+    // launcher's token; an X11 window manager wants the launch's time.
+    if (activationHook) {
+        activationHook(tokens);
+    } else {
+        ActivateWindow(windowHandle(), tokens);
+    }
 }
 
 void TeD2KfrmMain::HandoverMessage(std::uint32_t message, std::uint32_t wParam,
                                    std::uint32_t lParam) {
-    if (closing_) {
-        return;
-    }
-    if (message == WM_TRAYCALLBACK && wParam == kTrayIconId && lParam == kTrayLeftButtonUp) {
-        BringForward();
-    } else if (message == WM_HANDOVER && block_ != nullptr) {
-        // The sender writes its next text once this message is answered, so
-        // the paths are taken now; adding them (which may show a box) waits
-        // for a queued call, after the answer has gone out.
-        const bool continues = (lParam & kHandoverContinues) != 0;
-        QStringList paths =
-            handoverPieces_.Take(block_->ReadPaths(static_cast<int>(wParam & 0xFFFF)), continues);
-        QMetaObject::invokeMethod(
-            this, [this, paths = std::move(paths), continues] { AddHandedOver(paths, continues); },
-            Qt::QueuedConnection);
-    }
+    HandoverArrived(HandoverPacket{message, wParam, lParam, 0, std::nullopt});
 }
 
-void TeD2KfrmMain::AddHandedOver(const QStringList& paths, bool continues) {
+bool TeD2KfrmMain::HandoverArrived(const HandoverPacket& packet) {
+    if (packet.message == WM_ACTIVATIONTOKEN) {
+        if (closing_) {
+            return true;
+        }
+        // The launcher's token, laid out as one path in the block or the text.
+        std::optional<QStringList> text;
+        if (packet.text) {
+            text = ParseHandoverText(packet.text->data(), static_cast<int>(packet.text->size()), 1);
+        } else if (block_ != nullptr) {
+            text = block_->TryReadPaths(1);
+        }
+        const QString token = text ? text->value(0) : QString();
+        if (IsUsableToken(token) && packet.wParam == kXdgActivationToken) {
+            pendingTokens_.xdgActivation = token;
+        } else if (IsUsableToken(token) && packet.wParam == kStartupIdToken) {
+            pendingTokens_.startupId = token;
+        }
+        return true;
+    }
+    if (packet.message == WM_TRAYCALLBACK && packet.wParam == kTrayIconId &&
+        packet.lParam == kTrayLeftButtonUp) {
+        if (!closing_) {
+            BringForward();
+        }
+        return true;
+    }
+    if (packet.message != WM_HANDOVER) {
+        return true;
+    }
+    if (closing_) {
+        return false;  // nothing more is added: the sender must not say it was
+    }
+    // The sender writes its next text once this message is answered, so
+    // the paths are taken now; adding them (which may show a box) waits
+    // for a queued call, after the answer has gone out.
+    HandoverIntake::Outcome outcome = handovers_.Take(packet, block_);
+    if (outcome.complete) {
+        QMetaObject::invokeMethod(
+            this, [this, paths = std::move(*outcome.complete)] { AddHandedOver(paths); },
+            Qt::QueuedConnection);
+    }
+    return outcome.taken;
+}
+
+void TeD2KfrmMain::HandoverEnded(std::uint64_t connection) {
+    handovers_.Ended(connection);
+}
+
+void TeD2KfrmMain::AddHandedOver(const QStringList& paths) {
     if (closing_) {
         return;
     }
     for (const QString& path : paths) {
         AddPath(path, false);
     }
-    if (continues || closing_) {
+    if (closing_) {
         return;
     }
     CheckTakenLists();
@@ -198,6 +245,8 @@ void TeD2KfrmMain::AddHandedOver(const QStringList& paths, bool continues) {
             table_.SortEntries();
         }
         worker_->StartHashing();
+        // The count takes the new rows in now, not at the next finished file.
+        StatBar->SetPanelText(0, CountText());
     }
 }
 

@@ -17,6 +17,10 @@ void TeD2KfrmMain::SetTrayArea(std::unique_ptr<TrayArea> tray) {
 
 void TeD2KfrmMain::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) {
+        RepaintPictures();
+        return;
+    }
     if (event->type() != QEvent::WindowStateChange || closing_) {
         return;
     }
@@ -31,7 +35,7 @@ void TeD2KfrmMain::GoToTray() {
     if (!settings_.Snapshot().minimizeToTray || !tray_->Available()) {
         return;
     }
-    tray_->ShowIcon(applicationTitle_);
+    tray_->ShowIcon(TipWithProgress(applicationTitle_));
     if (StartupInProgress()) {
         // Hidden once start-up has ended.
         if (!worker_->EventArmed()) {
@@ -57,7 +61,7 @@ void TeD2KfrmMain::HideToTray() {
 void TeD2KfrmMain::SetTrayTip(const QString& tip) {
     trayTip_ = tip;
     if (tray_->IconShown()) {
-        tray_->SetTip(tip);
+        tray_->SetTip(TrayToolTip());
     }
 }
 

@@ -26,7 +26,17 @@ QString TSavDlg::CheckedTarget(const QString& chosen) {
     return chosen;
 }
 
+QString TSavDlg::SuffixForFilter(const QString& nameFilter) {
+    // "Text Files (*.txt)" gives "txt"; "All files (*.*)" none of its own.
+    const qsizetype star = nameFilter.lastIndexOf(QLatin1StringView("(*."));
+    const QString suffix = star < 0 ? QString() : nameFilter.mid(star + 3).chopped(1);
+    return suffix.isEmpty() || suffix == u"*" ? QStringLiteral("ed2k") : suffix;
+}
+
 void TSavDlg::accept() {
+    // A name typed without an extension gets the chosen type's: "info" with
+    // "Text Files (*.txt)" chosen is saved as info.txt.
+    setDefaultSuffix(SuffixForFilter(selectedNameFilter()));
     const QString chosen = selectedFiles().value(0);
     if (!chosen.isEmpty() && CheckedTarget(chosen).isEmpty()) {
         if (report_) {

@@ -18,6 +18,10 @@ public:
     // `report` shows a refusal to the user.
     TSavDlg(QWidget* parent, std::function<void(const QString&)> report);
 
+    // The extension a name typed without one gets under the name filter
+    // chosen: the filter's own ("ed2k", "txt"), and "ed2k" for all files.
+    static QString SuffixForFilter(const QString& nameFilter);
+
     // The chosen file when it may be saved; empty when its folder is missing.
     static QString CheckedTarget(const QString& chosen);
 

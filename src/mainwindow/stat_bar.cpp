@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "stat_bar_accessible.h"
+
 namespace lm {
 
 namespace {
@@ -20,30 +22,43 @@ constexpr int kTextRoom = 2 * kTextPad + 2;  // a text's room beyond its width
 }  // namespace
 
 TStatBar::TStatBar(QWidget* parent) : QWidget(parent) {
+    InstallStatBarAccessibility();
     setObjectName(QStringLiteral("StatBar"));
-    setFixedHeight(kHeight);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     texts_[0] = QStringLiteral("0 files");
     texts_[1] = QStringLiteral("Idle: click here to add files");
     MeasurePanels();
 }
 
+int TStatBar::HeightFor(const QFontMetrics& metrics) {
+    // The panels' insides are the bar less 2 px above, 2 below and the
+    // bevels: a text must fit there.
+    return std::max(kHeight, metrics.height() + 4 + 2 * kBevel);
+}
+
 void TStatBar::MeasurePanels() {
     // The usual texts, measured once per font.
-    static const std::array<QStringList, 2> kUsual = {
+    static const std::array<QStringList, 4> kUsual = {
         QStringList{QStringLiteral("9999 files")},
         QStringList{QStringLiteral("Idle: click here to add files"),
                     QStringLiteral("Working: 9999 files remaining"),
-                    QStringLiteral("Paused: 9999 files remaining")}};
+                    QStringLiteral("Paused: 9999 files remaining")},
+        QStringList{}, QStringList{QStringLiteral("9999 MB of 9999 MB, 999 MB/s, 9:59:59 left")}};
     meter_.SetFont(font());
-    for (std::size_t panel = 0; panel < 2; ++panel) {
-        usualWidths_[panel] = 0;
-        for (const QString& text : kUsual[panel]) {
-            usualWidths_[panel] = std::max(usualWidths_[panel], meter_.Width(text));
+    for (int panel = 0; panel < 4; ++panel) {
+        if (!IsTextPanel(panel)) {
+            continue;
         }
-        FitPanel(static_cast<int>(panel));
+        const auto index = static_cast<std::size_t>(panel);
+        usualWidths_[index] = 0;
+        for (const QString& text : kUsual[index]) {
+            usualWidths_[index] = std::max(usualWidths_[index], meter_.Width(text));
+        }
+        FitPanel(panel);
     }
     widths_[2] = kPanelWidths[2];
+    height_ = HeightFor(fontMetrics());
+    setFixedHeight(height_);
 }
 
 void TStatBar::FitPanel(int panel) {
@@ -51,35 +66,55 @@ void TStatBar::FitPanel(int panel) {
     // the usual texts, and whatever it shows now (a count of any length).
     const auto index = static_cast<std::size_t>(panel);
     const int widest = std::max(usualWidths_[index], meter_.Width(texts_[index]));
-    widths_[index] = std::max(kPanelWidths[index], widest + kTextRoom);
+    const int design = index < kPanelWidths.size() ? kPanelWidths[index] : 0;
+    widths_[index] = std::max(design, widest + kTextRoom);
 }
 
 int TStatBar::PanelWidth(int panel) const {
-    return panel >= 0 && panel < 3 ? widths_[static_cast<std::size_t>(panel)] : 0;
+    return panel >= 0 && panel < panels_ ? widths_[static_cast<std::size_t>(panel)] : 0;
+}
+
+void TStatBar::SetOverallPanelShown(bool shown) {
+    const int panels = shown ? 4 : 3;
+    if (panels == panels_) {
+        return;
+    }
+    panels_ = panels;
+    if (!shown) {
+        texts_[kOverallPanel].clear();
+        FitPanel(kOverallPanel);
+    }
+    updateGeometry();
+    update();
 }
 
 void TStatBar::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::FontChange) {
         MeasurePanels();
+        updateGeometry();
         update();
     }
 }
 
 QSize TStatBar::sizeHint() const {
-    return {PanelRect(2).right() + kBevel + 1, kHeight};
+    return {PanelRect(panels_ - 1).right() + kBevel + 1, height_};
+}
+
+QSize TStatBar::minimumSizeHint() const {
+    return {PanelRect(2).right() + kBevel + 1, height_};
 }
 
 QString TStatBar::PanelText(int panel) const {
-    return panel >= 0 && panel < 3 ? texts_[static_cast<std::size_t>(panel)] : QString();
+    return panel >= 0 && panel < panels_ ? texts_[static_cast<std::size_t>(panel)] : QString();
 }
 
 void TStatBar::SetPanelText(int panel, const QString& text) {
-    if (panel < 0 || panel >= 3 || texts_[static_cast<std::size_t>(panel)] == text) {
+    if (panel < 0 || panel >= panels_ || texts_[static_cast<std::size_t>(panel)] == text) {
         return;
     }
     texts_[static_cast<std::size_t>(panel)] = text;
-    if (panel < 2) {
+    if (IsTextPanel(panel)) {
         const int before = widths_[static_cast<std::size_t>(panel)];
         FitPanel(panel);
         if (widths_[static_cast<std::size_t>(panel)] != before) {
@@ -87,6 +122,7 @@ void TStatBar::SetPanelText(int panel, const QString& text) {
         }
     }
     update();
+    PanelTextChanged(this, panel);
 }
 
 QRect TStatBar::PanelRect(int panel) const {
@@ -94,7 +130,21 @@ QRect TStatBar::PanelRect(int panel) const {
     for (int i = 0; i < panel; ++i) {
         left += PanelWidth(i) + 2 * kBevel + kGap;
     }
-    return {left, 2 + kBevel, PanelWidth(panel), kHeight - 4 - 2 * kBevel};
+    return {left, 2 + kBevel, PanelWidth(panel), height_ - 4 - 2 * kBevel};
+}
+
+QString TStatBar::ProgressText() const {
+    if (!progress_) {
+        return {};
+    }
+    const ProgressState progress = progress_();
+    if (progress.fileName.isEmpty()) {
+        return {};
+    }
+    const int percent = progress.chunksTotal > 0
+                            ? static_cast<int>(100LL * progress.chunksDone / progress.chunksTotal)
+                            : 0;
+    return QStringLiteral("%1, %2%").arg(progress.fileName).arg(percent);
 }
 
 int TStatBar::BarRight(int left, int width, int done, int total) {
@@ -108,7 +158,7 @@ int TStatBar::BarRight(int left, int width, int done, int total) {
 void TStatBar::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().window());
-    for (int panel = 0; panel < 3; ++panel) {
+    for (int panel = 0; panel < panels_; ++panel) {
         const QRect inner = PanelRect(panel);
         const QRect bevel = inner.adjusted(-kBevel, -kBevel, kBevel - 1, kBevel - 1);
         painter.setPen(palette().color(QPalette::Dark));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "tray_area.h"
 
+#include <QStringList>
 #include <QSystemTrayIcon>
 
 #include "image_list.h"
@@ -24,10 +25,10 @@ public:
 
     bool Available() const override { return QSystemTrayIcon::isSystemTrayAvailable(); }
     void ShowIcon(const QString& tip) override {
-        icon_.setToolTip(tip.left(kMaxTipLength));
+        icon_.setToolTip(CutTip(tip));
         icon_.show();
     }
-    void SetTip(const QString& tip) override { icon_.setToolTip(tip.left(kMaxTipLength)); }
+    void SetTip(const QString& tip) override { icon_.setToolTip(CutTip(tip)); }
     void RemoveIcon() override { icon_.hide(); }
     bool IconShown() const override { return icon_.isVisible(); }
 
@@ -36,6 +37,14 @@ private:
 };
 
 }  // namespace
+
+QString TrayArea::CutTip(const QString& tip) {
+    QStringList lines = tip.split(u'\n');
+    for (QString& line : lines) {
+        line.truncate(kMaxTipLength);
+    }
+    return lines.join(u'\n');
+}
 
 std::unique_ptr<TrayArea> MakeSystemTrayArea() {
     return std::make_unique<SystemTrayArea>();

@@ -12,8 +12,9 @@ namespace lm {
 // MinimizeToTray is on.
 class TrayArea {
 public:
-    // The longest tip the icon shows.
+    // The longest tip line the icon shows; each line of a tip is cut there.
     static constexpr int kMaxTipLength = 63;
+    static QString CutTip(const QString& tip);
 
     virtual ~TrayArea() = default;
 

@@ -25,9 +25,22 @@ QString ClipboardHolderPath() {
     return {};
 }
 
+QString HolderPlatform() {
+    // An X server passes the clipboard on to a Wayland desktop that has
+    // one; without it, the holder speaks Wayland itself.
+    if (!qEnvironmentVariableIsEmpty("DISPLAY")) {
+        return QStringLiteral("xcb");
+    }
+    if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        return QStringLiteral("wayland");
+    }
+    return {};
+}
+
 bool HandClipboardToHolder(const QString& text) {
     const QString holder = ClipboardHolderPath();
-    if (holder.isEmpty() || qEnvironmentVariableIsEmpty("DISPLAY")) {
+    const QString platform = HolderPlatform();
+    if (holder.isEmpty() || platform.isEmpty()) {
         return false;
     }
     // The text reaches the holder as its standard input, from a file only
@@ -45,9 +58,7 @@ bool HandClipboardToHolder(const QString& text) {
     process.setProgram(holder);
     process.setArguments({file.fileName()});
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    // The holder speaks to the X server, also on a Wayland desktop, whose
-    // X server passes the clipboard on.
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
     process.setProcessEnvironment(env);
     process.setStandardInputFile(QProcess::nullDevice());
     process.setStandardOutputFile(QProcess::nullDevice());

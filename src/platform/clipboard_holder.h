@@ -5,12 +5,14 @@
 
 namespace lm {
 
-// On X11 (and a Wayland desktop's X server) a clipboard lives only as long
-// as the program that owns it, unless a clipboard manager takes a copy. For
-// the links to stay pasteable once Linkmint has ended, the text is handed to
-// a small holder process (linkmint-clipboard-holder) that serves it until
-// another program takes the clipboard over, and then ends, as the usual
-// command-line clipboard tools do.
+// On X11 and Wayland a clipboard lives only as long as the program that owns
+// it, unless a clipboard manager takes a copy. For the links to stay
+// pasteable once Linkmint has ended, the text is handed to a small holder
+// process (linkmint-clipboard-holder) that serves it until another program
+// takes the clipboard over, and then ends, as the usual command-line
+// clipboard tools do. It speaks to the X server where there is one (a
+// Wayland desktop's X server passes the clipboard on), else to the Wayland
+// compositor.
 
 // The name of the holder program.
 inline constexpr char kClipboardHolderName[] = "linkmint-clipboard-holder";
@@ -19,9 +21,12 @@ inline constexpr char kClipboardHolderName[] = "linkmint-clipboard-holder";
 // in ../libexec/linkmint/ (an installed one); empty when it is in neither.
 QString ClipboardHolderPath();
 
-// Starts the holder, detached, with `text` to serve on the X display of
-// $DISPLAY. False when there is no display or no holder, or it could not
-// be started.
+// The Qt platform the holder runs on: "xcb" with $DISPLAY, else "wayland"
+// with $WAYLAND_DISPLAY; empty without either.
+QString HolderPlatform();
+
+// Starts the holder, detached, with `text` to serve on that display. False
+// when there is no display or no holder, or it could not be started.
 bool HandClipboardToHolder(const QString& text);
 
 }  // namespace lm

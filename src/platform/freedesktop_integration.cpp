@@ -8,6 +8,8 @@
 
 #include <algorithm>
 
+#include "linkmint_build_info.h"
+
 namespace lm {
 
 namespace {
@@ -136,6 +138,8 @@ QString FreedesktopIntegration::DesktopEntryText() const {
                .arg(DesktopStringValue(DesktopExecArgument(executable_)),
                     DesktopStringValue(executable_)) +
            installed +
+           // The window's Wayland app id and X11 class instance name.
+           QStringLiteral("StartupWMClass=" LM_APP_ID "\n") +
            QStringLiteral(
                "Terminal=false\n"
                "Categories=Utility;FileTools;\n") +

@@ -30,4 +30,22 @@ RegularFileProbe ProbeRegularFile(const QString& path) {
     return probe;
 }
 
+int OpenRegularFileForReading(const QString& path, std::int64_t maxBytes) {
+    const QByteArray name = PathToBytes(path);
+    if (name.isEmpty()) {
+        return -1;
+    }
+    const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0) {
+        return -1;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > maxBytes ||
+        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
 }  // namespace lm

@@ -22,4 +22,10 @@ struct RegularFileProbe {
 // so the answer is about the very object that was opened.
 RegularFileProbe ProbeRegularFile(const QString& path);
 
+// Opens `path` (links followed) for reading only when it is a regular file
+// of at most `maxBytes`, without ever waiting: a FIFO or a device put where
+// a file is expected is refused, as is anything larger. Returns a blocking,
+// close-on-exec descriptor for the caller to close, or -1.
+int OpenRegularFileForReading(const QString& path, std::int64_t maxBytes);
+
 }  // namespace lm

@@ -11,6 +11,8 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include "command_line.h"
+#include "instance_names.h"
 #include "peer_credentials.h"
 
 namespace lm {
@@ -47,20 +49,30 @@ bool HandoverSender::Connect(const QString& socketPath) {
     return true;
 }
 
-bool HandoverSender::Send(std::uint32_t message, std::uint32_t wParam, std::uint32_t lParam) {
-    if (fd_ < 0) {
+bool HandoverSender::Send(std::uint32_t message, std::uint32_t wParam, std::uint32_t lParam,
+                          const std::u16string* text) {
+    if (fd_ < 0 || (text != nullptr && text->size() > kHandoverTextUnits)) {
         return false;
     }
-    unsigned char packet[12];
-    const std::uint32_t words[3] = {message, wParam, lParam};
-    for (int w = 0; w < 3; ++w) {
+    std::string packet;
+    auto word = [&packet](std::uint32_t value) {
         for (int i = 0; i < 4; ++i) {
-            packet[4 * w + i] = static_cast<unsigned char>(words[w] >> (8 * i));
+            packet.push_back(static_cast<char>(value >> (8 * i)));
+        }
+    };
+    word(message);
+    word(wParam);
+    word(text != nullptr ? lParam | kHandoverTextFollows : lParam);
+    if (text != nullptr) {
+        word(static_cast<std::uint32_t>(text->size()));
+        for (char16_t unit : *text) {
+            packet.push_back(static_cast<char>(unit & 0xFF));
+            packet.push_back(static_cast<char>(unit >> 8));
         }
     }
     std::size_t sent = 0;
-    while (sent < sizeof(packet)) {
-        const ssize_t n = ::send(fd_, packet + sent, sizeof(packet) - sent, MSG_NOSIGNAL);
+    while (sent < packet.size()) {
+        const ssize_t n = ::send(fd_, packet.data() + sent, packet.size() - sent, MSG_NOSIGNAL);
         if (n < 0 && errno == EINTR) {
             continue;
         }
@@ -92,6 +104,7 @@ bool HandoverSender::Send(std::uint32_t message, std::uint32_t wParam, std::uint
     }
     const std::uint32_t echoed = static_cast<std::uint32_t>(ack[0]) | ack[1] << 8 | ack[2] << 16 |
                                  static_cast<std::uint32_t>(ack[3]) << 24;
+    // Anything else (0) says the message was refused.
     return echoed == message;
 }
 

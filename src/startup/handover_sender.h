@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <string>
 
 namespace lm {
 
@@ -22,8 +23,13 @@ public:
     // made the block has died) or when the listener is another user's.
     bool Connect(const QString& socketPath);
     // Sends one message and waits for the receiver's acknowledgement.
-    // False when the receiver went away or did not answer in time.
-    bool Send(std::uint32_t message, std::uint32_t wParam, std::uint32_t lParam);
+    // False when the receiver went away, did not answer in time or refused
+    // the message. With `text` (a hand-over's text area, at most 2048 code
+    // units), the text follows the message on the socket: its length in
+    // code units (32 bits) and the UTF-16LE units; kHandoverTextFollows is
+    // then set in `lParam`.
+    bool Send(std::uint32_t message, std::uint32_t wParam, std::uint32_t lParam,
+              const std::u16string* text = nullptr);
 
     // Longest wait for one acknowledgement; a receiver that takes longer is
     // taken to hang. Only for robustness: a normal hand-over takes far less.

@@ -3,9 +3,6 @@
 
 #include <QFile>
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <array>
 #include <cerrno>
 #include <cstdio>
@@ -13,13 +10,17 @@
 #include <optional>
 
 #include "ansi_codepage.h"
+#include "file_replace.h"
 #include "ini_line_reader.h"
+#include "path_names.h"
+#include "regular_file.h"
 
 namespace lm {
 
 namespace {
 
 const QString kNoHash = QStringLiteral("NoHash");
+constexpr char kTempSuffix[] = ".tmp";
 
 QString WithSlash(const QString& dir) {
     return dir.endsWith(u'/') ? dir : dir + u'/';
@@ -155,9 +156,10 @@ const std::array<BoolKey, 10> kBoolKeys = {{
     {u"AutoCountDirectories", &SettingsValues::autoCountDirectories, false},
 }};
 
-const std::array<BoolKey, 2> kExtrasKeys = {{
+const std::array<BoolKey, 3> kExtrasKeys = {{
     {u"AichHash", &SettingsValues::aichHash, false},
     {u"PartHashes", &SettingsValues::partHashes, false},
+    {u"OverallProgress", &SettingsValues::overallProgress, false},
 }};
 
 class IniLoader {
@@ -471,9 +473,13 @@ QStringList IniLines(const SettingsValues& v, const QList<TFileData>& files) {
     // Only when it holds something, and before the kept list: a version that
     // does not know the header stays in [File Paths], whose keys these are
     // not, whereas after [Hashed Files] it would take them for a record.
-    if (v.aichHash || v.partHashes) {
+    if (v.aichHash || v.partHashes || v.overallProgress) {
         lines << QString() << QStringLiteral("[Extras]") << flag("AichHash", v.aichHash)
               << flag("PartHashes", v.partHashes);
+        // Only while on: the section stays as it was for the link options.
+        if (v.overallProgress) {
+            lines << flag("OverallProgress", true);
+        }
     }
 
     if (KeepsFiles(v, files)) {
@@ -491,16 +497,6 @@ QStringList IniLines(const SettingsValues& v, const QList<TFileData>& files) {
     return lines;
 }
 
-bool SyncDirectory(const QString& dir) {
-    const int fd = ::open(QFile::encodeName(dir).constData(), O_RDONLY | O_DIRECTORY);
-    if (fd < 0) {
-        return false;
-    }
-    const bool ok = ::fsync(fd) == 0;
-    ::close(fd);
-    return ok;
-}
-
 }  // namespace
 
 QList<TFileData> LoadIniFile(Settings& settings, const QString& programDir,
@@ -508,13 +504,20 @@ QList<TFileData> LoadIniFile(Settings& settings, const QString& programDir,
     settings.Set(&SettingsValues::runFromExplorer,
                  context.isContextMenuRegistered ? context.isContextMenuRegistered() : false);
 
-    QFile file(WithSlash(programDir) + QLatin1String(kIniFileName));
-    if (!file.exists()) {
+    const QString path = WithSlash(programDir) + QLatin1String(kIniFileName);
+    if (KindOfPath(path) == PathKind::Missing) {
         IniLoader::ApplyFirstRunFileTypes(settings);
         return {};
     }
-    // A file that cannot be opened stays unreadable and reads as an empty one.
-    static_cast<void>(file.open(QIODevice::ReadOnly));
+    // Only a regular file of a sane size is read: a FIFO would block the
+    // start for good and a link to a device would never end. Anything else,
+    // like a file that cannot be opened, stays unreadable and reads as an
+    // empty one.
+    QFile file;
+    const int fd = OpenRegularFileForReading(path, kMaxIniFileBytes);
+    if (fd >= 0) {
+        static_cast<void>(file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle));
+    }
     return LoadIniContents(settings, file, context);
 }
 
@@ -523,7 +526,7 @@ QList<TFileData> LoadIniContents(Settings& settings, QIODevice& device,
     IniLoader loader(settings, context);
     QList<TFileData> kept;
     if (device.isReadable()) {
-        IniLineReader reader(device);
+        IniLineReader reader(device, kMaxIniFileBytes);
         kept = loader.Run(reader);
     }
     loader.Finish();
@@ -553,35 +556,14 @@ QByteArray IniFileContents(const SettingsValues& values, const QList<TFileData>&
 
 bool SaveIniFile(const SettingsValues& values, const QList<TFileData>& files,
                  const QString& programDir) {
-    const QString dir = WithSlash(programDir);
-    const QString tempPath = dir + QLatin1String(kIniTempFileName);
-    const QString iniPath = dir + QLatin1String(kIniFileName);
-    const QByteArray contents = IniFileContents(values, files);
-
-    // Whatever stands under the temporary name (the rest of an interrupted
-    // save, a link, a FIFO) is removed, and the file is made afresh: opening
-    // an existing name would write through a link into another file, or
-    // wait on a FIFO for good.
-    QFile::remove(tempPath);
-    QFile temp(tempPath);
-    if (!temp.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-        return false;
-    }
-    bool ok =
-        temp.write(contents) == contents.size() && temp.flush() && ::fsync(temp.handle()) == 0;
-    temp.close();
-    ok = ok && temp.error() == QFileDevice::NoError;
-    if (!ok) {
-        temp.remove();
-        return false;
-    }
-    if (std::rename(QFile::encodeName(tempPath).constData(),
-                    QFile::encodeName(iniPath).constData()) != 0) {
-        QFile::remove(tempPath);
-        return false;
-    }
-    SyncDirectory(dir);  // best effort: the rename itself has been made
-    return true;
+    // A Linkmint.ini that is a link is saved through it: the file it points
+    // at is replaced, from a temporary file beside that one, and the link
+    // stays. ReplaceByRename never replaces what is not a regular file.
+    const QByteArray iniPath = PathToBytes(WithSlash(programDir) + QLatin1String(kIniFileName));
+    const std::optional<QByteArray> target = FinalLinkTarget(iniPath);
+    // For Linkmint.ini itself the temporary file is Linkmint.ini.tmp.
+    return target &&
+           ReplaceByRename(*target, IniFileContents(values, files), *target + kTempSuffix) == 0;
 }
 
 }  // namespace lm

@@ -15,6 +15,9 @@ namespace lm {
 
 inline constexpr char kIniFileName[] = "Linkmint.ini";
 inline constexpr char kIniTempFileName[] = "Linkmint.ini.tmp";
+// The largest Linkmint.ini read: far above a kept list of a million files
+// (about 100 MB), and a bound on a file that never ends.
+inline constexpr qint64 kMaxIniFileBytes = qint64{1} << 30;
 
 // What the load needs from the desktop.
 struct IniLoadContext {
@@ -31,8 +34,11 @@ struct IniLoadContext {
 // user's click. Returns the kept file entries of [Hashed Files], in file
 // order and whatever their fields hold (the caller decides what to queue).
 //
-// A missing file is the first run: only the file-type table is set up.
-// Unreadable values take each key's fallback; nothing is ever reported.
+// A missing file is the first run: only the file-type table is set up. A
+// Linkmint.ini that cannot be read, is no regular file (a FIFO, a link to a
+// device) or is larger than kMaxIniFileBytes reads as an empty file, and
+// the load never waits on it. Unreadable values take each key's fallback;
+// nothing is ever reported.
 // After the load, a `defaultType` outside 1..fileTypes.size() means that no
 // row is the default (the file named row 0 or one beyond the table).
 QList<TFileData> LoadIniFile(Settings& settings, const QString& programDir,
@@ -47,8 +53,11 @@ QList<TFileData> LoadIniContents(Settings& settings, QIODevice& device,
 // Writes the whole of Linkmint.ini to `programDir` from `values` and, when
 // `keepFilesOnExit` is on, `files` (a consistent copy of the file table).
 // The file is written as Linkmint.ini.tmp, flushed to disk and closed, and
-// only then renamed over Linkmint.ini; on any failure the old file stays as
-// it was and false is returned. The program itself reports nothing.
+// only then renamed over Linkmint.ini, whose permissions it takes over; on
+// any failure the old file stays as it was and false is returned. When
+// Linkmint.ini is a link, the file it points at is replaced the same way
+// (its temporary file beside it) and the link stays; what is not a regular
+// file is never replaced. The program itself reports nothing.
 bool SaveIniFile(const SettingsValues& values, const QList<TFileData>& files,
                  const QString& programDir);
 

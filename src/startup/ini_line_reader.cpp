@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ini_line_reader.h"
 
+#include <algorithm>
+
 #include "ansi_codepage.h"
 
 namespace lm {
@@ -16,10 +18,13 @@ bool IniLineReader::FillBuffer() {
     // Keep an unfinished UTF-16 code unit for the next chunk.
     buffer_ = buffer_.mid(pos_);
     pos_ = 0;
-    const QByteArray more = device_.read(kChunk);
+    const QByteArray more = device_.read(budget_ < 0 ? kChunk : std::min(kChunk, budget_));
     if (more.isEmpty()) {
         eof_ = true;
         return false;
+    }
+    if (budget_ >= 0) {
+        budget_ -= more.size();
     }
     buffer_.append(more);
     return true;
@@ -62,8 +67,20 @@ bool IniLineReader::ReadLine(QString& line) {
     unsigned char byte = 0;
     while (Next(ch, byte)) {
         any = true;
-        if (ch == u'\r') {
+        if (ch == u'\r' && !lfEnds_) {
+            crEnds_ = true;
             Next(ch, byte);  // the LF, or whatever stands there
+            break;
+        }
+        if (ch == u'\n' && !crEnds_) {
+            // A file whose first line ends in a bare LF (edited on Linux):
+            // its lines end at each LF, a CR before it dropped.
+            lfEnds_ = true;
+            if (utf16_ && line.endsWith(u'\r')) {
+                line.chop(1);
+            } else if (!utf16_ && bytes.endsWith('\r')) {
+                bytes.chop(1);
+            }
             break;
         }
         if (utf16_) {

@@ -12,6 +12,11 @@ namespace lm {
 // next CR; the character after the CR is skipped unseen (it is taken to be
 // the LF). Characters after the last CR form a last line. An odd byte at the
 // end of a UTF-16 file is ignored.
+//
+// A file edited on Linux may end its lines in LF alone. The first line end
+// decides: when it is an LF with no CR before it, every line runs up to the
+// next LF instead (a CR just before the LF is dropped); when it is a CR, an
+// LF inside a line is part of the line (a kept path may hold one).
 class IniLineReader {
 public:
     // Lines longer than this keep only their first kMaxLineLength characters;
@@ -19,7 +24,9 @@ public:
     // exhaust memory.
     static constexpr qsizetype kMaxLineLength = 1 << 20;
 
-    explicit IniLineReader(QIODevice& device) : device_(device) {}
+    // Reads at most `maxBytes` of the device (all of it when negative).
+    explicit IniLineReader(QIODevice& device, qint64 maxBytes = -1)
+        : device_(device), budget_(maxBytes) {}
 
     // Returns false at the end of the file with nothing pending; `line` is
     // then empty. An empty line of the file gives true and an empty `line`.
@@ -34,11 +41,14 @@ private:
     bool Next(char16_t& ch, unsigned char& byte);
 
     QIODevice& device_;
+    qint64 budget_;  // bytes still to be read; negative: no bound
     QByteArray buffer_;
     qsizetype pos_ = 0;
     bool started_ = false;
     bool utf16_ = false;
     bool eof_ = false;
+    bool crEnds_ = false;  // a CR has ended a line: LFs are text
+    bool lfEnds_ = false;  // a bare LF has ended the first line
 };
 
 }  // namespace lm

@@ -1,30 +1,53 @@
 // SPDX-License-Identifier: MIT
 #include "instance_lock.h"
 
-#include <QFile>
+#include <QElapsedTimer>
+#include <QThread>
 
 #include <cerrno>
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include "path_names.h"
 
 namespace lm {
 
-InstanceLock::InstanceLock(const QString& path, Wait wait) {
-    fd_ = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (fd_ < 0) {
+namespace {
+
+// How often a waiting start looks at the lock again.
+constexpr int kPollMs = 25;
+
+}  // namespace
+
+InstanceLock::InstanceLock(const QString& path, Wait wait, int waitMs) {
+    const int fd = ::open(PathToBytes(path).constData(),
+                          O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, 0600);
+    if (fd < 0) {
         return;
     }
-    const int operation = wait == Wait::Yes ? LOCK_EX : LOCK_EX | LOCK_NB;
-    while (::flock(fd_, operation) != 0) {
-        if (errno != EINTR) {
-            heldElsewhere_ = errno == EWOULDBLOCK;
-            ::close(fd_);
-            fd_ = -1;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_uid != ::geteuid()) {
+        ::close(fd);
+        return;
+    }
+    QElapsedTimer waited;
+    waited.start();
+    while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        const int failed = errno;
+        if (failed == EINTR) {
+            continue;
+        }
+        if (failed != EWOULDBLOCK || wait == Wait::No || waited.elapsed() >= waitMs) {
+            heldElsewhere_ = failed == EWOULDBLOCK;
+            ::close(fd);
             return;
         }
+        QThread::msleep(kPollMs);
     }
+    fd_ = fd;
 }
 
 InstanceLock::~InstanceLock() {

@@ -7,20 +7,33 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "path_names.h"
+
 namespace lm {
 
 namespace {
 
-// $XDG_RUNTIME_DIR belongs to the user alone. Without it, a folder of our
-// own in the temporary directory, readable by nobody else.
+// A folder that only this user can reach: a real folder (not a link to
+// one) that the user owns, with no rights for anybody else. Files made
+// there cannot have been put there, or be taken away, by another user.
+bool PrivateFolder(const QByteArray& path) {
+    struct stat info {};
+    return ::lstat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode) &&
+           info.st_uid == ::getuid() && (info.st_mode & 0777) == 0700;
+}
+
+// $XDG_RUNTIME_DIR, when it is such a folder: a session may set it to a
+// shared one like /tmp, where another user could lay traps under the
+// predictable names. Otherwise a folder of our own in the temporary
+// directory, readable by nobody else.
 QString RuntimeDir() {
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (!runtime.isEmpty() && QDir(runtime).exists()) {
+    if (!runtime.isEmpty() && PrivateFolder(PathToBytes(QDir(runtime).absolutePath()))) {
         return QDir(runtime).absolutePath();
     }
     const QString dir =
         QDir::tempPath() + QStringLiteral("/linkmint-") + QString::number(::getuid());
-    const QByteArray path = QFile::encodeName(dir);
+    const QByteArray path = PathToBytes(dir);
     ::mkdir(path.constData(), 0700);
     struct stat info {};
     if (::lstat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode) &&

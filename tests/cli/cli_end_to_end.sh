@@ -3,6 +3,7 @@
 # Runs the real linkmint-cli binary and compares its exact output bytes.
 set -u
 cli="$1"
+man_page="$(cd "$(dirname "$0")/../../data/man" && pwd)/linkmint-cli.1.in"
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
 cd "$dir"
@@ -27,12 +28,40 @@ mkdir folder
 mkfifo pipe
 abc_link='ed2k://|file|abc.txt|3|A448017AAF21D8525FC10AE87AA6729D|/'
 for bad in folder pipe; do
+  message="Error: Unable to open file \"$bad\"."
+  [ "$bad" = folder ] && message='Error: "folder" is a folder: use --recursive.'
   out=$(timeout 60 "$cli" "$bad" abc.txt 2>err.txt); status=$?
-  if [ "$status" != 1 ] || [ "$out" != "$abc_link" ] ||
-     [ "$(cat err.txt)" != "Error: Unable to open file \"$bad\"." ]; then
+  if [ "$status" != 1 ] || [ "$out" != "$abc_link" ] || [ "$(cat err.txt)" != "$message" ]; then
     echo "$bad: status $status, stdout '$out', stderr '$(cat err.txt)'"; fail=1
   fi
 done
+
+# --recursive: every regular file below, as find names them, in byte order;
+# links and FIFOs are not files to hash. A folder named twice is listed twice.
+mkdir -p tree/b tree/a.d "tree/c d"
+printf 1 > tree/b/z; printf 2 > tree/a; printf 3 > tree/a.d/x; printf 4 > "tree/c d/y"
+printf 5 > tree/B; ln -s a tree/link; mkfifo tree/fifo
+expected=$(cd tree/.. && find tree/ -type f | LC_ALL=C sort)
+out=$(timeout 60 "$cli" -r tree/ | cut -d'|' -f3); status=$?
+if [ "$status" != 0 ] || [ "$out" != "$expected" ]; then
+  echo "--recursive: status $status"; echo "$out"; echo "expected:"; echo "$expected"; fail=1
+fi
+out=$(timeout 60 "$cli" --strip-path abc.txt --recursive tree/b | cut -d'|' -f3 | tr '\n' ' ')
+if [ "$out" != "abc.txt z " ]; then
+  echo "--recursive among files: '$out'"; fail=1
+fi
+
+# Folders among many small files: the files after a folder are hashed ahead
+# while it is listed, and still come out after its own files, as with one
+# thread.
+mkdir many
+for i in $(seq -w 0 79); do printf "%s" "$i" > "many/f$i"; done
+set -- many/f0* tree/ many/f1* tree/b many/f[2-7]*
+one=$(timeout 60 "$cli" --threads 1 -r "$@"); two=$(timeout 60 "$cli" --threads 2 -r "$@")
+if [ "$one" != "$two" ] || [ "$(printf '%s\n' "$two" | wc -l)" != $((80 + 6)) ]; then
+  echo "--recursive among many files:"; diff <(echo "$one") <(echo "$two"); fail=1
+fi
+set --
 
 # Files the user may not read: one without read permission and one in a
 # folder the user may not enter. Root reads anything, so as root the
@@ -116,6 +145,29 @@ if [ "$status" != 1 ] ||
    [ "$(echo "$out" | tail -n 1)" != '8 entries: 6 OK, 2 FAILED, 0 MISSING' ]; then
   echo "--check after a change: status $status"; echo "$out"; fail=1
 fi
+
+# A list from standard input, names taken from the working folder.
+out=$(printf '900150983cd24fb0d6963f7d28e17f72  abc.txt\nnot a line\n' | "$cli" --check - 2>err.txt)
+status=$?
+if [ "$status" != 0 ] || [ "$out" != $'OK  abc.txt\n1 entry: 1 OK, 0 FAILED, 0 MISSING' ] ||
+   [ "$(cat err.txt)" != 'Warning: standard input, line 2: not a line of a known list format.' ]; then
+  echo "--check -: status $status"; echo "$out"; cat err.txt; fail=1
+fi
+
+# --help and the manual page name every option the program takes.
+help=$("$cli" --help)
+for option in --strip-path --lowercase --no-trailing-slash --info --aich --hashset --magnet \
+              -r --recursive --threads --check -h --help --version; do
+  if ! grep -q -- "$option\b" <<<"$help"; then
+    echo "--help does not name $option"; fail=1
+  fi
+  if ! grep -qF -- "${option//-/\\-}" "$man_page"; then
+    echo "the manual page does not name $option"; fail=1
+  fi
+done
+for word in "Exit status" "Examples" ".sfv" "md5sum" "BSD" "magnet" "standard input"; do
+  grep -qF -- "$word" <<<"$help" || { echo "--help does not say $word"; fail=1; }
+done
 
 "$cli" --bogus >/dev/null 2>&1; status=$?
 if [ "$status" != 2 ]; then

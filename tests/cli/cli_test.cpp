@@ -169,8 +169,8 @@ TEST_F(CliTest, MissingFileIsReportedAndTheRestStillHashed) {
     const CliRun run = RunWith({missing, "--strip-path", abc, dir_.Path().string()});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "ed2k://|file|abc.txt|3|A448017AAF21D8525FC10AE87AA6729D|/\n");
-    EXPECT_EQ(run.err, "Error: Unable to open file \"" + missing + "\".\n" +
-                           "Error: Unable to open file \"" + dir_.Path().string() + "\".\n");
+    EXPECT_EQ(run.err, "Error: Unable to open file \"" + missing + "\".\n" + "Error: \"" +
+                           dir_.Path().string() + "\" is a folder: use --recursive.\n");
 }
 
 TEST_F(CliTest, UsageAndBadOptions) {
@@ -245,12 +245,50 @@ TEST_F(CliTest, OutputThatCannotBeWrittenIsAnError) {
     }
 }
 
-TEST_F(CliTest, NamesThatAreNotUtf8SurviveUnchanged) {
-    const std::string latin1 = "caf\xE9 \xFF.txt";  // not valid UTF-8
+TEST_F(CliTest, NameBytesThatAreNotUtf8AreEscapedInLinks) {
+    const std::string latin1 = "caf\xE9 \xFF|%41.txt";  // not valid UTF-8
     const std::string path = Write(latin1, "abc");
-    const CliRun run = RunWith({"--strip-path", path});
+    CliRun run = RunWith({"--strip-path", path});
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, "ed2k://|file|" + latin1 + "|3|A448017AAF21D8525FC10AE87AA6729D|/\n");
+    EXPECT_EQ(run.out,
+              "ed2k://|file|caf%E9 %FF%7C%2541.txt|3|A448017AAF21D8525FC10AE87AA6729D|/\n");
+    run = RunWith({"--strip-path", "--magnet", path});
+    EXPECT_EQ(
+        run.out.substr(0, run.out.find("&xt=urn:sha1")),
+        "magnet:?xt=urn:ed2k:A448017AAF21D8525FC10AE87AA6729D&xl=3&dn=caf%E9%20%FF%7C%2541.txt");
+    // And the check finds the file again by its link.
+    Write("back.ed2k", run.out);
+    run = RunWith({"--check", (dir_.Path() / "back.ed2k").string()});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "OK  " + latin1 + "\n1 entry: 1 OK, 0 FAILED, 0 MISSING\n");
+}
+
+TEST_F(CliTest, CheckShowsNamesAsMd5sumDoesAndNotesSkippedDigests) {
+    Write("line\nfeed\\.txt", "abc");
+    Write("with space.txt", "abc");
+    const std::string list =
+        Write("list.txt",
+              "\\MD5 (line\\nfeed\\\\.txt) = 900150983cd24fb0d6963f7d28e17f72\n"
+              "SHA256 (with space.txt) = "
+              "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad\n"
+              "CRC32C (with space.txt) = 364b3fb7\n"
+              "CRC32 (with space.txt) = 352441c2\n"
+              "ed2k://|file|with%20space.txt|3|A448017AAF21D8525FC10AE87AA6729D|/\n");
+    CliRun run = RunWith({"--check", list});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out,
+              "OK  \\line\\nfeed\\\\.txt\n"
+              "OK  with space.txt\n"
+              "OK  with space.txt\n"
+              "3 entries: 3 OK, 0 FAILED, 0 MISSING\n");
+    EXPECT_EQ(run.err,
+              "Note: " + list +
+                  ": 2 lines skipped, for digests that are not checked (SHA256, CRC32C).\n");
+    // A list of nothing we compute holds nothing to check.
+    const std::string other = Write("other.txt", "SHA256 (with space.txt) = 00\n");
+    run = RunWith({"--check", other});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
 }
 
 // Collects what is written to it and calls `onFirstWrite` the first time,

@@ -150,6 +150,45 @@ TEST_F(WorkerTest, ThreeFilesGiveTheTitleSequenceAndSecondLinksBelowTheirFirst) 
     EXPECT_EQ(host_.rows.rows.size(), 5);
 }
 
+// Many small files are hashed ahead on the other core; the window still
+// sees each file go through all its steps, one file after the other, in
+// list order.
+TEST_F(WorkerTest, SmallFilesHashedAheadGoThroughTheirStepsInListOrder) {
+    QStringList paths;
+    QList<qint64> sizes;
+    for (int i = 0; i < 150; ++i) {
+        sizes << (i % 10 == 0 ? 0 : 1 + 67 * i);
+        paths << Add(QString("small %1.bin").arg(i, 3, 10, QChar(u'0')), sizes.last(), 30 + i);
+    }
+    Run();
+
+    QStringList opened, titles;
+    int stored = 0;
+    for (const QString& message : debug_.Messages()) {
+        if (message.startsWith("Opening file \"")) {
+            EXPECT_EQ(stored, opened.size()) << "a file opened before the one ahead was stored";
+            opened << message.mid(14, message.size() - 16);
+        } else if (message == "Adding eD2K link to ED2KLinkLst.") {
+            ++stored;
+        }
+    }
+    EXPECT_EQ(opened, paths);
+    EXPECT_EQ(stored, paths.size());
+    for (int i = 0; i < sizes.size(); ++i) {
+        const int left = static_cast<int>(sizes.size()) - i;
+        titles << QString("0%; %1 to go - Linkmint").arg(left);
+        if (sizes[i] > 0) {
+            titles << QString("100%; %1 to go - Linkmint").arg(left);
+        }
+    }
+    titles << "Linkmint (idle)";
+    EXPECT_EQ(host_.Calls("title:"), titles);
+    ASSERT_EQ(table_.FileCount(), 165);  // every empty file has a second row
+    for (int i = 0; i < table_.FileCount(); ++i) {
+        ExpectHashed(i, i > 0 && table_.Entry(i - 1)->FileName == table_.Entry(i)->FileName);
+    }
+}
+
 TEST_F(WorkerTest, PauseInsideAFileThenResumeHashesItFromTheStart) {
     settings_.Set(&SettingsValues::onCompletion, OnCompletion::CopyToClipAndExit);
     Add("big.bin", kChunk + 5000, 5);
@@ -290,9 +329,10 @@ TEST_F(WorkerTest, AFileThatShrinksEndsTheWorkerAndIsReported) {
     }
 }
 
-// Each file is spoiled while the worker stands just before opening it,
-// after the file ahead of it was hashed. The user gets the open error, the
-// entry stays listed and idle, and the worker ends normally.
+// Each file is spoiled while the worker stands at the file ahead of it,
+// before it looks at what comes next (a file read ahead keeps what it was
+// read as). The user gets the open error, the entry stays listed and idle,
+// and the worker ends normally.
 TEST_F(WorkerTest, AFileSpoiledBeforeItsOpenIsReportedAndTheOthersAreHashed) {
     struct Spoiler {
         const char* what;
@@ -319,9 +359,9 @@ TEST_F(WorkerTest, AFileSpoiledBeforeItsOpenIsReportedAndTheOthersAreHashed) {
         host_.calls.clear();
         host_.events.clear();
         ++round;
-        Add(QString("good %1.bin").arg(round), 3000, 21);
+        const QString good = Add(QString("good %1.bin").arg(round), 3000, 21);
         const QString bad = Add(QString("bad %1.bin").arg(round), 100, 22);
-        debug_.HookAt("Opening file \"" + bad + "\".", {}, true);
+        debug_.HookAt("Opening file \"" + good + "\".", {}, true);
         const int ends = ended_;
         const bool asNobody = std::string_view(spoiler.what) == "unreadable";
         {

@@ -34,15 +34,21 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 143' TERM INT
 
-# Xvfb picks a free display number itself and writes it to the pipe. On a
-# loaded machine it may take many seconds to get there.
+# Xvfb picks a free display number itself and writes it to the pipe.
 exec {fd}<> <(:)
 Xvfb -displayfd "$fd" -screen 0 1280x1024x24 -nolisten tcp -noreset \
   >"$scratch/xvfb.log" 2>&1 &
 pids+=($!)
 display=""
+# Xvfb writes the number and its newline apart; a read that times out
+# between them keeps what it got, so the pieces are put together. Up to
+# 60 s: on a loaded machine Xvfb takes its time.
 for _ in $(seq 600); do
-  if read -r -t 0.1 -u "$fd" display && [ -n "$display" ]; then break; fi
+  if read -r -t 0.1 -u "$fd" part; then
+    display+=$part
+    break
+  fi
+  display+=$part
 done
 exec {fd}<&-
 [ -n "$display" ] || { echo "with_desktop: Xvfb did not start" >&2; cat "$scratch/xvfb.log" >&2; exit 1; }

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -21,6 +22,7 @@ private slots:
     void capAndPush();
     void lettersLeftAloneSettleHome();
     void screenshot();
+    void growsWithTheFont();
 };
 
 void AboutDialogTest::titleLaidOutInLetters() {
@@ -167,6 +169,39 @@ void AboutDialogTest::screenshot() {
     about.OKBtn->click();
     QVERIFY(!about.Timer1.isActive());
     QVERIFY(!about.isVisible());
+}
+
+// At a large font the box grows so that the title with its pictures fits
+// across, the credit keeps every line and the button its text, and the
+// title stays above them; the letters still bounce inside it.
+void AboutDialogTest::growsWithTheFont() {
+    const QFont before = QApplication::font();
+    for (const int points : {16, 24}) {
+        QFont large = before;
+        large.setPointSize(points);
+        QApplication::setFont(large);
+        TfrmAbout about;
+        const QFontMetrics metrics(about.font());
+        QCOMPARE(about.LetterLabel(0)->height(), metrics.height());
+        QVERIFY(about.width() >= 345 && about.height() >= 201);
+        QVERIFY(about.Icon->x() >= 8);
+        QVERIFY(about.Picture->geometry().right() <= about.width() - 8);
+        QVERIFY(about.Credit->height() >= about.Credit->heightForWidth(about.Credit->width()));
+        QVERIFY(about.OKBtn->width() >= about.OKBtn->sizeHint().width());
+        QVERIFY(about.OKBtn->height() >= about.OKBtn->sizeHint().height());
+        const int bottomRow = std::min(about.Credit->y(), about.OKBtn->y());
+        QVERIFY(about.LetterLabel(0)->geometry().bottom() < bottomRow);
+        QVERIFY(about.Picture->geometry().bottom() < bottomRow);
+        QVERIFY(!about.Credit->geometry().intersects(about.OKBtn->geometry()));
+        for (int tick = 0; tick < 200; ++tick) {
+            about.LtrMouseMove(tick % about.Letters().size(), QPointF(0, 0));
+            about.Timer1Timer();
+        }
+        for (int i = 0; i < about.Letters().size(); ++i) {
+            QVERIFY(about.rect().contains(about.LetterLabel(i)->geometry()));
+        }
+    }
+    QApplication::setFont(before);
 }
 
 int RunAboutDialogTests(int argc, char** argv) {

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include <QApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QElapsedTimer>
@@ -11,9 +12,16 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <QFont>
+#include <QTableView>
+
+#include <algorithm>
+
 #include "check_files_dialog.h"
+#include "check_report.h"
 #include "dialogs_gui_tests.h"
 #include "ed2k_digest.h"
+#include "palette_colours.h"
 
 namespace lm::test {
 
@@ -57,6 +65,9 @@ private slots:
     void cancelStopsWithinAChunk();
     void closingOrANewCheckStopsTheRunningOne();
     void whichDroppedFilesAreLists();
+    void earlyVerdictsShowWhileABigFileFollows();
+    void listFilterOffersSumFiles();
+    void verdictsReadOnLightAndDarkListsAndFitTheirColumn();
 
 private:
     QString Path(const QString& name) const { return dir_.filePath(name); }
@@ -246,6 +257,75 @@ void CheckFilesDialogTest::whichDroppedFilesAreLists() {
     }
     for (const char* name : {"e.ed2k", "f.txt", "g.md5", "h.sfv", "missing.sfv", "abc.txt"}) {
         QVERIFY2(!IsListToCheck(Path(name)), name);
+    }
+}
+
+// The verdicts reached before a big file are shown while it is read, not
+// only when it is done.
+void CheckFilesDialogTest::earlyVerdictsShowWhileABigFileFollows() {
+    TfrmCheckFiles dialog;
+    dialog.CheckLists({smallList_, bigList_});
+    QTRY_VERIFY_WITH_TIMEOUT(dialog.FileLbl->text().startsWith(u"File 2 of 2"), kPromptMs);
+    QTRY_COMPARE_WITH_TIMEOUT(dialog.CellText(0, 1), QStringLiteral("OK"), kPromptMs);
+    QVERIFY(dialog.Checking());
+    QCOMPARE(dialog.CellText(1, 1), QString());  // the big file's is not in yet
+    dialog.close();
+    QVERIFY(!dialog.Checking());
+}
+
+// The file dialog's filter lets md5sum's and sha1sum's usual files through,
+// in any case, besides the lists known by their extensions.
+void CheckFilesDialogTest::listFilterOffersSumFiles() {
+    const QString filter = ListFileFilter().section(QStringLiteral(";;"), 0, 0);
+    const QStringList patterns = filter.section(u'(', 1).chopped(1).split(u' ', Qt::SkipEmptyParts);
+    auto shown = [&patterns](const QString& name) {
+        return std::any_of(patterns.begin(), patterns.end(),
+                           [&name](const QString& p) { return QDir::match(p, name); });
+    };
+    for (const char* name : {"SHA1SUMS", "MD5SUMS", "md5sums", "links.ed2k", "info.txt",
+                             "check.sfv", "a.md5", "b.SHA1"}) {
+        QVERIFY2(shown(QLatin1StringView(name)), name);
+    }
+    QVERIFY(!shown(QStringLiteral("movie.mkv")));
+    QVERIFY(ListFileFilter().endsWith(QStringLiteral(";;All Files (*)")));
+}
+
+// Each verdict's colour stands out from the list at 4.5:1 in a light and a
+// dark palette (on the light one it is the colour it always was), and the
+// verdict column holds the widest verdict at a large font.
+void CheckFilesDialogTest::verdictsReadOnLightAndDarkListsAndFitTheirColumn() {
+    QPalette light;
+    light.setColor(QPalette::Base, Qt::white);
+    light.setColor(QPalette::Text, Qt::black);
+    QPalette dark;
+    dark.setColor(QPalette::Base, QColor(0x2a, 0x2a, 0x2a));
+    dark.setColor(QPalette::Text, QColor(0xe0, 0xe0, 0xe0));
+    QCOMPARE(VerdictColour(Verdict::Ok, light), QColor(0x00, 0x80, 0x00));
+    QCOMPARE(VerdictColour(Verdict::Failed, light), QColor(0xC0, 0x00, 0x00));
+    QCOMPARE(VerdictColour(Verdict::Missing, light), QColor(0xA0, 0x60, 0x00));
+    for (const QPalette& palette : {light, dark}) {
+        for (const Verdict verdict : {Verdict::Ok, Verdict::Failed, Verdict::Missing}) {
+            const double ratio =
+                ContrastRatio(VerdictColour(verdict, palette), palette.color(QPalette::Base));
+            QVERIFY2(ratio >= kTextContrast, qPrintable(QString::number(ratio)));
+        }
+    }
+    // The old fixed colours on the dark list, for comparison: far below.
+    QVERIFY(ContrastRatio(QColor(0x00, 0x80, 0x00), dark.color(QPalette::Base)) < 3.5);
+
+    for (const int points : {9, 16, 24}) {
+        QFont font = QApplication::font();
+        font.setPointSize(points);
+        TfrmCheckFiles dialog;
+        dialog.setFont(font);
+        const QFontMetrics metrics(dialog.ResultsLst->font());
+        for (const Verdict verdict :
+             {Verdict::Ok, Verdict::Failed, Verdict::Missing, Verdict::NotChecked}) {
+            const QString word = QString::fromStdString(VerdictWord(verdict));
+            QVERIFY2(dialog.ResultsLst->columnWidth(1) >= metrics.horizontalAdvance(word) + 6,
+                     qPrintable(word));
+        }
+        QVERIFY(dialog.ResultsLst->columnWidth(1) >= TfrmCheckFiles::kVerdictColumnWidth);
     }
 }
 

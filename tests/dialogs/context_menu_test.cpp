@@ -391,6 +391,7 @@ void ContextMenuTest::installedProgramEntries() {
                             "Comment=Make ed2k links of files and folders\n"
                             "Exec=/usr/bin/linkmint %F\n"
                             "TryExec=/usr/bin/linkmint\n"
+                            "StartupWMClass=org.linkmint.Linkmint\n"
                             "Terminal=false\n"
                             "Categories=Utility;FileTools;\n"
                             "X-Linkmint-Integration=true\n"));
@@ -416,6 +417,7 @@ void ContextMenuTest::installedProgramEntries() {
     QVERIFY(entry.contains(QStringLiteral("\nExec=/usr/bin/linkmint %F\n")));
     QVERIFY(entry.contains(QStringLiteral("\nIcon=org.linkmint.Linkmint\n")));
     QVERIFY(entry.contains(QStringLiteral("\nNoDisplay=true\n")));
+    QVERIFY(entry.contains(QStringLiteral("\nStartupWMClass=org.linkmint.Linkmint\n")));
     QVERIFY(!entry.contains(QStringLiteral("MimeType")));
     QVERIFY(
         ReadAll(installed.ServiceMenuPath())

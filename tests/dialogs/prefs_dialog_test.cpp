@@ -326,16 +326,24 @@ void PrefsDialogTest::recasingHashes() {
 }
 
 void PrefsDialogTest::recaseLinkKeepsNames() {
-    QCOMPARE(RecaseLink(QStringLiteral("ed2k://|file|Ab|1|ABCDEF|"), true),
-             QStringLiteral("ed2k://|file|Ab|1|abcdef|"));
-    QCOMPARE(RecaseLink(QStringLiteral("ed2k://|file|Ab|1|abcdef|/"), false),
-             QStringLiteral("ed2k://|file|Ab|1|ABCDEF|/"));
-    // Fewer than four bars: unchanged.
+    const QString upper = QStringLiteral("0123456789ABCDEF0123456789ABCDEF");
+    const QString lower = upper.toLower();
+    QCOMPARE(RecaseLink("ed2k://|file|Ab|1|" + upper + u'|', true),
+             "ed2k://|file|Ab|1|" + lower + u'|');
+    QCOMPARE(RecaseLink("ed2k://|file|Ab|1|" + lower + "|/", false),
+             "ed2k://|file|Ab|1|" + upper + "|/");
+    // Not a link: unchanged.
     QCOMPARE(RecaseLink(QStringLiteral("A|B|C"), true), QStringLiteral("A|B|C"));
+    QCOMPARE(RecaseLink(QStringLiteral("ed2k://|file|Ab|1|ABCDEF|"), true),
+             QStringLiteral("ed2k://|file|Ab|1|ABCDEF|"));
     QCOMPARE(RecaseLink(QString(), true), QString());
     // A name holding bars keeps its case; only the hash turns.
-    QCOMPARE(RecaseLink(QStringLiteral("ed2k://|file|A|B|C.TXT|10|ABCD|/"), true),
-             QStringLiteral("ed2k://|file|A|B|C.TXT|10|abcd|/"));
+    QCOMPARE(RecaseLink("ed2k://|file|A|B|C.TXT|10|" + upper + "|/", true),
+             "ed2k://|file|A|B|C.TXT|10|" + lower + "|/");
+    // Another client's fields keep theirs too.
+    const QString sources = QStringLiteral("|/|sources,Host.Example:4662|/");
+    QCOMPARE(RecaseLink("ed2k://|file|A.TXT|10|" + upper + sources, true),
+             "ed2k://|file|A.TXT|10|" + lower + sources);
 }
 
 void PrefsDialogTest::linkOptionsRerenderStoredLinks() {

@@ -115,5 +115,25 @@ TEST(StoredLink, TextsThatAreNotOurLinksStayAsTheyAre) {
     EXPECT_EQ(RerenderLink(link, {}, SettingsValues{}), link);
 }
 
+TEST(StoredLink, EscapedNamesStayEscapedOnceAndMagnetsCarryTheBytes) {
+    const QString hash = QStringLiteral("A448017AAF21D8525FC10AE87AA6729D");
+    // The name field is kept as the link holds it: never escaped twice.
+    const QString link = "ed2k://|file|/d/caf%E9 %7C%25201.txt|3|" + hash + "|/";
+    KeptDigests kept;
+    kept.aich = Digest20{};
+    kept.aich->fill(0x42);
+    EXPECT_EQ(RerenderLink(link, kept, Options(false, true)),
+              "ed2k://|file|/d/caf%E9 %7C%25201.txt|3|" + hash + "|h=" + kAich + "|/");
+    // The magnet link has the name's own bytes, percent-encoded once: 0xE9
+    // as %E9, as linkmint-cli writes it.
+    EXPECT_EQ(MagnetForLink(link, "A9993E364706816ABA3E25717850C26C9CD0D89D", {}, SettingsValues{}),
+              "magnet:?xt=urn:ed2k:" + hash +
+                  "&xl=3&dn=%2Fd%2Fcaf%E9%20%7C%25201.txt"
+                  "&xt=urn:sha1:VGMT4NSHA2AWVOR6EVYXQUGCNSONBWE5");
+    // Another client's fields are not ours to drop.
+    const QString sources = "ed2k://|file|x|3|" + hash + "|/|sources,10.0.0.1:4662|/";
+    EXPECT_EQ(RerenderLink(sources, kept, Options(true, true)), sources);
+}
+
 }  // namespace
 }  // namespace lm

@@ -66,12 +66,22 @@ private:
                 QStringLiteral("guitest-%1-%2").arg(::getpid()).arg(tag).toUtf8());
     }
 
-    QProcess* SecondStart(const QStringList& arguments, const QString& home) {
+    QProcess* SecondStart(const QStringList& arguments, const QString& home,
+                          const QString& workingDir = {},
+                          const QList<std::pair<QString, QString>>& extraEnv = {}) {
         auto* process = new QProcess(this);
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("LINKMINT_HOME"), home);
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.remove(QStringLiteral("XDG_ACTIVATION_TOKEN"));
+        env.remove(QStringLiteral("DESKTOP_STARTUP_ID"));
+        for (const auto& [name, value] : extraEnv) {
+            env.insert(name, value);
+        }
         process->setProcessEnvironment(env);
+        if (!workingDir.isEmpty()) {
+            process->setWorkingDirectory(workingDir);
+        }
         process->start(QStringLiteral(LM_LINKMINT_EXE), arguments);
         return process;
     }
@@ -239,6 +249,91 @@ private slots:
             kProcessTimeoutMs);
     }
 
+    // A second start from another folder, as a launcher starts it: its
+    // relative paths arrive absolute, and the launcher's tokens reach the
+    // window when it comes forward; a later start without any gives none.
+    void SecondStartFromElsewherePassesTokensAndAbsolutePaths() {
+        UseInstanceTag(QStringLiteral("tokens"));
+        SingleInstance instance;
+        QCOMPARE(instance.Start({}), SingleInstance::Role::First);
+        RecordingWindow window({}, Path("home/"), instance.Block());
+        QList<ActivationTokens> activations;
+        window.activationHook = [&activations](const ActivationTokens& tokens) {
+            activations << tokens;
+        };
+        HandoverServer server([&window](std::uint32_t m, std::uint32_t w, std::uint32_t l) {
+            window.HandoverMessage(m, w, l);
+        });
+        QVERIFY(server.Listen(InstanceNames::SocketPath()));
+        window.show();
+        instance.Publish(static_cast<std::uint32_t>(::getpid()), 1);
+        QTRY_COMPARE(window.StartupPhase(), 0);
+
+        const QString file = WriteFile(Path("elsewhere/sub/rel.txt"), "rel");
+        const QString token = QStringLiteral("wayland-token_0123:abc");
+        const QString startupId = QStringLiteral("launcher-42_TIME123456");
+        QProcess* second =
+            SecondStart({QStringLiteral("./sub//rel.txt")}, Path("home2"), Path("elsewhere"),
+                        {{QStringLiteral("XDG_ACTIVATION_TOKEN"), token},
+                         {QStringLiteral("DESKTOP_STARTUP_ID"), startupId}});
+        QTRY_VERIFY_WITH_TIMEOUT(second->state() == QProcess::NotRunning, kProcessTimeoutMs);
+        QCOMPARE(second->exitCode(), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(window.fileTable().FileCount(), 1, kProcessTimeoutMs);
+        QCOMPARE(window.fileTable().Entries()[0].FileName, file);
+        QCOMPARE(activations.size(), 1);
+        QCOMPARE(activations[0].xdgActivation, token);
+        QCOMPARE(activations[0].startupId, startupId);
+
+        // No tokens, or ones no launcher makes (a blank, a control
+        // character), give a plain activation.
+        QProcess* third =
+            SecondStart({}, Path("home2"), {},
+                        {{QStringLiteral("XDG_ACTIVATION_TOKEN"), QStringLiteral("two words")},
+                         {QStringLiteral("DESKTOP_STARTUP_ID"), QStringLiteral("bell\a")}});
+        QTRY_VERIFY_WITH_TIMEOUT(third->state() == QProcess::NotRunning, kProcessTimeoutMs);
+        QCOMPARE(third->exitCode(), 0);
+        QCOMPARE(activations.size(), 2);
+        QVERIFY(activations[1].IsEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(
+            window.fileTable().FilesRemaining() == 0 && !window.worker().WorkerActive,
+            kProcessTimeoutMs);
+    }
+
+    // Without a block the second start can trust, its tokens and paths go
+    // on the socket with their messages.
+    void TokensAndPathsTravelOnTheSocketWithoutABlock() {
+        UseInstanceTag(QStringLiteral("tokens-socket"));
+        SingleInstance instance;
+        QCOMPARE(instance.Start({}), SingleInstance::Role::First);
+        HandoverBlock::Remove(InstanceNames::BlockName());
+        RecordingWindow window({}, Path("home5/"), nullptr);
+        QList<ActivationTokens> activations;
+        window.activationHook = [&activations](const ActivationTokens& tokens) {
+            activations << tokens;
+        };
+        HandoverServer server(
+            [&window](const HandoverPacket& packet) { return window.HandoverArrived(packet); },
+            [&window](std::uint64_t connection) { window.HandoverEnded(connection); });
+        QVERIFY(server.Listen(InstanceNames::SocketPath()));
+        window.show();
+        instance.Publish(static_cast<std::uint32_t>(::getpid()), 1);
+        QTRY_COMPARE(window.StartupPhase(), 0);
+
+        const QString file = WriteFile(Path("socket/rel.txt"), "rel");
+        const QString token = QStringLiteral("wayland-token_socket");
+        QProcess* second = SecondStart({QStringLiteral("rel.txt")}, Path("home6"), Path("socket"),
+                                       {{QStringLiteral("XDG_ACTIVATION_TOKEN"), token}});
+        QTRY_VERIFY_WITH_TIMEOUT(second->state() == QProcess::NotRunning, kProcessTimeoutMs);
+        QCOMPARE(second->exitCode(), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(window.fileTable().FileCount(), 1, kProcessTimeoutMs);
+        QCOMPARE(window.fileTable().Entries()[0].FileName, file);
+        QCOMPARE(activations.size(), 1);
+        QCOMPARE(activations[0].xdgActivation, token);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            window.fileTable().FilesRemaining() == 0 && !window.worker().WorkerActive,
+            kProcessTimeoutMs);
+    }
+
     void HandoverDuringStartupKeepsTheCountRight() {
         UseInstanceTag(QStringLiteral("early"));
         HandoverBlock::Remove(InstanceNames::BlockName());
@@ -271,6 +366,31 @@ private slots:
         QCOMPARE(entries[0].FileName, big);
         QCOMPARE(entries[0].State, int(fsHashed));
         QCOMPARE(entries[1].State, int(fsHashed));
+    }
+
+    // The count in the status bar takes handed-over files in at once, not
+    // when the next file is finished: here none is, the queue is paused.
+    void HandedOverFilesAreCountedAtOnce() {
+        UseInstanceTag(QStringLiteral("count"));
+        HandoverBlock::Remove(InstanceNames::BlockName());
+        HandoverBlock block;
+        QVERIFY(block.Create(InstanceNames::BlockName()));
+        const QString first = WriteFile(Path("count-1.txt"), "1");
+        RecordingWindow window({first}, Path("home5/"), &block);
+        window.show();
+        QTRY_VERIFY_WITH_TIMEOUT(window.StartupPhase() == 0 && !window.worker().WorkerActive &&
+                                     window.fileTable().FilesRemaining() == 0,
+                                 kProcessTimeoutMs);
+        QCOMPARE(window.statBar()->PanelText(0), QStringLiteral("1 file"));
+        window.worker().Paused = true;  // nothing finishes from here on
+        const QStringList more = {WriteFile(Path("count-2.txt"), "2"),
+                                  WriteFile(Path("count-3.txt"), "3")};
+        const HandoverMessage message = BuildHandoverMessages(more).front();
+        QVERIFY(block.WriteText(message.text));
+        window.HandoverMessage(WM_HANDOVER, 2, 0);
+        QTRY_COMPARE(window.fileTable().FileCount(), 3);
+        QTRY_COMPARE(window.statBar()->PanelText(0), QStringLiteral("3 files"));
+        QCOMPARE(window.statBar()->PanelText(1), QStringLiteral("Paused: 2 files remaining"));
     }
 
     void FirstInstanceWithoutBlockStillRuns() {

@@ -173,6 +173,7 @@ private slots:
         UseNewInstanceTag();
         const QString other = Path("other-runtime");
         QDir().mkpath(other);
+        QFile::setPermissions(other, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         const QString block = InstanceNames::BlockName();
         const QStringList here = {block, InstanceNames::SocketPath(), InstanceNames::LockPath(),
                                   InstanceNames::AlivePath()};

@@ -2,6 +2,7 @@
 // The window's start and end: what a close before the settings were read
 // leaves alone, the stored geometry key by key, a hand-over that shows a box,
 // the way back from minimized, and the order of the worker's debug lines.
+#include <QDir>
 #include <QFile>
 #include <QTest>
 
@@ -69,6 +70,30 @@ private slots:
         const QByteArray saved = Read(Path("Linkmint.ini"));
         QVERIFY(saved.contains("StripPath=1\r\n"));
         QVERIFY(saved.contains("\r\nMine|*.mine\r\n"));
+    }
+
+    // Files not hashed yet are kept by absolute paths, so that a start from
+    // another folder finds them; hashed ones keep their name as it was.
+    void UnhashedKeptEntriesAreSavedAbsolute() {
+        WriteIni("[Options]\r\nKeepFilesOnExit=1\r\n");
+        WriteFile(Path("sub/rel.txt"), "rel");
+        const QString before = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(dir_.path()));
+        Make({})->show();
+        QTRY_COMPARE(window_->StartupPhase(), 0);
+        window_->worker().Paused = true;
+        window_->fileTable().AddEntry(QStringLiteral("sub/rel.txt"));
+        TFileData hashed;
+        hashed.FileName = QStringLiteral("kept/done.txt");
+        hashed.Link = QStringLiteral("ed2k://|file|done.txt|1|0123456789ABCDEF0123456789ABCDEF|/");
+        hashed.State = fsHashed;
+        window_->fileTable().Restore(hashed);
+        window_->close();
+        QDir::setCurrent(before);
+        const QByteArray saved = Read(Path("Linkmint.ini"));
+        const QByteArray root = QDir(dir_.path()).canonicalPath().toUtf8();
+        QVERIFY2(saved.contains("\r\n" + root + "/sub/rel.txt\r\n"), saved.constData());
+        QVERIFY(saved.contains("\r\nkept/done.txt\r\n"));
     }
 
     void EachStoredSizeKeyAppliesOnItsOwn() {

@@ -139,6 +139,19 @@ TEST_P(FilePassTest, WhatCannotBeOpened) {
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     // Must not block waiting for a writer.
     EXPECT_EQ(HashFile(fifo, buffer_, {}, digests), PassOutcome::OpenFailed);
+
+    // Files whose size reads 0 but that have content: hashing them as empty
+    // files would give a link that is plainly wrong. A real empty file is
+    // still the empty file.
+    for (const char* proc : {"/proc/version", "/proc/self/status"}) {
+        struct stat st {};
+        ASSERT_EQ(::stat(proc, &st), 0);
+        ASSERT_EQ(st.st_size, 0) << proc;
+        EXPECT_EQ(HashFile(proc, buffer_, {}, digests), PassOutcome::OpenFailed) << proc;
+    }
+    const auto empty = Write("empty", 0);
+    ASSERT_EQ(HashFile(empty, buffer_, {}, digests), PassOutcome::Hashed);
+    EXPECT_EQ(digests.size, 0u);
 }
 
 TEST_P(FilePassTest, FileThatShrinksWhileReadIsAReadError) {

@@ -50,12 +50,117 @@ TEST(Ed2kLink, PiecesAndOptions) {
               u"ed2k://|file|ABC DEF.AVI|4500000000|00010a1fa0ff123456789abcdef00fed|/");
 }
 
-TEST(Ed2kLink, NamesAreCopiedUnescaped) {
+TEST(Ed2kLink, NamesWindowsAllowsAreCopiedAsTheyAre) {
+    // Whatever a Windows name may hold, "%" not followed by two hexadecimal
+    // digits included: the link is the plain concatenation.
     LinkOptions strip;
     strip.stripPath = true;
-    const std::u16string name = u"Ünïcödé %20 & | [x] \U0001F600 日本.mkv";
-    EXPECT_EQ(Ed2kLink(u"/d/" + name, 7, kHash, strip),
-              u"ed2k://|file|" + name + u"|7|00010A1FA0FF123456789ABCDEF00FED|/");
+    for (const std::u16string name :
+         {u"Ünïcödé & [x] \U0001F600 日本.mkv", u"a b  c.avi", u"100% sure.txt", u"%", u"50%.txt",
+          u"%2", u"%zz%G1.bin", u"#+;=,@!$'(){}~^`.x", u"ed2k:file",
+          u"\u00A0\u2028\uFEFF\uFFFD.txt", u"C:\\x\\y.avi"}) {
+        EXPECT_EQ(Ed2kLink(u"/d/" + name, 7, kHash, strip),
+                  u"ed2k://|file|" + name + u"|7|00010A1FA0FF123456789ABCDEF00FED|/");
+    }
+}
+
+TEST(Ed2kLink, WhatOtherClientsReadDifferentlyIsEscaped) {
+    EXPECT_EQ(Ed2kNameField(u"a|b"), u"a%7Cb");
+    using namespace std::string_literals;
+    EXPECT_EQ(Ed2kNameField(u"line\nfeed\ttab\r\x01\x1F\x7F\u0000."s),
+              u"line%0Afeed%09tab%0D%01%1F%7F%00.");
+    // Decoding clients would read these as other bytes.
+    EXPECT_EQ(Ed2kNameField(u"Track%201.mp3"), u"Track%25201.mp3");
+    EXPECT_EQ(Ed2kNameField(u"%aF%%41%4"), u"%25aF%%2541%4");
+    // The stand-ins of bytes that are not UTF-8, but not the low half of a
+    // real surrogate pair (U+10000 + 0x80 is D800 DC80).
+    EXPECT_EQ(Ed2kNameField(u"caf\xDCE9 \xDC80\xDCFF"), u"caf%E9 %80%FF");
+    EXPECT_EQ(Ed2kNameField(u"\U00010080"), u"\U00010080");
+    // In the whole link, after the path is cut.
+    LinkOptions strip;
+    strip.stripPath = true;
+    EXPECT_EQ(Ed2kLink(u"/d|x/p|q\xDCE9.txt", 1, kHash, strip),
+              u"ed2k://|file|p%7Cq%E9.txt|1|00010A1FA0FF123456789ABCDEF00FED|/");
+}
+
+TEST(Ed2kLink, ParsesOursAndOtherClientsLinks) {
+    const std::string hash = "00010A1FA0FF123456789ABCDEF00FED";
+    // Ours, with part hashes and the root, and the old unescaped "|".
+    // The fields are views into the text: it is kept.
+    const std::string ours = "ed2k://|file|/a|b.bin|19456005|" + hash +
+                             "|p=01010101010101010101010101010101:02020202020202020202020202020202"
+                             "|h=IJBEEQSCIJBEEQSCIJBEEQSCIJBEEQSC|/";
+    auto link = ParseEd2kLink(ours);
+    ASSERT_TRUE(link);
+    EXPECT_EQ(link->nameField, "/a|b.bin");
+    EXPECT_EQ(link->size, 19456005u);
+    EXPECT_EQ(link->hash, kHash);
+    ASSERT_EQ(link->partHashes.size(), 2u);
+    EXPECT_EQ(link->partHashes[1][0], 2);
+    ASSERT_TRUE(link->aich);
+    EXPECT_EQ((*link->aich)[19], 0x42);
+    EXPECT_TRUE(link->trailingSlash);
+    EXPECT_FALSE(link->otherFields);
+
+    // eMule's sources, another client's field, any case of the scheme.
+    const std::string emule = "ED2K://|FILE|x%7Cy.avi|0|" + hash +
+                              "|s=http://host/x.avi|/|sources,10.0.0.1:4662,host.example:4661|/";
+    link = ParseEd2kLink(emule);
+    ASSERT_TRUE(link);
+    EXPECT_EQ(link->nameField, "x%7Cy.avi");
+    EXPECT_EQ(link->size, 0u);
+    EXPECT_TRUE(link->otherFields);
+    EXPECT_EQ(PercentDecoded(link->nameField), "x|y.avi");
+
+    // The same reader for the window's text.
+    const std::u16string wideText =
+        u"ed2k://|file|é|18446744073709551615|" + std::u16string(hash.begin(), hash.end()) + u"|";
+    const auto wide = ParseEd2kLink(wideText);
+    ASSERT_TRUE(wide);
+    EXPECT_EQ(wide->nameField, u"é");
+    EXPECT_EQ(wide->size, UINT64_MAX);
+    EXPECT_FALSE(wide->trailingSlash);
+
+    for (const std::string& bad :
+         {"ed2k://|file||3|" + hash + "|/", "ed2k://|file|3|" + hash + "|/",
+          "ed2k://|file|x|3|" + hash, "ed2k://|file|x|3|" + hash.substr(1) + "|/",
+          "ed2k://|file|x|18446744073709551616|" + hash + "|/", "ed2k://|file|x|3a|" + hash + "|/",
+          "ed2k://|file|x||" + hash + "|/", "ed2k://|file|x|3|" + hash + "|p=0101|/",
+          "ed2k://|file|x|3|" + hash + "|h=IJB|/", std::string("ed2k://|server|10.0.0.1|4661|/"),
+          std::string(), "magnet:?xt=urn:ed2k:" + hash}) {
+        EXPECT_FALSE(ParseEd2kLink(bad)) << bad;
+    }
+}
+
+TEST(Ed2kLink, WritingThenReadingGivesTheNameBack) {
+    LinkOptions o;
+    for (const std::u16string name : {u"plain.txt", u"a|b%20c\n\x7F", u"50% |%|"}) {
+        const std::u16string text = Ed2kLink(name, 3, kHash, o);
+        const auto link = ParseEd2kLink(text);
+        ASSERT_TRUE(link);
+        std::string field(link->nameField.begin(), link->nameField.end());
+        std::string bytes(name.begin(), name.end());
+        EXPECT_EQ(PercentDecoded(field), bytes);
+    }
+}
+
+TEST(Ed2kLink, RecasingTurnsTheDigestsOnly) {
+    const std::u16string start = u"ed2k://|file|Name ABC|3|";
+    const std::u16string upper =
+        start +
+        u"00010A1FA0FF123456789ABCDEF00FED"
+        u"|p=ABCDEF0123456789ABCDEF0123456789:ABCDEF0123456789ABCDEF0123456789"
+        u"|h=IJBEEQSCIJBEEQSCIJBEEQSCIJBEEQSC|/|sources,Host.A:1|/";
+    std::u16string lower = upper;
+    const std::size_t tail = upper.find(u"|/|sources");
+    for (std::size_t i = start.size(); i < tail; ++i) {
+        if (lower[i] >= u'A' && lower[i] <= u'Z') {
+            lower[i] = static_cast<char16_t>(lower[i] - u'A' + u'a');
+        }
+    }
+    EXPECT_EQ(RecasedEd2kLink(upper, true), lower);
+    EXPECT_EQ(RecasedEd2kLink(lower, false), upper);
+    EXPECT_EQ(RecasedEd2kLink(u"not|a|link|at|all", true), u"not|a|link|at|all");
 }
 
 TEST(Ed2kLink, NameWithoutPath) {

@@ -515,6 +515,67 @@ TEST_F(IniFileTest, RecordCutShortStillCountsWithFallbacks) {
     EXPECT_EQ(kept[0], Entry("L", "F", fsIdle, crcNoHash, 0, false));
 }
 
+// The overall progress is kept in [Extras] while it is on, alone or with the
+// link options, and leaves the file as it was when it goes off again.
+TEST_F(IniFileTest, OverallProgressKeyOnlyWhileOn) {
+    SettingsValues values = EveryKeyChanged();
+    const QByteArray off = IniFileContents(values, {});
+    for (const bool aich : {false, true}) {
+        values.aichHash = aich;
+        values.overallProgress = true;
+        ASSERT_TRUE(SaveIniFile(values, {}, Dir()));
+        const QByteArray on = ReadIni();
+        const QString section =
+            QString("\r\n[Extras]\r\nAichHash=%1\r\nPartHashes=0\r\nOverallProgress=1\r\n")
+                .arg(aich ? 1 : 0);
+        SettingsValues withoutProgress = values;
+        withoutProgress.overallProgress = false;
+        EXPECT_EQ(on, WithSection(off, section));
+        SettingsValues loaded;
+        Load(on, loaded);
+        EXPECT_EQ(loaded, values);
+        // With only the link option left on, the section is as it was.
+        ASSERT_TRUE(SaveIniFile(withoutProgress, {}, Dir()));
+        EXPECT_EQ(ReadIni(), aich ? IniFileContents(withoutProgress, {}) : off);
+        EXPECT_EQ(ReadIni().contains("OverallProgress"), false);
+    }
+}
+
+// A file edited on Linux may end its lines in LF alone: it reads as the same
+// file with CR LF, in ANSI and in UTF-16, and the next save writes CR LF.
+TEST_F(IniFileTest, LinuxLineEndsAreReadAndCrLfIsWritten) {
+    const QList<TFileData> files = {
+        Entry("ed2k://|file|a.bin|3|A448017AAF21D8525FC10AE87AA6729D|/", "/data/a.bin", fsHashed,
+              crcNotFound, 3, true, "352441C2", "900150983CD24FB0D6963F7D28E17F72",
+              "A9993E364706816ABA3E25717850C26C9CD0D89D"),
+        Entry("", "/data/never hashed.bin", fsQueued, crcNoHash, 0, false),
+    };
+    for (const bool wide : {false, true}) {
+        SettingsValues values = EveryKeyChanged();
+        values.keepFilesOnExit = true;
+        values.aichHash = true;
+        values.defaultDirectory = wide ? QString::fromUtf8("/films/\u0416") : QString("/srv");
+        values.lastFilePath = values.defaultDirectory;
+        ASSERT_TRUE(SaveIniFile(values, files, Dir()));
+        const QByteArray crlf = ReadIni();
+        ASSERT_EQ(crlf.startsWith("\xFF\xFE"), wide);
+        QByteArray lf = crlf;
+        lf.replace(wide ? QByteArray("\r\0\n\0", 4) : QByteArray("\r\n"),
+                   wide ? QByteArray("\n\0", 2) : QByteArray("\n"));
+        ASSERT_FALSE(lf.contains('\r'));
+        SettingsValues loaded;
+        EXPECT_EQ(Load(lf, loaded), files) << wide;
+        EXPECT_EQ(loaded, values) << wide;
+        ASSERT_TRUE(SaveIniFile(loaded, files, Dir()));
+        EXPECT_EQ(ReadIni(), crlf) << wide;
+    }
+    // Mixed: the first line end decides; a CR left before an LF is dropped.
+    SettingsValues v;
+    Load("[Options]\nStripPath=1\r\nTrailingSlash=0\n", v);
+    EXPECT_TRUE(v.stripPath);
+    EXPECT_FALSE(v.trailingSlash);
+}
+
 TEST_F(IniFileTest, LineReaderRules) {
     SettingsValues v;
     // CR followed by any character ends a line; the character is dropped.

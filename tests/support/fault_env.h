@@ -10,10 +10,12 @@
 #include <csignal>
 #include <cstdlib>
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 
 #include <grp.h>
+#include <pwd.h>
 #include <sched.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
@@ -130,6 +132,36 @@ inline int WaitForChild(pid_t pid, const std::function<void()>& meanwhile = {}) 
         return -1;
     }
     return WEXITSTATUS(status);
+}
+
+// A second local user, for tests of what another user of the machine can do
+// to the program: "linkmint-other", made with useradd when it does not exist
+// yet (which needs root) and kept afterwards, so that tests running side by
+// side share it. Nothing where there is none and none can be made.
+struct OtherUser {
+    uid_t uid;
+    gid_t gid;
+};
+inline std::optional<OtherUser> SecondUser() {
+    constexpr const char* kName = "linkmint-other";
+    const passwd* entry = ::getpwnam(kName);
+    if (entry == nullptr && IsRoot()) {
+        // A second test may make it at the same moment; either one wins.
+        [[maybe_unused]] const int status = std::system(
+            "useradd --system --no-create-home --home-dir /nonexistent "
+            "--shell /usr/sbin/nologin linkmint-other >/dev/null 2>&1");
+        entry = ::getpwnam(kName);
+    }
+    if (entry == nullptr || entry->pw_uid == ::geteuid()) {
+        return std::nullopt;
+    }
+    return OtherUser{entry->pw_uid, entry->pw_gid};
+}
+
+// For a child only: becomes `user` for good.
+inline bool BecomeUser(const OtherUser& user) {
+    return ::setgroups(0, nullptr) == 0 && ::setresgid(user.gid, user.gid, user.gid) == 0 &&
+           ::setresuid(user.uid, user.uid, user.uid) == 0;
 }
 
 // For a child only: its own copy of the mount table, so that what it
