@@ -41,9 +41,10 @@ set(CPACK_DEBIAN_WINDOW_PACKAGE_NAME linkmint)
 set(CPACK_DEBIAN_WINDOW_PACKAGE_DEPENDS "linkmint-cli (= ${LINKMINT_VERSION}), qt6-qpa-plugins")
 # Recommended, since Qt and libcanberra load them at run time: Qt's
 # Wayland platform, without which the window opens only through an X
-# server, and the freedesktop sound theme, which has the completion sound's
-# events.
-set(CPACK_DEBIAN_WINDOW_PACKAGE_RECOMMENDS "qt6-wayland, sound-theme-freedesktop")
+# server, the freedesktop sound theme, which has the completion sound's
+# events, and Qt's own translations for the standard dialogs.
+set(CPACK_DEBIAN_WINDOW_PACKAGE_RECOMMENDS
+    "qt6-wayland, sound-theme-freedesktop, qt6-translations-l10n")
 string(CONCAT CPACK_DEBIAN_WINDOW_DESCRIPTION
     "make ed2k links of files and folders in a desktop window\n"
     "Linkmint reads every file once and computes, from the same bytes, its\n"

@@ -79,16 +79,46 @@ QStringList ExpectedLines(const QByteArray& data) {
         }
         return line;
     };
+    // A line of a file with LF ends: its CRs dropped, then capped.
+    const auto withoutCrs = [&](qsizetype first, qsizetype end) {
+        QString line;
+        QByteArray bytes;
+        for (qsizetype i = first;
+             i < end && line.size() + bytes.size() < IniLineReader::kMaxLineLength; ++i) {
+            if (unitAt(i) == u'\r') {
+                continue;
+            }
+            if (utf16) {
+                line.append(QChar(unitAt(i)));
+            } else {
+                bytes.append(static_cast<char>(unitAt(i)));
+            }
+        }
+        return utf16 ? line : lm::FromAnsi(bytes);
+    };
+    // The first CR or LF decides how every line ends: at each CR, the
+    // character after it skipped (as written on Windows), or at each LF (as
+    // edited on Linux).
+    bool lfEnds = false;
+    for (qsizetype i = 0; i < units; ++i) {
+        if (unitAt(i) == u'\r' || unitAt(i) == u'\n') {
+            lfEnds = unitAt(i) == u'\n';
+            break;
+        }
+    }
     qsizetype start = 0;
     for (qsizetype i = 0; i < units; ++i) {
-        if (unitAt(i) == u'\r') {
+        if (!lfEnds && unitAt(i) == u'\r') {
             lines.append(make(start, i));
             ++i;  // the character after the CR is not looked at
+            start = i + 1;
+        } else if (lfEnds && unitAt(i) == u'\n') {
+            lines.append(withoutCrs(start, i));
             start = i + 1;
         }
     }
     if (start < units) {
-        lines.append(make(start, units));
+        lines.append(lfEnds ? withoutCrs(start, units) : make(start, units));
     }
     return lines;
 }
@@ -104,12 +134,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool huge = control == 0xFF && !bytes.isEmpty();
     if (huge) {
         // Past the cap in either encoding, by a few characters: the input
-        // without its CRs over and over, then once more as it is, so that
-        // the capped line ends where the input has its first CR.
+        // without its CRs and LFs over and over, then once more as it is, so
+        // that the capped line ends where the input has its first CR or LF.
         const qsizetype width = bytes.startsWith("\xFF\xFE") ? 2 : 1;
         const qsizetype target = width * (IniLineReader::kMaxLineLength + 3);
         QByteArray unit = bytes;
         unit.replace('\r', '\x0e');
+        unit.replace('\n', '\x0f');
         const QByteArray tail = bytes;
         bytes = unit.repeated(target / unit.size() + 1) + tail;
     }

@@ -24,6 +24,7 @@
 #include "program_dir.h"
 #include "signal_close.h"
 #include "single_instance.h"
+#include "ui_language.h"
 #include "version_request.h"
 
 int main(int argc, char** argv) {
@@ -85,6 +86,8 @@ int main(int argc, char** argv) {
     // The Wayland app id, by which the desktop ties the window to its entry
     // and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(LM_APP_ID));
+    // The user's language, or English where there is no translation.
+    lm::InstallTranslations();
 
     lm::TeD2KfrmMain window(arguments, lm::ProgramDirectory(), instance.Block());
     // A window hidden in the notification area is not the "last window" Qt

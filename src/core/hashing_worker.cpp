@@ -56,7 +56,10 @@ int Percent(std::uint64_t done, std::uint64_t total) {
 }
 
 QString ToGoTitle(int percent, int remaining) {
-    return QStringLiteral("%1%; %2 to go - Linkmint").arg(percent).arg(remaining);
+    return HashingWorker::tr("%1%; %2 to go - Linkmint",
+                             "the title while hashing: percent of the file, files left")
+        .arg(percent)
+        .arg(remaining);
 }
 
 }  // namespace
@@ -78,15 +81,31 @@ HashingWorker::~HashingWorker() {
     threads_.clear();  // joins them
 }
 
-QString HashingWorker::RemainingText(const char* activity, int remaining) {
+// One file has a text of its own; any other count takes the plural form its
+// language uses for that number (the English text is right as it stands for
+// every count but 1, with or without a translation).
+QString HashingWorker::RemainingText(bool paused, int remaining) {
     if (remaining == 1) {
-        return QStringLiteral("%1: 1 file remaining").arg(QLatin1StringView(activity));
+        return paused ? tr("Paused: 1 file remaining") : tr("Working: 1 file remaining");
     }
-    return QStringLiteral("%1: %2 files remaining").arg(QLatin1StringView(activity)).arg(remaining);
+    return paused ? tr("Paused: %n files remaining", nullptr, remaining)
+                  : tr("Working: %n files remaining", nullptr, remaining);
 }
 
 QString HashingWorker::FileCountText(int count) {
-    return count == 1 ? QStringLiteral("1 file") : QStringLiteral("%1 files").arg(count);
+    return count == 1 ? tr("1 file") : tr("%n files", nullptr, count);
+}
+
+QString HashingWorker::IdleText() {
+    return tr("Idle: click here to add files");
+}
+
+QString HashingWorker::IdleTitle() {
+    return tr("Linkmint (idle)");
+}
+
+QString HashingWorker::ResumeCaption() {
+    return tr("Resume");
 }
 
 bool HashingWorker::DebugOn() const {
@@ -183,10 +202,10 @@ void HashingWorker::StartHashing() {
     RefreshList();
     const int remaining = table_.FilesRemaining();
     if (Paused) {
-        host_.SetStatusText(1, RemainingText("Paused", remaining));
+        host_.SetStatusText(1, RemainingText(true, remaining));
         return;
     }
-    host_.SetStatusText(1, RemainingText("Working", remaining));
+    host_.SetStatusText(1, RemainingText(false, remaining));
     if (WorkerActive) {
         return;  // the running worker picks up the new entries itself
     }
@@ -328,8 +347,7 @@ void HashingWorker::AddFiles(std::uint64_t identity) {
             Debug(QStringLiteral("Opening file failed."));
             {
                 std::lock_guard lock(progressMutex_);
-                pendingError_ =
-                    QStringLiteral("Error: Unable to open file \"%1\".").arg(DisplayPath(fileName));
+                pendingError_ = tr("Error: Unable to open file \"%1\".").arg(DisplayPath(fileName));
             }
             Post([this](WorkerHost&) { ArmEvent(evShowError); });
             table_.ReleaseUnopened(*claim);
@@ -355,7 +373,7 @@ void HashingWorker::AddFiles(std::uint64_t identity) {
         Debug(QStringLiteral("Refreshing status bar (1)."));
         Post([remaining](WorkerHost& host) {
             const QString startTitle = ToGoTitle(0, remaining);
-            host.SetStatusText(1, RemainingText("Working", remaining));
+            host.SetStatusText(1, RemainingText(false, remaining));
             host.SetApplicationTitle(startTitle);
             host.SetTaskbarProgress(0, remaining);
             host.SetTrayTip(startTitle);
@@ -466,8 +484,7 @@ void HashingWorker::AddFiles(std::uint64_t identity) {
     Debug(QStringLiteral("Exited file reading loop."));
     ahead.reset();  // after the file the helper is on, closed by then
     buffer.reset();
-    SetTitle(QStringLiteral("Linkmint (idle)"), "Setting application title (3).",
-             "Setting system tray icon hint (3).");
+    SetTitle(IdleTitle(), "Setting application title (3).", "Setting system tray icon hint (3).");
     Debug(QStringLiteral("Disabling abort button."));
     Post([](WorkerHost& host) { host.SetBusyCursor(false); });
     if (!Paused) {
@@ -479,9 +496,7 @@ void HashingWorker::AddFiles(std::uint64_t identity) {
     Debug(QStringLiteral("Setting status bar text (3)."));
     const SettingsValues settings = settings_.Snapshot();
     if (!Paused) {
-        Post([](WorkerHost& host) {
-            host.SetStatusText(1, QStringLiteral("Idle: click here to add files"));
-        });
+        Post([](WorkerHost& host) { host.SetStatusText(1, IdleText()); });
         switch (settings.onCompletion) {
             case OnCompletion::CopyToClipboard:
             case OnCompletion::CopyToClipAndExit:
@@ -496,7 +511,7 @@ void HashingWorker::AddFiles(std::uint64_t identity) {
                 break;
         }
     } else {
-        const QString paused = RemainingText("Paused", table_.FilesRemaining());
+        const QString paused = RemainingText(true, table_.FilesRemaining());
         Post([paused](WorkerHost& host) { host.SetStatusText(1, paused); });
     }
 
@@ -554,25 +569,22 @@ void HashingWorker::OnThreadEnded(std::uint64_t identity, bool died, const QStri
     WorkerActive = false;
     ShowPauseState(host_);
     host_.SetBusyCursor(false);
-    host_.SetStatusText(1, RemainingText("Paused", table_.FilesRemaining()));
+    host_.SetStatusText(1, RemainingText(true, table_.FilesRemaining()));
     QMetaObject::invokeMethod(this, "ShowThreadDiedBox", Qt::QueuedConnection);
     emit threadEnded();
 }
 
 void HashingWorker::ShowPauseState(WorkerHost& host) const {
     if (Paused) {
-        host.SetPauseControls(kPictureResume, QStringLiteral("Resume (F12)"),
-                              QStringLiteral("Resume"));
+        host.SetPauseControls(kPictureResume, tr("Resume (F12)"), ResumeCaption());
     } else {
-        host.SetPauseControls(kPicturePause, QStringLiteral("Pause (F12)"),
-                              QStringLiteral("Pause"));
+        host.SetPauseControls(kPicturePause, tr("Pause (F12)"), tr("Pause"));
     }
 }
 
 void HashingWorker::ShowThreadDiedBox() {
     host_.ShowError(
-        QStringLiteral("Error: File processing thread died.  Click the Resume button to try "
-                       "continuing."));
+        tr("Error: File processing thread died.  Click the Resume button to try continuing."));
 }
 
 }  // namespace lm

@@ -28,7 +28,7 @@ class WorkerHost;
 
 // The deferred events: one slot, fired once 100 ms after it was armed, on
 // the GUI thread. Arming again before it fires replaces the code.
-enum DeferredEvent : int {
+enum DeferredEvent {
     evRefreshInfo = 0,
     evShowError = 1,
     evCloseProgram = 2,
@@ -93,8 +93,16 @@ public:
     QString ProgressFileName() const { return Progress().fileName; }
     QString PendingError() const;
 
-    static QString RemainingText(const char* activity, int remaining);
+    // "Working: 3 files remaining", or "Paused: ..." when `paused`.
+    static QString RemainingText(bool paused, int remaining);
+    // "1 file", "0 files", "12 files".
     static QString FileCountText(int count);
+    // The activity panel with nothing to hash: "Idle: click here to add files".
+    static QString IdleText();
+    // The title and tray tip with nothing to hash: "Linkmint (idle)".
+    static QString IdleTitle();
+    // The Pause command's caption while paused: "Resume".
+    static QString ResumeCaption();
 
 signals:
     // A worker thread has ended, whatever way (GUI thread).

@@ -17,10 +17,10 @@ namespace lm {
 
 TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About Linkmint"));
+    setWindowTitle(tr("About Linkmint"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    OKBtn = new QPushButton(QStringLiteral("&OK"), this);
+    OKBtn = new QPushButton(tr("&OK"), this);
     OKBtn->setObjectName(QStringLiteral("OKBtn"));
     OKBtn->setDefault(true);
     connect(OKBtn, &QPushButton::clicked, this, &TfrmAbout::OKBtnClick);
@@ -37,7 +37,7 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent) {
                            .pixmap(QSize(64, 64), devicePixelRatioF()));
     Picture->resize(64, 64);
 
-    Credit = new QLabel(QStringLiteral("Minted with care by the Linkmint developers."), this);
+    Credit = new QLabel(tr("Minted with care by the Linkmint developers."), this);
     Credit->setObjectName(QStringLiteral("Credit"));
     Credit->setWordWrap(true);
 

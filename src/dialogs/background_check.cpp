@@ -15,6 +15,7 @@
 #include <utility>
 
 #include "check_report.h"
+#include "check_texts.h"
 #include "path_bytes.h"
 #include "path_names.h"
 
@@ -80,13 +81,13 @@ public:
         shown_ = shown;
         folder_ = folder;
         entries_ = 0;
-        skipped_ = 0;
-        algorithms_.clear();
+        skipped_ = {};
     }
     std::size_t Entries() const { return entries_; }
     void EndList() {
-        if (skipped_ > 0) {
-            messages_ << QString::fromStdString(SkippedLinesMessage(shown_, skipped_, algorithms_));
+        if (skipped_.lines > 0) {
+            messages_ << CheckTexts::SkippedLines(QString::fromStdString(shown_), skipped_.lines,
+                                                  skipped_.algorithms);
         }
     }
 
@@ -103,14 +104,9 @@ public:
         rows_.push_back(std::move(row));
     }
     void UnreadLine(std::size_t line) override {
-        messages_ << QString::fromStdString(UnreadLineMessage(shown_, line));
+        messages_ << CheckTexts::UnreadLine(QString::fromStdString(shown_), line);
     }
-    void SkippedLine(std::size_t, std::string_view algorithm) override {
-        ++skipped_;
-        if (std::find(algorithms_.begin(), algorithms_.end(), algorithm) == algorithms_.end()) {
-            algorithms_.emplace_back(algorithm);
-        }
-    }
+    void SkippedLine(std::size_t, std::string_view algorithm) override { skipped_.Add(algorithm); }
 
 private:
     CheckRows& rows_;
@@ -120,8 +116,7 @@ private:
     std::string shown_;
     std::filesystem::path folder_;
     std::size_t entries_ = 0;
-    std::size_t skipped_ = 0;
-    std::vector<std::string> algorithms_;
+    SkippedDigests skipped_;
 };
 
 // The second reading: each entry checked, its verdict handed on.
@@ -195,12 +190,12 @@ void BackgroundCheck::Work(const QStringList& listPaths, unsigned threads) {
             std::string error;
             if (!ReadListFile(path, parser, error)) {
                 rows.resize(first);
-                messages << QString::fromStdString(UnreadableListMessage(shown, error));
+                messages << CheckTexts::UnreadableList(QString::fromStdString(shown), error);
                 continue;
             }
             collector.EndList();
             if (collector.Entries() == 0) {
-                messages << QString::fromStdString(EmptyListMessage(shown));
+                messages << CheckTexts::EmptyList(QString::fromStdString(shown));
                 continue;
             }
             lists.push_back({index, path, first, rows.size() - first});
@@ -276,7 +271,7 @@ void BackgroundCheck::Work(const QStringList& listPaths, unsigned threads) {
         // than end the program.
         std::lock_guard lock(mutex_);
         report_.error =
-            QStringLiteral("Error: The check stopped: %1.").arg(QString::fromUtf8(e.what()));
+            CheckTexts::tr("Error: The check stopped: %1.").arg(QString::fromUtf8(e.what()));
         completed = false;
     }
     std::lock_guard lock(mutex_);

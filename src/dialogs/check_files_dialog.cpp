@@ -24,6 +24,7 @@
 
 #include "background_check.h"
 #include "check_report.h"
+#include "check_texts.h"
 #include "palette_colours.h"
 #include "path_bytes.h"
 #include "path_names.h"
@@ -63,8 +64,8 @@ bool IsListToCheck(const QString& path) {
 }
 
 QString ListFileFilter() {
-    return QStringLiteral(
-        "Lists (*.ed2k *.txt *.sfv *.md5 *.sha1 MD5SUMS SHA1SUMS);;All Files (*)");
+    return TfrmCheckFiles::tr("Lists (*.ed2k *.txt *.sfv *.md5 *.sha1 MD5SUMS SHA1SUMS)") +
+           QStringLiteral(";;") + TfrmCheckFiles::tr("All Files (*)");
 }
 
 // The entries of a check, one row each: the name as the list gives it, the
@@ -120,20 +121,7 @@ public:
     VerdictCounts Counts() const {
         VerdictCounts counts;
         for (const CheckRow& row : results_) {
-            switch (row.verdict) {
-                case Verdict::Ok:
-                    ++counts.ok;
-                    break;
-                case Verdict::Failed:
-                    ++counts.failed;
-                    break;
-                case Verdict::Missing:
-                    ++counts.missing;
-                    break;
-                case Verdict::NotChecked:
-                    ++counts.notChecked;
-                    break;
-            }
+            counts.Add(row.verdict);
         }
         return counts;
     }
@@ -151,11 +139,11 @@ public:
         }
         switch (section) {
             case 0:
-                return QStringLiteral("Name");
+                return TfrmCheckFiles::tr("Name");
             case 1:
-                return QStringLiteral("Verdict");
+                return TfrmCheckFiles::tr("Verdict");
             case 2:
-                return QStringLiteral("What differed");
+                return TfrmCheckFiles::tr("What differed");
             default:
                 return {};
         }
@@ -174,9 +162,9 @@ public:
                 case 1:
                     return r.verdict == Verdict::NotChecked && !over_
                                ? QString()
-                               : QString::fromStdString(VerdictWord(r.verdict));
+                               : CheckTexts::Verdict(r.verdict);
                 case 2:
-                    return QString::fromStdString(FailureText(Result(at)));
+                    return CheckTexts::Failure(Result(at));
                 default:
                     return {};
             }
@@ -188,7 +176,9 @@ public:
             const QString name = DecodedName(r.name);
             const QString path =
                 name.startsWith(u'/') ? name : QFileInfo(list).absolutePath() + u'/' + name;
-            return QStringLiteral("%1\n%2, line %3").arg(path, list).arg(r.line);
+            return TfrmCheckFiles::tr("%1\n%2, line %3", "the file; the list, the line")
+                .arg(path, list)
+                .arg(r.line);
         }
         if (role == Qt::ForegroundRole && index.column() == 1 && r.verdict != Verdict::NotChecked) {
             return QBrush(VerdictColour(r.verdict, view_->palette()));
@@ -240,7 +230,7 @@ QColor VerdictColour(Verdict verdict, const QPalette& palette) {
 TfrmCheckFiles::TfrmCheckFiles(QWidget* parent)
     : QDialog(parent), check_(new BackgroundCheck(this)) {
     setObjectName(QStringLiteral("frmCheckFiles"));
-    setWindowTitle(QStringLiteral("Check Files Against List"));
+    setWindowTitle(tr("Check Files Against List"));
     setSizeGripEnabled(true);
 
     ListsLbl = new QLabel(this);
@@ -270,18 +260,18 @@ TfrmCheckFiles::TfrmCheckFiles(QWidget* parent)
     FileLbl->setObjectName(QStringLiteral("FileLbl"));
     FilesBar = new QProgressBar(this);
     FilesBar->setObjectName(QStringLiteral("FilesBar"));
-    FilesBar->setFormat(QStringLiteral("%v of %m files"));
+    FilesBar->setFormat(tr("%v of %m files", "the progress bar's own %v (done) and %m (all)"));
     ChunksBar = new QProgressBar(this);
     ChunksBar->setObjectName(QStringLiteral("ChunksBar"));
     SummaryLbl = new QLabel(this);
     SummaryLbl->setObjectName(QStringLiteral("SummaryLbl"));
     SummaryLbl->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    btnCancel = new QPushButton(tr("Cancel"), this);
     btnCancel->setObjectName(QStringLiteral("btnCancel"));
     btnCancel->setAutoDefault(false);
     btnCancel->setEnabled(false);
-    btnClose = new QPushButton(QStringLiteral("Close"), this);
+    btnClose = new QPushButton(tr("Close"), this);
     btnClose->setObjectName(QStringLiteral("btnClose"));
     btnClose->setDefault(true);
 
@@ -303,7 +293,7 @@ TfrmCheckFiles::TfrmCheckFiles(QWidget* parent)
     connect(btnCancel, &QPushButton::clicked, this, [this] {
         check_->Cancel();
         btnCancel->setEnabled(false);
-        FileLbl->setText(QStringLiteral("Cancelling..."));
+        FileLbl->setText(tr("Cancelling..."));
     });
     connect(btnClose, &QPushButton::clicked, this, &QDialog::close);
     connect(check_, &BackgroundCheck::listsRead, this, &TfrmCheckFiles::ListsRead);
@@ -316,11 +306,10 @@ TfrmCheckFiles::TfrmCheckFiles(QWidget* parent)
 
 int TfrmCheckFiles::VerdictColumnWidth(const QFontMetrics& metrics) {
     // Room for the widest verdict and the header with a cell's margins.
-    int widest = metrics.horizontalAdvance(QStringLiteral("Verdict"));
+    int widest = metrics.horizontalAdvance(tr("Verdict"));
     for (const Verdict verdict :
          {Verdict::Ok, Verdict::Failed, Verdict::Missing, Verdict::NotChecked}) {
-        widest = std::max(widest,
-                          metrics.horizontalAdvance(QString::fromStdString(VerdictWord(verdict))));
+        widest = std::max(widest, metrics.horizontalAdvance(CheckTexts::Verdict(verdict)));
     }
     return std::max(kVerdictColumnWidth, widest + kCellRoom);
 }
@@ -362,11 +351,10 @@ void TfrmCheckFiles::CheckLists(const QStringList& listPaths) {
     model_->Reset({}, listPaths, false);
     MessagesBox->clear();
     MessagesBox->hide();
-    ListsLbl->setText(
-        (listPaths.size() == 1 ? QStringLiteral("List: ") : QStringLiteral("Lists: ")) +
-        listPaths.join(QStringLiteral(", ")));
-    FileLbl->setText(listPaths.size() == 1 ? QStringLiteral("Reading the list...")
-                                           : QStringLiteral("Reading the lists..."));
+    ListsLbl->setText((listPaths.size() == 1 ? tr("List: %1") : tr("Lists: %1"))
+                          .arg(listPaths.join(QStringLiteral(", "))));
+    FileLbl->setText(listPaths.size() == 1 ? tr("Reading the list...")
+                                           : tr("Reading the lists..."));
     for (QProgressBar* bar : {FilesBar, ChunksBar}) {
         bar->setRange(0, 1);
         bar->setValue(0);
@@ -390,12 +378,12 @@ void TfrmCheckFiles::ListsRead(const QStringList& messages, CheckRows& entries) 
     for (const QString& message : messages) {
         AddMessage(message);
     }
-    FileLbl->setText(none ? QString() : QStringLiteral("Looking for the files..."));
+    FileLbl->setText(none ? QString() : tr("Looking for the files..."));
 }
 
 void TfrmCheckFiles::ShowProgress(const CheckProgress& p) {
     files_ = p.files;
-    FileLbl->setText(QStringLiteral("File %1 of %2: %3")
+    FileLbl->setText(tr("File %1 of %2: %3")
                          .arg(p.file)
                          .arg(p.files)
                          .arg(DecodedName(p.path.filename().native())));
@@ -415,9 +403,9 @@ void TfrmCheckFiles::Finished(bool completed) {
         FilesBar->setValue(files);
         ChunksBar->setValue(ChunksBar->maximum());
     }
-    FileLbl->setText(completed ? QString() : QStringLiteral("Cancelled."));
-    SummaryLbl->setText(model_->rowCount() == 0 ? QStringLiteral("Nothing to check.")
-                                                : QString::fromStdString(SummaryText(counts)));
+    FileLbl->setText(completed ? QString() : tr("Cancelled."));
+    SummaryLbl->setText(model_->rowCount() == 0 ? tr("Nothing to check.")
+                                                : CheckTexts::Summary(counts));
     emit checkFinished(completed);
 }
 
@@ -428,7 +416,7 @@ void TfrmCheckFiles::StopShown() {
     check_->Stop();
     model_->End();
     btnCancel->setEnabled(false);
-    FileLbl->setText(QStringLiteral("Cancelled."));
+    FileLbl->setText(tr("Cancelled."));
 }
 
 void TfrmCheckFiles::closeEvent(QCloseEvent* event) {

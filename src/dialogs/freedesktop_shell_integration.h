@@ -11,8 +11,8 @@ namespace lm {
 class FreedesktopShellIntegration : public ShellIntegration {
 public:
     FreedesktopShellIntegration(const QString& dataHome, const QString& executable,
-                                const QString& iconName = {})
-        : integration_(dataHome, executable, iconName) {}
+                                const QString& iconName = {}, const QString& translationsDir = {})
+        : integration_(dataHome, executable, iconName, translationsDir) {}
 
     QStringList Register() override { return integration_.Install(); }
     QStringList Unregister() override { return integration_.Remove(); }

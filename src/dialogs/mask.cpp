@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "mask.h"
 
+#include <QCoreApplication>
+
 #include "ansi_codepage.h"
 
 namespace lm {
@@ -16,7 +18,8 @@ unsigned char UpCase(unsigned char ch) {
 EMaskException::EMaskException(QString mask, int position)
     : mask_(std::move(mask)),
       position_(position),
-      message_(QStringLiteral("'%1' is an invalid mask at (%2)").arg(mask_).arg(position)),
+      message_(QCoreApplication::translate("lm::TMask", "'%1' is an invalid mask at (%2)")
+                   .arg(mask_, QString::number(position))),
       utf8_(message_.toStdString()) {}
 
 TMask::TMask(QStringView maskText) {

@@ -57,7 +57,7 @@ TfrmPrefs::TfrmPrefs(Settings& settings, DialogHost& host, TfrmSelDir* selDir,
     : QDialog(parent), settings_(settings), host_(host), selDir_(selDir), shell_(shell) {
     InitDialogResources();
     setObjectName(QStringLiteral("frmPrefs"));
-    setWindowTitle(QStringLiteral("Preferences"));
+    setWindowTitle(tr("Preferences"));
     BuildControls();
     applied_ = settings_.Snapshot();
     ShowValues(applied_);
@@ -78,8 +78,8 @@ TfrmPrefs::FileTypeSizes TfrmPrefs::FileTypeSizesFor(const QFontMetrics& metrics
     // much larger as the font needs for the "*", the headers and a line.
     FileTypeSizes sizes;
     sizes.markerWidth = std::max(10, metrics.horizontalAdvance(u'*') + 4);
-    const int header = std::max(metrics.horizontalAdvance(QStringLiteral("File type name")),
-                                metrics.horizontalAdvance(QStringLiteral("File mask")));
+    const int header = std::max(metrics.horizontalAdvance(tr("File type name")),
+                                metrics.horizontalAdvance(tr("File mask")));
     sizes.columnWidth = std::max(120, header + 16);
     sizes.rowHeight = std::max(16, metrics.height() + 2);
     return sizes;
@@ -118,7 +118,7 @@ QIcon TfrmPrefs::PlaySoundIcon(const QPalette& palette) {
 }
 
 QString TfrmPrefs::DefaultDirError() {
-    return QStringLiteral(
+    return tr(
         "Error: Default Directory path does not exist.\r\n"
         "Please choose a real directory or leave it blank.");
 }
@@ -136,39 +136,40 @@ void TfrmPrefs::BuildControls() {
     DefaultDir = named(new QLineEdit(this), "DefaultDir");
     SelDefDir = named(new QToolButton(this), "SelDefDir");
     SelDefDir->setText(QStringLiteral("..."));
-    SelDefDir->setToolTip(QStringLiteral("Select Directory"));
+    SelDefDir->setToolTip(tr("Select Directory"));
 
     DefFilTyp = named(new QComboBox(this), "DefFilTyp");
     DefFilTyp->setToolTip(
-        QStringLiteral("Default file types shown when selecting files or using drag and drop"));
+        tr("Default file types shown when selecting files or using drag and drop"));
     DefFilTyp->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     DefFilTyp->setMinimumContentsLength(20);
 
     BeepType = named(new QComboBox(this), "BeepType");
-    BeepType->setToolTip(
-        QStringLiteral("Note: Some system sounds may not be assigned on your computer"));
-    BeepType->addItems({QStringLiteral("none"), QStringLiteral("OK"), QStringLiteral("Hand"),
-                        QStringLiteral("Question"), QStringLiteral("Exclamation"),
-                        QStringLiteral("Asterisk"), QStringLiteral("Beep")});
+    BeepType->setToolTip(tr("Note: Some system sounds may not be assigned on your computer"));
+    // The system's alert sounds, by the names Windows gives them.
+    BeepType->addItems({tr("none", "alert sound"), tr("OK", "alert sound"),
+                        tr("Hand", "alert sound"), tr("Question", "alert sound"),
+                        tr("Exclamation", "alert sound"), tr("Asterisk", "alert sound"),
+                        tr("Beep", "alert sound")});
     BeepType->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     BeepType->setMinimumContentsLength(12);
     BeepType->setMouseTracking(true);
     BeepType->installEventFilter(this);
     PlaySnd = named(new QToolButton(this), "PlaySnd");
     PlaySnd->setIcon(PlaySoundIcon(palette()));
-    PlaySnd->setToolTip(QStringLiteral("Play Sound"));
+    PlaySnd->setToolTip(tr("Play Sound"));
     AddSnd = named(new QToolButton(this), "AddSnd");
     AddSnd->setText(QStringLiteral("..."));
-    AddSnd->setToolTip(QStringLiteral("Add Custom Sound"));
+    AddSnd->setToolTip(tr("Add Custom Sound"));
 
     ThrdPri = named(new QComboBox(this), "ThrdPri");
-    ThrdPri->addItems({QStringLiteral("Idle"), QStringLiteral("Lowest"), QStringLiteral("Lower"),
-                       QStringLiteral("Normal"), QStringLiteral("Higher")});
-    ThrdPri->setToolTip(QStringLiteral("Hash thread priority (recommended: Lower or Normal)"));
+    ThrdPri->addItems({tr("Idle", "thread priority"), tr("Lowest", "thread priority"),
+                       tr("Lower", "thread priority"), tr("Normal", "thread priority"),
+                       tr("Higher", "thread priority")});
+    ThrdPri->setToolTip(tr("Hash thread priority (recommended: Lower or Normal)"));
 
     FileTypesLst = named(new QTableWidget(0, 3, this), "FileTypesLst");
-    FileTypesLst->setHorizontalHeaderLabels(
-        {QString(), QStringLiteral("File type name"), QStringLiteral("File mask")});
+    FileTypesLst->setHorizontalHeaderLabels({QString(), tr("File type name"), tr("File mask")});
     FileTypesLst->verticalHeader()->hide();
     FileTypesLst->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     FileTypesLst->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
@@ -179,54 +180,54 @@ void TfrmPrefs::BuildControls() {
     FitFileTypesToFont();
     FileTypesLst->viewport()->installEventFilter(this);
 
-    AddFileType = named(new QPushButton(QStringLiteral("Add File Type"), this), "AddFileType");
-    AddFileType->setToolTip(QStringLiteral("Add new file type to file types list"));
-    DelFileType = named(new QPushButton(QStringLiteral("Del File Type"), this), "DelFileType");
-    DelFileType->setToolTip(QStringLiteral("Selete currently selected file type"));
+    AddFileType = named(new QPushButton(tr("Add File Type"), this), "AddFileType");
+    AddFileType->setToolTip(tr("Add new file type to file types list"));
+    DelFileType = named(new QPushButton(tr("Del File Type"), this), "DelFileType");
+    DelFileType->setToolTip(
+        tr("Selete currently selected file type", "\"Selete\": a slip for \"Delete\""));
     DelFileType->setEnabled(false);
 
-    auto box = [&](const char* name, const char* caption, const char* hint) {
-        auto* check = named(new QCheckBox(QString::fromUtf8(caption), this), name);
-        if (hint[0] != '\0') {
-            check->setToolTip(QString::fromUtf8(hint));
+    auto box = [&](const char* name, const QString& caption, const QString& hint) {
+        auto* check = named(new QCheckBox(caption, this), name);
+        if (!hint.isEmpty()) {
+            check->setToolTip(hint);
         }
         return check;
     };
-    StripPaths = box("StripPaths", "Strip File Paths", "Strip file path from ED2K links");
-    ShowInfoWin = box("ShowInfoWin", "Show File Info Window",
-                      "Show other hashes for files in separate window");
-    LowercaseHashes = box("LowercaseHashes", "Lowercase Hash Strings",
-                          "Controls if letters in hex strings are in upper or lower case");
-    MinToTray = box("MinToTray", "Minimize to System Tray",
-                    "Minimizing program sends it to the system tray");
-    TrailingSlash = box("TrailingSlash", "Include Trailing Slash",
-                        "Adds a trailing slash to ED2K links (not usually required)");
-    RunFromExplorer = box("RunFromExplorer", "Run From Explorer",
-                          "Adds Linkmint to pop-up when right-clicking on files");
+    StripPaths = box("StripPaths", tr("Strip File Paths"), tr("Strip file path from ED2K links"));
+    ShowInfoWin = box("ShowInfoWin", tr("Show File Info Window"),
+                      tr("Show other hashes for files in separate window"));
+    LowercaseHashes = box("LowercaseHashes", tr("Lowercase Hash Strings"),
+                          tr("Controls if letters in hex strings are in upper or lower case"));
+    MinToTray = box("MinToTray", tr("Minimize to System Tray"),
+                    tr("Minimizing program sends it to the system tray"));
+    TrailingSlash = box("TrailingSlash", tr("Include Trailing Slash"),
+                        tr("Adds a trailing slash to ED2K links (not usually required)"));
+    RunFromExplorer = box("RunFromExplorer", tr("Run From Explorer"),
+                          tr("Adds Linkmint to pop-up when right-clicking on files"));
     // A single "&" would mark a shortcut; doubled it shows as itself.
-    DragDropAll = box("DragDropAll", "Use *.* For Drag && Drop",
-                      "Use *.* for directories dropped on form instead of Default File Type mask");
+    DragDropAll =
+        box("DragDropAll", tr("Use *.* For Drag && Drop"),
+            tr("Use *.* for directories dropped on form instead of Default File Type mask"));
     PresortFiles =
-        box("PresortFiles", "Sort Added Files", "Adds files to list in sorted positions");
-    PreselFiles = box("PreselFiles", "Preselect Added Files", "Adds new files as selected");
-    KeepOnXit = box("KeepOnXit", "Keep Files On Exit", "");
-    AichHash = box("AichHash", "Add AICH hash",
-                   "Adds the AICH root hash (h=) to ED2K links, with which clients repair "
-                   "damaged parts");
-    PartHashes = box("PartHashes", "Add part hashes",
-                     "Adds the part hashes (p=) to ED2K links of files larger than one part");
-    OverallProgress = box("OverallProgress", "Show Overall Progress",
-                          "Shows, while hashing, how many MB of all files are read, the speed "
-                          "and the time left, in the status bar and the tray icon's tip");
+        box("PresortFiles", tr("Sort Added Files"), tr("Adds files to list in sorted positions"));
+    PreselFiles = box("PreselFiles", tr("Preselect Added Files"), tr("Adds new files as selected"));
+    KeepOnXit = box("KeepOnXit", tr("Keep Files On Exit"), QString());
+    AichHash = box("AichHash", tr("Add AICH hash"),
+                   tr("Adds the AICH root hash (h=) to ED2K links, with which clients repair "
+                      "damaged parts"));
+    PartHashes = box("PartHashes", tr("Add part hashes"),
+                     tr("Adds the part hashes (p=) to ED2K links of files larger than one part"));
+    OverallProgress = box("OverallProgress", tr("Show Overall Progress"),
+                          tr("Shows, while hashing, how many MB of all files are read, the speed "
+                             "and the time left, in the status bar and the tray icon's tip"));
 
-    GoIdle = named(new QRadioButton(QStringLiteral("Go to Idle Mode (default)"), this), "GoIdle");
-    Copy2Clip = named(new QRadioButton(QStringLiteral("Copy to Clipboard"), this), "Copy2Clip");
-    CopySel2Clip =
-        named(new QRadioButton(QStringLiteral("Copy Selected to Clipboard"), this), "CopySel2Clip");
-    CopyNExit =
-        named(new QRadioButton(QStringLiteral("Copy to Clipboard && Exit"), this), "CopyNExit");
+    GoIdle = named(new QRadioButton(tr("Go to Idle Mode (default)"), this), "GoIdle");
+    Copy2Clip = named(new QRadioButton(tr("Copy to Clipboard"), this), "Copy2Clip");
+    CopySel2Clip = named(new QRadioButton(tr("Copy Selected to Clipboard"), this), "CopySel2Clip");
+    CopyNExit = named(new QRadioButton(tr("Copy to Clipboard && Exit"), this), "CopyNExit");
 
-    btnOK = named(new QPushButton(QStringLiteral("OK"), this), "btnOK");
+    btnOK = named(new QPushButton(tr("OK"), this), "btnOK");
     btnOK->setDefault(true);
     btnOK->setAutoDefault(true);
 
@@ -238,10 +239,8 @@ void TfrmPrefs::BuildControls() {
     top->setVerticalSpacing(4);
 
     top->addWidget(
-        new QLabel(QStringLiteral("Default Directory: (leave blank to start on last used "
-                                  "directory)"),
-                   this),
-        0, 0, 1, 2);
+        new QLabel(tr("Default Directory: (leave blank to start on last used directory)"), this), 0,
+        0, 1, 2);
     auto* dirRow = new QHBoxLayout;
     dirRow->addWidget(DefaultDir, 1);
     dirRow->addWidget(SelDefDir);
@@ -249,17 +248,17 @@ void TfrmPrefs::BuildControls() {
 
     auto* left = new QVBoxLayout;
     left->setSpacing(4);
-    left->addWidget(new QLabel(QStringLiteral("Default File Type:"), this));
+    left->addWidget(new QLabel(tr("Default File Type:"), this));
     left->addWidget(DefFilTyp);
-    left->addWidget(new QLabel(QStringLiteral("Completion Alert Sound:"), this));
+    left->addWidget(new QLabel(tr("Completion Alert Sound:"), this));
     auto* soundRow = new QHBoxLayout;
     soundRow->addWidget(BeepType, 1);
     soundRow->addWidget(PlaySnd);
     soundRow->addWidget(AddSnd);
     left->addLayout(soundRow);
-    left->addWidget(new QLabel(QStringLiteral("Thread Priority:"), this));
+    left->addWidget(new QLabel(tr("Thread Priority:"), this));
     left->addWidget(ThrdPri);
-    left->addWidget(new QLabel(QStringLiteral("File Types:"), this));
+    left->addWidget(new QLabel(tr("File Types:"), this));
     left->addWidget(FileTypesLst, 1);
     auto* typeButtons = new QHBoxLayout;
     typeButtons->addWidget(AddFileType);
@@ -270,13 +269,13 @@ void TfrmPrefs::BuildControls() {
 
     auto* right = new QVBoxLayout;
     right->setSpacing(2);
-    right->addWidget(new QLabel(QStringLiteral("Other Options:"), this));
+    right->addWidget(new QLabel(tr("Other Options:"), this));
     for (QCheckBox* check : {StripPaths, ShowInfoWin, LowercaseHashes, MinToTray, TrailingSlash,
                              RunFromExplorer, DragDropAll, PresortFiles, PreselFiles, KeepOnXit,
                              AichHash, PartHashes, OverallProgress}) {
         right->addWidget(check);
     }
-    auto* group = new QGroupBox(QStringLiteral("When All Files Are Read:"), this);
+    auto* group = new QGroupBox(tr("When All Files Are Read:"), this);
     group->setObjectName(QStringLiteral("OnCompletionGroup"));
     auto* radios = new QVBoxLayout(group);
     radios->setSpacing(2);
@@ -641,7 +640,7 @@ void TfrmPrefs::SelDefDirClick() {
     const QString text = DefaultDir->text();
     const QString start = QFileInfo(text).isDir() ? text : QDir::rootPath();
     const QString chosen =
-        QFileDialog::getExistingDirectory(this, QStringLiteral("Select Default Directory"), start);
+        QFileDialog::getExistingDirectory(this, tr("Select Default Directory"), start);
     if (!chosen.isEmpty()) {
         DefaultDir->setText(QDir::toNativeSeparators(chosen));
     }
@@ -650,8 +649,7 @@ void TfrmPrefs::SelDefDirClick() {
 void TfrmPrefs::AddSndClick() {
     QFileDialog dialog(this);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters(
-        {QStringLiteral("Wave files (*.wav)"), QStringLiteral("MIDI files (*.mid)")});
+    dialog.setNameFilters({tr("Wave files (*.wav)"), tr("MIDI files (*.mid)")});
     dialog.setFilter(dialog.filter() | QDir::Hidden);
     dialog.setDirectory(settings_.Snapshot().lastSoundPath);
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {

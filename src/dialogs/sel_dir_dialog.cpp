@@ -19,8 +19,11 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "dialog_host.h"
 #include "dir_listing.h"
+#include "hashing_worker.h"
 #include "mask.h"
 #include "path_names.h"
 #include "sorted_names_model.h"
@@ -29,7 +32,6 @@ namespace lm {
 
 namespace {
 
-const QString kNumberUnknown = QStringLiteral("Number of files: ?");
 // How often a count shows what it found and lets the window's events through.
 constexpr int kCountEventsMs = 10;
 
@@ -47,7 +49,7 @@ public:
 TfrmSelDir::TfrmSelDir(Settings& settings, DialogHost& host, QWidget* parent)
     : QDialog(parent), settings_(settings), host_(host) {
     setObjectName(QStringLiteral("frmSelDir"));
-    setWindowTitle(QStringLiteral("Select Directory"));
+    setWindowTitle(tr("Select Directory"));
     BuildControls();
     RebuildFileTypes();
 
@@ -89,6 +91,10 @@ TfrmSelDir::TfrmSelDir(Settings& settings, DialogHost& host, QWidget* parent)
     });
 }
 
+QString TfrmSelDir::NumberUnknownText() {
+    return tr("Number of files: ?");
+}
+
 TfrmSelDir::~TfrmSelDir() {
     stopCount_ = true;
     CancelListing = true;
@@ -124,7 +130,7 @@ void TfrmSelDir::BuildControls() {
     DirName->setObjectName(QStringLiteral("DirName"));
     DirName->setEnabled(false);
 
-    auto* typesLabel = new QLabel(QStringLiteral("File Types:"), this);
+    auto* typesLabel = new QLabel(tr("File Types:"), this);
 
     FileTypes = new QComboBox(this);
     FileTypes->setObjectName(QStringLiteral("FileTypes"));
@@ -137,26 +143,26 @@ void TfrmSelDir::BuildControls() {
     FileLst->setUniformItemSizes(true);
     FileLst->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
-    CountFiles = new QPushButton(QStringLiteral("Count Files"), this);
+    CountFiles = new QPushButton(tr("Count Files"), this);
     CountFiles->setObjectName(QStringLiteral("CountFiles"));
     CountFiles->setAutoDefault(false);
 
-    FileNoLbl = new QLabel(kNumberUnknown, this);
+    FileNoLbl = new QLabel(NumberUnknownText(), this);
     FileNoLbl->setObjectName(QStringLiteral("FileNoLbl"));
     FileNoLbl->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-    RecurseDirs = new QCheckBox(QStringLiteral("Recurse all subdirectories"), this);
+    RecurseDirs = new QCheckBox(tr("Recurse all subdirectories"), this);
     RecurseDirs->setObjectName(QStringLiteral("RecurseDirs"));
 
-    AutoCnt = new QCheckBox(QStringLiteral("Auto"), this);
+    AutoCnt = new QCheckBox(tr("Auto"), this);
     AutoCnt->setObjectName(QStringLiteral("AutoCnt"));
-    AutoCnt->setToolTip(QStringLiteral("Automatically Count Files"));
+    AutoCnt->setToolTip(tr("Automatically Count Files"));
 
-    CnclBtn = new QPushButton(QStringLiteral("Cancel"), this);
+    CnclBtn = new QPushButton(tr("Cancel"), this);
     CnclBtn->setObjectName(QStringLiteral("CnclBtn"));
     CnclBtn->setAutoDefault(false);
 
-    OKBtn = new QPushButton(QStringLiteral("Open Directory"), this);
+    OKBtn = new QPushButton(tr("Open Directory"), this);
     OKBtn->setObjectName(QStringLiteral("OKBtn"));
     OKBtn->setDefault(true);
 
@@ -166,7 +172,12 @@ void TfrmSelDir::BuildControls() {
     DirLst->setMinimumSize(305, 233);
     FileTypes->setMinimumWidth(145);
     FileLst->setMinimumSize(201, 152);
-    CountFiles->setMinimumSize(81, 21);
+    // Wide enough for both its texts, in any language.
+    const int countText = CountFiles->sizeHint().width();
+    CountFiles->setText(tr("Cancel"));
+    const int cancelText = CountFiles->sizeHint().width();
+    CountFiles->setText(tr("Count Files"));
+    CountFiles->setMinimumSize(std::max({81, countText, cancelText}), 21);
     CnclBtn->setMinimumSize(81, 33);
     OKBtn->setMinimumSize(113, 33);
 
@@ -287,7 +298,7 @@ bool TfrmSelDir::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool TfrmSelDir::Counting() const {
-    return CountFiles->text() != QLatin1StringView("Count Files");
+    return counting_;
 }
 
 QString TfrmSelDir::ChosenMasks() const {
@@ -302,7 +313,7 @@ void TfrmSelDir::DirLstChange(const QString& path) {
     dirPath_ = PathFromDialog(path);
     DirName->setText(DisplayPath(dirPath_));
     FileNames->Clear();
-    FileNoLbl->setText(kNumberUnknown);
+    FileNoLbl->setText(NumberUnknownText());
     AutoCount(DirLst);
 }
 
@@ -356,15 +367,17 @@ void TfrmSelDir::CountFilesClick(QObject* trigger) {
 void TfrmSelDir::CountOnce() {
     const BusyCursor busy;
     stopCount_ = false;
-    CountFiles->setText(QStringLiteral("Cancel"));
+    counting_ = true;
+    CountFiles->setText(tr("Cancel"));
     QCoreApplication::processEvents();
     if (stopCount_) {  // cancelled before it began
-        CountFiles->setText(QStringLiteral("Count Files"));
+        counting_ = false;
+        CountFiles->setText(tr("Count Files"));
         return;
     }
 
     FileNames->Clear();
-    FileNoLbl->setText(kNumberUnknown);
+    FileNoLbl->setText(NumberUnknownText());
     QStringList found;
     qsizetype shown = 0;
     bool failed = false;
@@ -399,9 +412,10 @@ void TfrmSelDir::CountOnce() {
     showFound();
     if (!failed && !stopCount_ && !CancelListing) {
         // The list widens its own scroll range to the longest name.
-        FileNoLbl->setText(QStringLiteral("Number of files: %1").arg(FileNames->Count()));
+        FileNoLbl->setText(tr("Number of files: %1").arg(FileNames->Count()));
     }
-    CountFiles->setText(QStringLiteral("Count Files"));
+    counting_ = false;
+    CountFiles->setText(tr("Count Files"));
 }
 
 void TfrmSelDir::OKBtnClick() {
@@ -448,14 +462,10 @@ void TfrmSelDir::reject() {
 void TfrmSelDir::ShowStatusAfterCancel() {
     const int remaining = host_.FilesRemaining();
     if (remaining == 0) {
-        host_.SetStatusText(1, QStringLiteral("Idle: click here to add files"));
+        host_.SetStatusText(1, HashingWorker::IdleText());
         return;
     }
-    const QString activity =
-        host_.HashingPaused() ? QStringLiteral("Paused") : QStringLiteral("Working");
-    host_.SetStatusText(
-        1, remaining == 1 ? activity + QStringLiteral(": 1 file remaining")
-                          : QStringLiteral("%1: %2 files remaining").arg(activity).arg(remaining));
+    host_.SetStatusText(1, HashingWorker::RemainingText(host_.HashingPaused(), remaining));
 }
 
 }  // namespace lm

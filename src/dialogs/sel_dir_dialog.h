@@ -72,6 +72,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // "Number of files: ?", before a count.
+    static QString NumberUnknownText();
     void BuildControls();
     // Opens the tree down to the chosen directory and the directory itself
     // ("/" when none is chosen), and scrolls it into view.
@@ -89,6 +91,7 @@ private:
     Settings& settings_;
     DialogHost& host_;
     bool stopCount_ = false;  // the running count is to stop at its next look
+    bool counting_ = false;   // a count runs (its button reads "Cancel")
     bool RecountPending = false;
     QString dirPath_;              // the folder DirName shows, counted and opened
     bool countWhenShown_ = false;  // an automatic count waits for the showing

@@ -54,7 +54,7 @@ private:
 };
 
 TAddFilesDialog::TAddFilesDialog(QWidget* parent)
-    : QFileDialog(parent, QStringLiteral("Add Files")), filter_(new MaskFilterModel(this)) {
+    : QFileDialog(parent, tr("Add Files")), filter_(new MaskFilterModel(this)) {
     setObjectName(QStringLiteral("OpnDlg"));
     // Our own view of the files, so that the filter is ours too.
     setOption(QFileDialog::DontUseNativeDialog);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "file_list_model.h"
 
+#include <QCoreApplication>
+
 #include "crc_in_name.h"
 #include "file_table.h"
 
@@ -9,13 +11,16 @@ namespace lm {
 QString LampHintText(int crcStatus) {
     switch (crcStatus) {
         case crcNotFound:
-            return QStringLiteral("No CRC found in filename.");
+            return QCoreApplication::translate("lm::TFileListModel", "No CRC found in filename.");
         case crcMatches:
-            return QStringLiteral("Found correct CRC in filename.");
+            return QCoreApplication::translate("lm::TFileListModel",
+                                               "Found correct CRC in filename.");
         case crcNoHash:
-            return QStringLiteral("No hash generated for this file yet.");
+            return QCoreApplication::translate("lm::TFileListModel",
+                                               "No hash generated for this file yet.");
         case crcMismatch:
-            return QStringLiteral("Found possible CRC in filename but it doesn't match.");
+            return QCoreApplication::translate(
+                "lm::TFileListModel", "Found possible CRC in filename but it doesn't match.");
         default:
             return {};
     }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "link_file_writer.h"
 
+#include <QCoreApplication>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -57,7 +59,9 @@ bool WriteLinkFile(const QString& path, const QStringList& lines, QString* error
         return fail(QString::fromLocal8Bit(std::strerror(EISDIR)));
     }
     if (exists && !S_ISREG(old.st_mode)) {
-        return fail(QStringLiteral("it is not a regular file"));
+        return fail(
+            QCoreApplication::translate("lm::TeD2KfrmMain", "it is not a regular file",
+                                        "why a save failed: Error: Could not save \"%1\": <this>"));
     }
     // A new file in its place (written apart, then renamed over the old
     // one) is the safe way, but only where the folder may be written, and

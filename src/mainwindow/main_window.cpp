@@ -58,7 +58,7 @@ TeD2KfrmMain::TeD2KfrmMain(QStringList arguments, QString programDir, HandoverBl
     setWindowIcon(TImageList1::Icon(TImageList1::Emblem));
     // Linux taskbars and window switchers show the window's title: it is
     // the application title.
-    SetApplicationTitle(QStringLiteral("Linkmint (idle)"));
+    SetApplicationTitle(HashingWorker::IdleTitle());
     launcherEntry_ = std::make_unique<LauncherEntry>(QStringLiteral(LM_APP_ID));
     worker_ = std::make_unique<HashingWorker>(table_, settings_, *this, &debugLog_);
     SndPlayer = MakeSystemSoundPlayer();
@@ -265,10 +265,16 @@ void TeD2KfrmMain::ShowMessage(const QString& text) {
         return;
     }
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Linkmint"), text, QMessageBox::Ok, this);
-    if (text.startsWith(u"Error: ")) {
+    if (text.startsWith(u"Error: ") || text.startsWith(ErrorPrefix())) {
         box.setIcon(QMessageBox::Critical);
     }
     box.exec();
+}
+
+QString TeD2KfrmMain::ErrorPrefix() {
+    return tr("Error: ",
+              "the start of every error message; each one that begins so in English "
+              "begins with this translation");
 }
 
 QString TeD2KfrmMain::LampHint(int crcStatus) {
@@ -303,7 +309,7 @@ void TeD2KfrmMain::SetPauseControls(int picture, const QString& tooltip, const Q
     pause_.btn->setProperty(kPictureProperty, picture);
     pause_.btn->setToolTip(tooltip);
     // The menu's own text for it, with its mnemonic.
-    pause_.mnu->setText(PauseCaption(caption == u"Resume"));
+    pause_.mnu->setText(PauseCaption(caption == HashingWorker::ResumeCaption()));
 }
 
 void TeD2KfrmMain::SetPauseEnabled(bool enabled) {
@@ -388,7 +394,7 @@ QString TeD2KfrmMain::TrayToolTip() const {
 
 QString TeD2KfrmMain::TipWithProgress(const QString& tip) const {
     const QString overall = overall_.Text();
-    if (overall.isEmpty() || tip == u"Linkmint (idle)") {
+    if (overall.isEmpty() || tip == HashingWorker::IdleTitle()) {
         return tip;
     }
     return tip.left(TrayArea::kMaxTipLength) + u'\n' + overall;

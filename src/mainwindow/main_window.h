@@ -132,6 +132,10 @@ public:
     // Rebuilds the info pane and applies the enable rules of the commands.
     void UpdateInfoWin() override;
 
+    // "Error: " in the user's language: an error box starts so and shows
+    // an error's picture.
+    static QString ErrorPrefix();
+
     // Hint text for a CRC status; empty for an unknown one.
     static QString LampHint(int crcStatus);
 

@@ -67,34 +67,37 @@ public:
 
 // The menus' texts, each in one place. A "&" marks the letter that Alt and
 // the letter choose (shown underlined; the caption is the text without it).
+// Each is translated where it is used (tr), in the main window's context.
 namespace menu_text {
-const char* const kFile = "&File";
-const char* const kEdit = "&Edit";
-const char* const kAddFiles = "&Add Files";
-const char* const kAddDir = "Add &Directory";
-const char* const kCheckLists = "&Check Files Against List...";
-const char* const kSaveED2K = "&Save ED2K Link File";
-const char* const kSaveAll = "Save All &Information";
-const char* const kExit = "E&xit";
-const char* const kCpyAll = "&Copy All to Clipboard";
-const char* const kCpyMagnet = "Copy All as &Magnet Links";
-const char* const kCpySel = "Copy &Selected to Clipboard";
-const char* const kRmvAll = "&Remove All from List";
-const char* const kRmvSel = "Remove Se&lected from List";
-const char* const kSortList = "S&ort List";
-const char* const kPrefs = "Prefere&nces";
-const char* const kPause = "&Pause";
-const char* const kResume = "&Resume";
-const char* const kAbout = "&About";
+const char* const kFile = QT_TRANSLATE_NOOP("lm::TeD2KfrmMain", "&File");
+const char* const kEdit = QT_TRANSLATE_NOOP("lm::TeD2KfrmMain", "&Edit");
+const char* const kAddFiles = QT_TRANSLATE_NOOP("lm::TeD2KfrmMain", "&Add Files");
+const char* const kAddDir = QT_TRANSLATE_NOOP("lm::TeD2KfrmMain", "Add &Directory");
+const char* const kCheckLists =
+    QT_TRANSLATE_NOOP("lm::TeD2KfrmMain", "&Check Files Against List...");
+const char* const kSaveED2K = QT_TRANSLATE_NOOP("lm::TeD2KfrmMain", "&Save ED2K Link File");
+const char* const kSaveAll = QT_TRANSLATE_NOOP("lm::TeD2KfrmMain", "Save All &Information");
+const char* const kExit = QT_TRANSLATE_NOOP("lm::TeD2KfrmMain", "E&xit");
+const char* const kCpyAll = QT_TRANSLATE_NOOP("lm::TeD2KfrmMain", "&Copy All to Clipboard");
+const char* const kCpyMagnet = QT_TRANSLATE_NOOP("lm::TeD2KfrmMain", "Copy All as &Magnet Links");
+const char* const kCpySel = QT_TRANSLATE_NOOP("lm::TeD2KfrmMain", "Copy &Selected to Clipboard");
+const char* const kRmvAll = QT_TRANSLATE_NOOP("lm::TeD2KfrmMain", "&Remove All from List");
+const char* const kRmvSel = QT_TRANSLATE_NOOP("lm::TeD2KfrmMain", "Remove Se&lected from List");
+const char* const kSortList = QT_TRANSLATE_NOOP("lm::TeD2KfrmMain", "S&ort List");
+const char* const kPrefs = QT_TRANSLATE_NOOP("lm::TeD2KfrmMain", "Prefere&nces");
+const char* const kPause = QT_TRANSLATE_NOOP("lm::TeD2KfrmMain", "&Pause");
+const char* const kResume = QT_TRANSLATE_NOOP("lm::TeD2KfrmMain", "&Resume");
+const char* const kAbout = QT_TRANSLATE_NOOP("lm::TeD2KfrmMain", "&About");
 // The list's own menu (right button, Shift+F10, the Menu key).
-const char* const kCpySelMagnet = "Copy Selected as Ma&gnet Links";
+const char* const kCpySelMagnet =
+    QT_TRANSLATE_NOOP("lm::TeD2KfrmMain", "Copy Selected as Ma&gnet Links");
 }  // namespace menu_text
 
 void TeD2KfrmMain::BuildActions() {
     auto command = [this](Command& c, const char* mnuName, const char* caption,
                           const QKeySequence& key, const char* btnName, int picture,
                           const QString& tooltip, void (TeD2KfrmMain::*handler)()) {
-        const QString text = QString::fromUtf8(caption);
+        const QString text = tr(caption);
         c.mnu = MakeAction(this, mnuName, text, key);
         connect(c.mnu, &QAction::triggered, this, handler);
         addAction(c.mnu);
@@ -108,33 +111,32 @@ void TeD2KfrmMain::BuildActions() {
     };
     using namespace menu_text;
     command(addFiles_, "mnuAddFiles", kAddFiles, Qt::Key_F2, "btnAddFiles", TImageList1::AddFiles,
-            QStringLiteral("Add Files (F2)"), &TeD2KfrmMain::mnuAddFilesClick);
+            tr("Add Files (F2)"), &TeD2KfrmMain::mnuAddFilesClick);
     command(addDir_, "mnuAddDir", kAddDir, Qt::Key_F3, "btnAddDir", TImageList1::AddDirectory,
-            QStringLiteral("Add Directory (F3)"), &TeD2KfrmMain::mnuAddDirClick);
+            tr("Add Directory (F3)"), &TeD2KfrmMain::mnuAddDirClick);
     command(checkLists_, "mnuCheckLists", kCheckLists, QKeySequence(Qt::CTRL | Qt::Key_K), nullptr,
             0, {}, &TeD2KfrmMain::mnuCheckListsClick);
     command(saveED2K_, "mnuSaveED2K", kSaveED2K, Qt::Key_F4, "btnSaveHashes",
-            TImageList1::SaveLinks, QStringLiteral("Save Links (F4)"),
-            &TeD2KfrmMain::mnuSaveED2KClick);
+            TImageList1::SaveLinks, tr("Save Links (F4)"), &TeD2KfrmMain::mnuSaveED2KClick);
     command(saveAll_, "mnuSaveAll", kSaveAll, Qt::Key_F5, nullptr, 0, {},
             &TeD2KfrmMain::mnuSaveAllClick);
     command(exit_, "mnuExit", kExit, QKeySequence(Qt::CTRL | Qt::Key_Q), "btnExit",
-            TImageList1::Exit, QStringLiteral("Exit (Ctrl+Q)"), &TeD2KfrmMain::mnuExitClick);
+            TImageList1::Exit, tr("Exit (Ctrl+Q)"), &TeD2KfrmMain::mnuExitClick);
     command(cpyAll_, "mnuCpyAll2Clip", kCpyAll, Qt::Key_F6, "btnCopyAll", TImageList1::CopyAll,
-            QStringLiteral("Copy All to Clipboard (F6)"), &TeD2KfrmMain::mnuCpyAll2ClipClick);
+            tr("Copy All to Clipboard (F6)"), &TeD2KfrmMain::mnuCpyAll2ClipClick);
     command(cpyMagnet_, "mnuCpyAllMagnet", kCpyMagnet, QKeySequence(Qt::SHIFT | Qt::Key_F6),
             nullptr, 0, {}, &TeD2KfrmMain::mnuCpyMagnetClick);
     command(cpySel_, "mnuCpySel2Clip", kCpySel, Qt::Key_F7, "btnCopySel", TImageList1::CopySelected,
-            QStringLiteral("Copy Selected to Clipboard (F7)"), &TeD2KfrmMain::mnuCpySel2ClipClick);
+            tr("Copy Selected to Clipboard (F7)"), &TeD2KfrmMain::mnuCpySel2ClipClick);
     command(rmvAll_, "mnuRmvAll", kRmvAll, Qt::Key_F8, "btnRemoveAll", TImageList1::RemoveAll,
-            QStringLiteral("Remove All (F8)"), &TeD2KfrmMain::mnuRmvAllClick);
+            tr("Remove All (F8)"), &TeD2KfrmMain::mnuRmvAllClick);
     command(rmvSel_, "mnuRmvSel", kRmvSel, Qt::Key_F9, "btnRemoveSel", TImageList1::RemoveSelected,
-            QStringLiteral("Remove Selected (F9)"), &TeD2KfrmMain::mnuRmvSelClick);
+            tr("Remove Selected (F9)"), &TeD2KfrmMain::mnuRmvSelClick);
     command(sortList_, "mnuSortList", kSortList, Qt::Key_F10, "btnSort", TImageList1::Sort,
-            QStringLiteral("Sort (F10)"), &TeD2KfrmMain::mnuSortListClick);
+            tr("Sort (F10)"), &TeD2KfrmMain::mnuSortListClick);
     command(prefs_, "mnuPrefs", kPrefs, Qt::Key_F11, nullptr, 0, {}, &TeD2KfrmMain::mnuPrefsClick);
     command(pause_, "mnuPause", kPause, Qt::Key_F12, "btnPause", TImageList1::Pause,
-            QStringLiteral("Pause (F12)"), &TeD2KfrmMain::mnuPauseClick);
+            tr("Pause (F12)"), &TeD2KfrmMain::mnuPauseClick);
     command(about_, "mnuAbout", kAbout, Qt::Key_F1, nullptr, 0, {}, &TeD2KfrmMain::mnuAboutClick);
     // Only in the list's own menu; enabled with Copy Selected.
     command(cpySelMagnet_, "mnuCpySelMagnet", kCpySelMagnet, {}, nullptr, 0, {},
@@ -147,7 +149,7 @@ void TeD2KfrmMain::BuildActions() {
 }
 
 QString TeD2KfrmMain::PauseCaption(bool paused) {
-    return QString::fromUtf8(paused ? menu_text::kResume : menu_text::kPause);
+    return tr(paused ? menu_text::kResume : menu_text::kPause);
 }
 
 void TeD2KfrmMain::BuildMenus() {
@@ -155,7 +157,7 @@ void TeD2KfrmMain::BuildMenus() {
     auto* style = new AltKeyMenuStyle;
     style->setParent(bar);
     bar->setStyle(style);
-    QMenu* file = bar->addMenu(QString::fromUtf8(menu_text::kFile));
+    QMenu* file = bar->addMenu(tr(menu_text::kFile));
     file->setObjectName(QStringLiteral("mnuFile"));
     file->addAction(addFiles_.mnu);
     file->addAction(addDir_.mnu);
@@ -165,7 +167,7 @@ void TeD2KfrmMain::BuildMenus() {
     file->addAction(saveAll_.mnu);
     file->addSeparator();
     file->addAction(exit_.mnu);
-    QMenu* edit = bar->addMenu(QString::fromUtf8(menu_text::kEdit));
+    QMenu* edit = bar->addMenu(tr(menu_text::kEdit));
     edit->setObjectName(QStringLiteral("mnuEdit"));
     edit->addAction(cpyAll_.mnu);
     edit->addAction(cpyMagnet_.mnu);
@@ -238,7 +240,7 @@ void TeD2KfrmMain::BuildToolBar() {
     button(exit_);
     gap(21);  // tbSep10
 
-    XitOnDone = new QCheckBox(QStringLiteral("Exit when done"), ToolBar1);
+    XitOnDone = new QCheckBox(tr("Exit when done"), ToolBar1);
     XitOnDone->setObjectName(QStringLiteral("XitOnDone"));
     // Its designed width at least, and as wide as its text needs.
     XitOnDone->setMinimumWidth(104);
@@ -297,7 +299,7 @@ void TeD2KfrmMain::DisableListCommands() {
 
 void TeD2KfrmMain::mnuAddFilesClick() {
     if (!worker_->WorkerActive) {
-        SetStatusText(1, QStringLiteral("Please wait..."));
+        SetStatusText(1, tr("Please wait..."));
     }
     // Painted before the dialog opens.
     QCoreApplication::processEvents();
@@ -322,7 +324,7 @@ void TeD2KfrmMain::mnuAddFilesClick() {
     }
     if (files.isEmpty()) {
         if (!worker_->WorkerActive) {
-            SetStatusText(1, QStringLiteral("Idle: click here to add files"));
+            SetStatusText(1, HashingWorker::IdleText());
         }
         return;
     }
@@ -338,7 +340,7 @@ void TeD2KfrmMain::mnuAddFilesClick() {
 
 void TeD2KfrmMain::mnuAddDirClick() {
     if (!worker_->WorkerActive) {
-        SetStatusText(1, QStringLiteral("Please wait..."));
+        SetStatusText(1, tr("Please wait..."));
     }
     frmSelDir->SelectDirectory(settings_.Snapshot().lastFilePath);
     frmSelDir->exec();
@@ -372,7 +374,7 @@ void TeD2KfrmMain::SaveLines(int filterIndex, const QStringList& lines) {
     const bool saved = WriteLinkFile(path, lines, &reason);
     SetBusyCursor(false);
     if (!saved) {
-        ShowMessage(QStringLiteral("Error: Could not save \"%1\": %2").arg(path, reason));
+        ShowMessage(tr("Error: Could not save \"%1\": %2").arg(path, reason));
     }
 }
 
@@ -421,7 +423,7 @@ void TeD2KfrmMain::SetClipboardText(const QString& text) {
         taken = clipboard->text() == pasted;
     }
     if (!taken) {
-        ShowMessage(QStringLiteral("Error: Could not put the links on the clipboard."));
+        ShowMessage(tr("Error: Could not put the links on the clipboard."));
     }
 }
 
@@ -449,7 +451,7 @@ void TeD2KfrmMain::mnuRmvAllClick() {
     table_.RemoveAll();
     table_.RefreshList(*DatLst);
     DatLst->SetHorizontalExtent(0);
-    SetStatusText(0, QStringLiteral("0 files"));
+    SetStatusText(0, HashingWorker::FileCountText(0));
     UpdateInfoWin();
     WaitForWorker();
     if (worker_->Paused) {

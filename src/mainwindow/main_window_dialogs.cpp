@@ -19,6 +19,7 @@
 #include "program_dir.h"
 #include "save_dialog.h"
 #include "sel_dir_dialog.h"
+#include "ui_language.h"
 
 namespace lm {
 
@@ -27,7 +28,7 @@ void TeD2KfrmMain::BuildDialogs() {
     // the window as the user's clicks would.
     shell_ = std::make_unique<FreedesktopShellIntegration>(
         FreedesktopIntegration::DefaultDataHome(), QCoreApplication::applicationFilePath(),
-        InstalledIconName());
+        InstalledIconName(), TranslationsDirectory());
     frmSelDir = new TfrmSelDir(settings_, *this, this);
     frmPrefs = new TfrmPrefs(settings_, *this, frmSelDir, shell_.get(), this);
     frmAbout = new TfrmAbout(this);

@@ -77,8 +77,7 @@ void TeD2KfrmMain::AddPath(const QString& path, bool reportMissing) {
             break;
         case PathKind::Missing:
             if (reportMissing) {
-                ShowMessage(
-                    QStringLiteral("Error: Could not find file \"%1\"").arg(DisplayPath(path)));
+                ShowMessage(tr("Error: Could not find file \"%1\"").arg(DisplayPath(path)));
             }
             break;
     }

@@ -77,7 +77,7 @@ void TeD2KfrmMain::mnuCheckListsClick() {
         lists = checkListsDialogHook();
     } else {
         const QStringList chosen = QFileDialog::getOpenFileNames(
-            this, QStringLiteral("Check Files Against List"), QString(), ListFileFilter(), nullptr,
+            this, tr("Check Files Against List"), QString(), ListFileFilter(), nullptr,
             QFileDialog::DontUseNativeDialog | QFileDialog::ReadOnly);
         for (const QString& path : chosen) {
             lists << PathFromDialog(path);

@@ -138,7 +138,7 @@ void TeD2KfrmMain::AddDirectory(const QString& dir) {
     // window keeps painting while a large one is listed and added.
     const FilesToAdd found = ListFilesToAdd(dir, masks, true, EventsEvery(kListingEventsMs));
     if (!found.maskError.isEmpty()) {
-        ShowMessage(QStringLiteral("Error: ") + found.maskError);
+        ShowMessage(ErrorPrefix() + found.maskError);
         return;
     }
     const ListingEventHook events = EventsEvery(kListingEventsMs);

@@ -72,9 +72,19 @@ QString TOverallProgress::Text() const {
     return running_ ? TextFor(done_, total_, clock_.elapsed()) : QString();
 }
 
+QString TOverallProgress::AmountsText(const QString& done, const QString& total) {
+    return tr("%1 MB of %2 MB", "megabytes read of all").arg(done, total);
+}
+
+QString TOverallProgress::SpeedText(const QString& amounts, const QString& speed,
+                                    const QString& left) {
+    return tr("%1, %2 MB/s, %3 left", "megabytes read of all, the speed, the time left")
+        .arg(amounts, speed, left);
+}
+
 QString TOverallProgress::TextFor(std::int64_t done, std::int64_t total, qint64 elapsedMs) {
     const QString amounts =
-        QStringLiteral("%1 MB of %2 MB").arg(done / kMegabyte).arg(total / kMegabyte);
+        AmountsText(QString::number(done / kMegabyte), QString::number(total / kMegabyte));
     if (elapsedMs < 1000 || done <= 0) {
         return amounts;  // no speed to tell yet
     }
@@ -84,7 +94,7 @@ QString TOverallProgress::TextFor(std::int64_t done, std::int64_t total, qint64 
                                          : QString::number(std::llround(megabytes));
     const auto left =
         static_cast<std::int64_t>(std::ceil(static_cast<double>(total - done) / perSecond));
-    return QStringLiteral("%1, %2 MB/s, %3 left").arg(amounts, speed, Duration(left));
+    return SpeedText(amounts, speed, Duration(left));
 }
 
 }  // namespace lm

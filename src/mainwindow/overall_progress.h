@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QString>
 
@@ -17,6 +18,8 @@ struct ProgressState;
 // speed so far and the time left. Worked out on the GUI thread from the
 // file table and the worker's progress; the worker does nothing for it.
 class TOverallProgress {
+    Q_DECLARE_TR_FUNCTIONS(lm::TOverallProgress)
+
 public:
     static constexpr std::int64_t kChunkBytes = 9728000;
     // A megabyte here is 10^6 bytes, as disks and networks count.
@@ -37,6 +40,10 @@ public:
     // second has passed and something was read; empty when no job runs.
     QString Text() const;
     static QString TextFor(std::int64_t done, std::int64_t total, qint64 elapsedMs);
+    // The text's two forms from their pieces: "N MB of M MB", and that
+    // with the speed and the time left.
+    static QString AmountsText(const QString& done, const QString& total);
+    static QString SpeedText(const QString& amounts, const QString& speed, const QString& left);
 
 private:
     bool running_ = false;

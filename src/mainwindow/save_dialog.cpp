@@ -7,14 +7,13 @@
 namespace lm {
 
 TSavDlg::TSavDlg(QWidget* parent, std::function<void(const QString&)> report)
-    : QFileDialog(parent, QStringLiteral("Save As")), report_(std::move(report)) {
+    : QFileDialog(parent, tr("Save As")), report_(std::move(report)) {
     setObjectName(QStringLiteral("SavDlg"));
     setOption(QFileDialog::DontUseNativeDialog);
     setAcceptMode(QFileDialog::AcceptSave);
     setFileMode(QFileDialog::AnyFile);
     setDefaultSuffix(QStringLiteral("ed2k"));
-    setNameFilters({QStringLiteral("ED2K Links (*.ed2k)"), QStringLiteral("Text Files (*.txt)"),
-                    QStringLiteral("All files (*.*)")});
+    setNameFilters({tr("ED2K Links (*.ed2k)"), tr("Text Files (*.txt)"), tr("All files (*.*)")});
     setFilter(filter() | QDir::Hidden);
     setSizeGripEnabled(true);
 }
@@ -40,7 +39,7 @@ void TSavDlg::accept() {
     const QString chosen = selectedFiles().value(0);
     if (!chosen.isEmpty() && CheckedTarget(chosen).isEmpty()) {
         if (report_) {
-            report_(QStringLiteral("Error: The folder \"%1\" does not exist.")
+            report_(tr("Error: The folder \"%1\" does not exist.")
                         .arg(QDir::toNativeSeparators(QFileInfo(chosen).absolutePath())));
         }
         return;  // stays open

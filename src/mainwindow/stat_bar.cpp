@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "overall_progress.h"
 #include "stat_bar_accessible.h"
 
 namespace lm {
@@ -25,8 +26,8 @@ TStatBar::TStatBar(QWidget* parent) : QWidget(parent) {
     InstallStatBarAccessibility();
     setObjectName(QStringLiteral("StatBar"));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    texts_[0] = QStringLiteral("0 files");
-    texts_[1] = QStringLiteral("Idle: click here to add files");
+    texts_[0] = HashingWorker::FileCountText(0);
+    texts_[1] = HashingWorker::IdleText();
     MeasurePanels();
 }
 
@@ -37,13 +38,16 @@ int TStatBar::HeightFor(const QFontMetrics& metrics) {
 }
 
 void TStatBar::MeasurePanels() {
-    // The usual texts, measured once per font.
-    static const std::array<QStringList, 4> kUsual = {
-        QStringList{QStringLiteral("9999 files")},
-        QStringList{QStringLiteral("Idle: click here to add files"),
-                    QStringLiteral("Working: 9999 files remaining"),
-                    QStringLiteral("Paused: 9999 files remaining")},
-        QStringList{}, QStringList{QStringLiteral("9999 MB of 9999 MB, 999 MB/s, 9:59:59 left")}};
+    // The usual texts, measured once per font, in the language shown.
+    const std::array<QStringList, 4> kUsual = {
+        QStringList{HashingWorker::FileCountText(9999), HashingWorker::FileCountText(1)},
+        QStringList{HashingWorker::IdleText(), HashingWorker::RemainingText(false, 9999),
+                    HashingWorker::RemainingText(true, 9999),
+                    HashingWorker::RemainingText(false, 1), HashingWorker::RemainingText(true, 1)},
+        QStringList{},
+        QStringList{TOverallProgress::SpeedText(
+            TOverallProgress::AmountsText(QStringLiteral("9999"), QStringLiteral("9999")),
+            QStringLiteral("999"), QStringLiteral("9:59:59"))}};
     meter_.SetFont(font());
     for (int panel = 0; panel < 4; ++panel) {
         if (!IsTextPanel(panel)) {
@@ -144,7 +148,9 @@ QString TStatBar::ProgressText() const {
     const int percent = progress.chunksTotal > 0
                             ? static_cast<int>(100LL * progress.chunksDone / progress.chunksTotal)
                             : 0;
-    return QStringLiteral("%1, %2%").arg(progress.fileName).arg(percent);
+    return tr("%1, %2%", "the file being read and how far it has got")
+        .arg(progress.fileName)
+        .arg(percent);
 }
 
 int TStatBar::BarRight(int left, int width, int done, int total) {

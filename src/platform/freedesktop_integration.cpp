@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "linkmint_build_info.h"
+#include "ui_language.h"
 
 namespace lm {
 
@@ -16,6 +17,15 @@ namespace {
 
 // The line every file of ours carries; Remove and IsInstalled look for it.
 constexpr char kMarker[] = "X-Linkmint-Integration=true";
+
+constexpr char kContext[] = "lm::FreedesktopIntegration";
+const char* const kGenericName = QT_TRANSLATE_NOOP("lm::FreedesktopIntegration", "ed2k Link Maker");
+const char* const kComment =
+    QT_TRANSLATE_NOOP("lm::FreedesktopIntegration", "Make ed2k links of files and folders");
+const char* const kOpenWith = QT_TRANSLATE_NOOP("lm::FreedesktopIntegration", "Open with Linkmint");
+const char* const kActionComment = QT_TRANSLATE_NOOP("lm::FreedesktopIntegration",
+                                                     "Make ed2k links of the selected files and "
+                                                     "folders");
 
 bool IsOurs(const QString& path) {
     QFile file(path);
@@ -50,10 +60,23 @@ bool MakePath(const QString& dir, QStringList& created) {
 }  // namespace
 
 FreedesktopIntegration::FreedesktopIntegration(QString dataHome, QString executable,
-                                               QString iconName)
+                                               QString iconName, QString translationsDir)
     : dataHome_(QDir::cleanPath(dataHome)),
       executable_(std::move(executable)),
-      iconName_(std::move(iconName)) {}
+      iconName_(std::move(iconName)),
+      translationsDir_(std::move(translationsDir)) {}
+
+QString FreedesktopIntegration::TranslatedKeys(const char* key, const char* source) const {
+    QString lines;
+    for (const QString& language : TranslatedLanguages(translationsDir_)) {
+        const QString text = TranslateInto(translationsDir_, language, kContext, source);
+        if (text != QLatin1StringView(source)) {
+            lines += QStringLiteral("%1[%2]=%3\n")
+                         .arg(QLatin1StringView(key), language, DesktopStringValue(text));
+        }
+    }
+    return lines;
+}
 
 QString FreedesktopIntegration::DefaultDataHome() {
     const QString xdg = qEnvironmentVariable("XDG_DATA_HOME");
@@ -72,7 +95,8 @@ QString FreedesktopIntegration::ServiceMenuPath() const {
 }
 
 QString FreedesktopIntegration::NautilusScriptPath() const {
-    return dataHome_ + QStringLiteral("/nautilus/scripts/Open with Linkmint");
+    // A slash would make it a folder.
+    return dataHome_ + QStringLiteral("/nautilus/scripts/") + tr(kOpenWith).replace(u'/', u'-');
 }
 
 QString FreedesktopIntegration::NemoActionPath() const {
@@ -131,8 +155,11 @@ QString FreedesktopIntegration::DesktopEntryText() const {
                "[Desktop Entry]\n"
                "Type=Application\n"
                "Name=Linkmint\n"
-               "GenericName=ed2k Link Maker\n"
-               "Comment=Make ed2k links of files and folders\n"
+               "GenericName=ed2k Link Maker\n") +
+           TranslatedKeys("GenericName", kGenericName) +
+           QStringLiteral("Comment=Make ed2k links of files and folders\n") +
+           TranslatedKeys("Comment", kComment) +
+           QStringLiteral(
                "Exec=%1 %F\n"
                "TryExec=%2\n")
                .arg(DesktopStringValue(DesktopExecArgument(executable_)),
@@ -159,8 +186,9 @@ QString FreedesktopIntegration::ServiceMenuText() const {
            QStringLiteral(
                "\n\n"
                "[Desktop Action openWithLinkmint]\n"
-               "Name=Open with Linkmint\n"
-               "Exec=%1 %F\n")
+               "Name=Open with Linkmint\n") +
+           TranslatedKeys("Name", kOpenWith) +
+           QStringLiteral("Exec=%1 %F\n")
                .arg(DesktopStringValue(DesktopExecArgument(executable_))) +
            (iconName_.isEmpty() ? QString()
                                 : QStringLiteral("Icon=%1\n").arg(DesktopStringValue(iconName_)));
@@ -196,8 +224,11 @@ QString FreedesktopIntegration::NemoActionText() const {
     program.replace(u'%', QStringLiteral("%%"));
     return QStringLiteral(
                "[Nemo Action]\n"
-               "Name=Open with Linkmint\n"
-               "Comment=Make ed2k links of the selected files and folders\n"
+               "Name=Open with Linkmint\n") +
+           TranslatedKeys("Name", kOpenWith) +
+           QStringLiteral("Comment=Make ed2k links of the selected files and folders\n") +
+           TranslatedKeys("Comment", kActionComment) +
+           QStringLiteral(
                "Exec=%1 %F\n"
                "Selection=notnone\n"
                "Extensions=any;\n"
@@ -212,20 +243,19 @@ QString FreedesktopIntegration::NemoActionText() const {
 bool FreedesktopIntegration::WriteOurFile(const QString& path, const QString& text, bool executable,
                                           QStringList& createdDirs, QStringList& errors) const {
     if (QFileInfo::exists(path) && !IsOurs(path)) {
-        errors.append(QStringLiteral("Error: %1 already exists and was not made by Linkmint; "
-                                     "it was left as it is.")
+        errors.append(tr("Error: %1 already exists and was not made by Linkmint; "
+                         "it was left as it is.")
                           .arg(QDir::toNativeSeparators(path)));
         return false;
     }
     if (!MakePath(QFileInfo(path).path(), createdDirs)) {
-        errors.append(QStringLiteral("Error: Could not create the folder %1.")
+        errors.append(tr("Error: Could not create the folder %1.")
                           .arg(QDir::toNativeSeparators(QFileInfo(path).path())));
         return false;
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0 || !file.commit()) {
-        errors.append(
-            QStringLiteral("Error: Could not write %1.").arg(QDir::toNativeSeparators(path)));
+        errors.append(tr("Error: Could not write %1.").arg(QDir::toNativeSeparators(path)));
         return false;
     }
     QFile::Permissions mode =
@@ -242,8 +272,8 @@ QStringList FreedesktopIntegration::Install() {
     for (const QChar ch : executable_) {
         if (ch.unicode() < 0x20 || ch.unicode() == 0x7f) {
             errors.append(
-                QStringLiteral("Error: The program's path holds a control character "
-                               "and cannot be put into a menu entry."));
+                tr("Error: The program's path holds a control character "
+                   "and cannot be put into a menu entry."));
             return errors;
         }
     }
@@ -286,8 +316,8 @@ QStringList FreedesktopIntegration::Install() {
     }
 
     if (!MakePath(QFileInfo(ManifestPath()).path(), created)) {
-        errors.append(QStringLiteral("Error: Could not write %1.")
-                          .arg(QDir::toNativeSeparators(ManifestPath())));
+        errors.append(
+            tr("Error: Could not write %1.").arg(QDir::toNativeSeparators(ManifestPath())));
         return errors;
     }
     created.removeDuplicates();
@@ -300,8 +330,8 @@ QStringList FreedesktopIntegration::Install() {
     }
     QSaveFile file(ManifestPath());
     if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0 || !file.commit()) {
-        errors.append(QStringLiteral("Error: Could not write %1.")
-                          .arg(QDir::toNativeSeparators(ManifestPath())));
+        errors.append(
+            tr("Error: Could not write %1.").arg(QDir::toNativeSeparators(ManifestPath())));
     }
     return errors;
 }
@@ -326,13 +356,12 @@ QStringList FreedesktopIntegration::Remove() {
     files.removeDuplicates();
     for (const QString& path : files) {
         if (IsOurs(path) && !QFile::remove(path)) {
-            errors.append(
-                QStringLiteral("Error: Could not remove %1.").arg(QDir::toNativeSeparators(path)));
+            errors.append(tr("Error: Could not remove %1.").arg(QDir::toNativeSeparators(path)));
         }
     }
     if (QFileInfo::exists(ManifestPath()) && !QFile::remove(ManifestPath())) {
-        errors.append(QStringLiteral("Error: Could not remove %1.")
-                          .arg(QDir::toNativeSeparators(ManifestPath())));
+        errors.append(
+            tr("Error: Could not remove %1.").arg(QDir::toNativeSeparators(ManifestPath())));
     }
     // Innermost first; a folder that holds anything else stays.
     std::sort(dirs.begin(), dirs.end(),

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -11,7 +12,8 @@ namespace lm {
 //
 //   applications/linkmint.desktop       "Linkmint", started with files and folders (%F)
 //   kio/servicemenus/linkmint.desktop   Dolphin's "Open with Linkmint" action
-//   nautilus/scripts/Open with Linkmint Nautilus's script of that name
+//   nautilus/scripts/Open with Linkmint Nautilus's script of that name (in the
+//                                       user's language, as Nautilus shows it)
 //   nemo/actions/linkmint.nemo_action   Nemo's "Open with Linkmint" action
 //
 // The desktop entry, the service menu and the Nemo action name the program
@@ -21,15 +23,20 @@ namespace lm {
 // Every file carries a marker line, and a manifest (linkmint/shell-integration)
 // lists the files and the folders the install created, so that Remove takes
 // away exactly those and nothing a user put there. A file of the same name
-// that is not ours is never overwritten or removed.
+// that is not ours is never overwritten or removed. The names and comments
+// of the entries come in every language that `translationsDir` holds a
+// translation for (Name[de]=...), so that they follow the desktop's language.
 class FreedesktopIntegration {
+    Q_DECLARE_TR_FUNCTIONS(lm::FreedesktopIntegration)
+
 public:
     // `dataHome` without a trailing "/"; `executable` is the program that
     // the entries start. `iconName` is the themed icon of an installed
     // Linkmint, empty for one that runs from its build tree. With an icon the
     // desktop entry stays out of the menus, which already list the installed
     // one, and the context-menu actions show the icon.
-    FreedesktopIntegration(QString dataHome, QString executable, QString iconName = {});
+    FreedesktopIntegration(QString dataHome, QString executable, QString iconName = {},
+                           QString translationsDir = {});
 
     // $XDG_DATA_HOME when it is an absolute path, else ~/.local/share.
     static QString DefaultDataHome();
@@ -64,12 +71,15 @@ private:
     QString ServiceMenuText() const;
     QString NautilusScriptText() const;
     QString NemoActionText() const;
+    // "Key[xx]=..." lines, one per language with a translation of `source`.
+    QString TranslatedKeys(const char* key, const char* source) const;
     bool WriteOurFile(const QString& path, const QString& text, bool executable,
                       QStringList& createdDirs, QStringList& errors) const;
 
     QString dataHome_;
     QString executable_;
     QString iconName_;
+    QString translationsDir_;
 };
 
 }  // namespace lm

@@ -67,20 +67,19 @@ bool IniLineReader::ReadLine(QString& line) {
     unsigned char byte = 0;
     while (Next(ch, byte)) {
         any = true;
-        if (ch == u'\r' && !lfEnds_) {
+        if (ch == u'\r') {
+            if (lfEnds_) {
+                // A file whose first line ends in a bare LF (edited on
+                // Linux) ends its lines at each LF; its CRs are dropped
+                // wherever they stand, as no value holds one.
+                continue;
+            }
             crEnds_ = true;
             Next(ch, byte);  // the LF, or whatever stands there
             break;
         }
         if (ch == u'\n' && !crEnds_) {
-            // A file whose first line ends in a bare LF (edited on Linux):
-            // its lines end at each LF, a CR before it dropped.
             lfEnds_ = true;
-            if (utf16_ && line.endsWith(u'\r')) {
-                line.chop(1);
-            } else if (!utf16_ && bytes.endsWith('\r')) {
-                bytes.chop(1);
-            }
             break;
         }
         if (utf16_) {

@@ -16,6 +16,7 @@
 #include "memory_registry.h"
 #include "prefs_dialog.h"
 #include "registry_shell_integration.h"
+#include "ui_language.h"
 
 namespace lm::test {
 
@@ -59,6 +60,7 @@ private slots:
     void nemoActionStartsTheProgram();
     void installedProgramEntries();
     void preferencesBoxInstalls();
+    void entriesInEveryLanguage();
 };
 
 void ContextMenuTest::classIdText() {
@@ -466,6 +468,58 @@ void ContextMenuTest::preferencesBoxInstalls() {
     QVERIFY(!shell.IsRegistered());
     QVERIFY(QDir(dir.path()).isEmpty());
     QVERIFY(host.errors.isEmpty());
+}
+
+// The entries carry their names and comments in every language there is a
+// translation for, and Nautilus's script is named in the user's language.
+void ContextMenuTest::entriesInEveryLanguage() {
+    QTemporaryDir dir;
+    const QString translations = TranslationsDirectory();
+    QVERIFY(TranslatedLanguages(translations).contains(QStringLiteral("de")));
+    QVERIFY(InstallTranslations({QStringLiteral("de_DE")}) == u"de");
+    FreedesktopIntegration desktop(dir.path(), QStringLiteral("/usr/bin/linkmint"), QString(),
+                                   translations);
+    const QStringList errors = desktop.Install();
+    InstallTranslations(QStringList());
+    QCOMPARE(errors, QStringList());
+
+    const QString entry = ReadAll(desktop.DesktopEntryPath());
+    QVERIFY(entry.contains(QStringLiteral("\nGenericName=ed2k Link Maker\n")));
+    QVERIFY(entry.contains(QStringLiteral("\nGenericName[de]=ed2k-Link-Ersteller\n")));
+    QVERIFY(
+        entry.contains(QStringLiteral("\nComment[ru]=Создание ссылок ed2k на файлы и папки\n")));
+    QVERIFY(entry.contains(QStringLiteral("\nComment[zh_CN]=")));
+    QVERIFY(entry.contains(QStringLiteral("\nComment[pt_BR]=")));
+    const QString menu = ReadAll(desktop.ServiceMenuPath());
+    QVERIFY(
+        menu.contains(QStringLiteral("\nName=Open with Linkmint\nName[de]=Mit Linkmint öffnen\n")));
+    QVERIFY(menu.contains(QStringLiteral("\nName[ja]=Linkmint で開く\n")));
+    const QString action = ReadAll(desktop.NemoActionPath());
+    QVERIFY(action.contains(QStringLiteral("\nName[fr]=Ouvrir avec Linkmint\n")));
+    QVERIFY(action.contains(
+        QStringLiteral("\nComment[es]=Crear enlaces ed2k de los archivos y carpetas "
+                       "seleccionados\n")));
+    // Nautilus shows a script by its file's name: the German one.
+    QVERIFY(QFileInfo(dir.filePath(QStringLiteral("nautilus/scripts/Mit Linkmint öffnen")))
+                .isExecutable());
+    QVERIFY(!QFileInfo::exists(desktop.NautilusScriptPath()));  // the English name
+
+    const QString validator =
+        QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
+    if (!validator.isEmpty()) {
+        QProcess check;
+        check.start(validator, {desktop.DesktopEntryPath()});
+        QVERIFY(check.waitForFinished(10000));
+        const QString said =
+            QString::fromUtf8(check.readAllStandardOutput() + check.readAllStandardError());
+        QVERIFY2(check.exitCode() == 0 && !said.contains(QStringLiteral(": error: ")) &&
+                     !said.contains(QStringLiteral(": warning: ")),
+                 qPrintable(said));
+    }
+
+    // Removed in English too: the manifest names the German script.
+    QCOMPARE(desktop.Remove(), QStringList());
+    QVERIFY(QDir(dir.path()).isEmpty());
 }
 
 int RunContextMenuTests(int argc, char** argv) {

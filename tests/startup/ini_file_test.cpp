@@ -569,11 +569,21 @@ TEST_F(IniFileTest, LinuxLineEndsAreReadAndCrLfIsWritten) {
         ASSERT_TRUE(SaveIniFile(loaded, files, Dir()));
         EXPECT_EQ(ReadIni(), crlf) << wide;
     }
-    // Mixed: the first line end decides; a CR left before an LF is dropped.
+    // Mixed: the first line end decides; a CR left before an LF is dropped,
+    // and so is one inside a line, which no saved value could carry.
     SettingsValues v;
     Load("[Options]\nStripPath=1\r\nTrailingSlash=0\n", v);
     EXPECT_TRUE(v.stripPath);
     EXPECT_FALSE(v.trailingSlash);
+    const QList<TFileData> kept = Load(
+        "[Options]\nKeepFilesOnExit=1\n[Hashed Files]\nNoHash\n/data/a\rb.bin\n\n\n\n"
+        "State=0\nCRCStatus=-1\nFileSize=-1\nSel\rected=1\r\n",
+        v);
+    ASSERT_EQ(kept.size(), 1);
+    EXPECT_EQ(kept[0].FileName, "/data/ab.bin");
+    EXPECT_TRUE(kept[0].Selected);
+    ASSERT_TRUE(SaveIniFile(v, kept, Dir()));
+    EXPECT_EQ(Load(ReadIni(), v), kept);
 }
 
 TEST_F(IniFileTest, LineReaderRules) {
