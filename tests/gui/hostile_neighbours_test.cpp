@@ -212,8 +212,9 @@ private slots:
             const int fd = ::open(lock.constData(), O_RDWR | O_CREAT, 0666);
             ::close(::open(alive.constData(), O_RDWR | O_CREAT, 0666));
             ::close(::open(decoy.constData(), O_RDWR | O_CREAT, 0666));
-            ::symlink(decoy.constData(), socket.constData());
-            const bool held = fd >= 0 && ::flock(fd, LOCK_EX) == 0;
+            // Ready only with every trap laid: the link as well as the lock.
+            const bool linked = ::symlink(decoy.constData(), socket.constData()) == 0;
+            const bool held = linked && fd >= 0 && ::flock(fd, LOCK_EX) == 0;
             const ssize_t told = ::write(ready[1], held ? "1" : "0", 1);
             static_cast<void>(told);
             ::pause();  // holds the lock until it is killed
