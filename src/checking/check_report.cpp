@@ -72,25 +72,36 @@ std::string DescribeResult(const EntryResult& result) {
     return line;
 }
 
+void VerdictCounts::Add(Verdict verdict) {
+    switch (verdict) {
+        case Verdict::Ok:
+            ++ok;
+            break;
+        case Verdict::Failed:
+            ++failed;
+            break;
+        case Verdict::Missing:
+            ++missing;
+            break;
+        case Verdict::NotChecked:
+            ++notChecked;
+            break;
+    }
+}
+
 VerdictCounts CountVerdicts(const std::vector<EntryResult>& results) {
     VerdictCounts counts;
     for (const EntryResult& r : results) {
-        switch (r.verdict) {
-            case Verdict::Ok:
-                ++counts.ok;
-                break;
-            case Verdict::Failed:
-                ++counts.failed;
-                break;
-            case Verdict::Missing:
-                ++counts.missing;
-                break;
-            case Verdict::NotChecked:
-                ++counts.notChecked;
-                break;
-        }
+        counts.Add(r.verdict);
     }
     return counts;
+}
+
+void SkippedDigests::Add(std::string_view algorithm) {
+    ++lines;
+    if (std::find(algorithms.begin(), algorithms.end(), algorithm) == algorithms.end()) {
+        algorithms.emplace_back(algorithm);
+    }
 }
 
 std::string SummaryText(const VerdictCounts& c) {

@@ -33,12 +33,23 @@ struct VerdictCounts {
     std::size_t failed = 0;
     std::size_t missing = 0;
     std::size_t notChecked = 0;
+
+    void Add(Verdict verdict);
 };
 VerdictCounts CountVerdicts(const std::vector<EntryResult>& results);
 
 // "5 entries: 1 OK, 3 FAILED, 1 MISSING" ("1 entry: ..." for one). Entries
 // not checked are counted only when there are any: ", 2 NOT CHECKED".
 std::string SummaryText(const VerdictCounts& counts);
+
+// The lines of a list skipped for digests the checker does not know, and
+// those digests' names in the order first met.
+struct SkippedDigests {
+    std::size_t lines = 0;
+    std::vector<std::string> algorithms;
+
+    void Add(std::string_view algorithm);
+};
 
 // The messages about the lists themselves.
 std::string UnreadableListMessage(const std::string& listPath, const std::string& reason);

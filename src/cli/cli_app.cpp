@@ -132,12 +132,10 @@ public:
         listPath_ = path;
         folder_ = folder;
         entries_ = 0;
-        skipped_ = 0;
-        algorithms_.clear();
+        skipped_ = {};
     }
     std::size_t Entries() const { return entries_; }
-    std::size_t Skipped() const { return skipped_; }
-    const std::vector<std::string>& Algorithms() const { return algorithms_; }
+    const SkippedDigests& Skipped() const { return skipped_; }
     const VerdictCounts& Counts() const { return counts_; }
     // False once the output could not be written: nothing more is checked.
     bool Writing() const { return writing_; }
@@ -150,32 +148,14 @@ public:
         EntryResult result;
         checker_.Check(entry, folder_, control_, result);
         progress_.Clear();
-        switch (result.verdict) {
-            case Verdict::Ok:
-                ++counts_.ok;
-                break;
-            case Verdict::Failed:
-                ++counts_.failed;
-                break;
-            case Verdict::Missing:
-                ++counts_.missing;
-                break;
-            case Verdict::NotChecked:
-                ++counts_.notChecked;
-                break;
-        }
+        counts_.Add(result.verdict);
         out_ << DescribeResult(result) << '\n';
         writing_ = static_cast<bool>(out_);
     }
     void UnreadLine(std::size_t line) override {
         err_ << UnreadLineMessage(listPath_, line) << '\n';
     }
-    void SkippedLine(std::size_t, std::string_view algorithm) override {
-        ++skipped_;
-        if (std::find(algorithms_.begin(), algorithms_.end(), algorithm) == algorithms_.end()) {
-            algorithms_.emplace_back(algorithm);
-        }
-    }
+    void SkippedLine(std::size_t, std::string_view algorithm) override { skipped_.Add(algorithm); }
 
 private:
     EntryChecker& checker_;
@@ -186,8 +166,7 @@ private:
     std::string listPath_;
     std::filesystem::path folder_;
     std::size_t entries_ = 0;
-    std::size_t skipped_ = 0;
-    std::vector<std::string> algorithms_;
+    SkippedDigests skipped_;
     VerdictCounts counts_;
     bool writing_ = true;
 };
@@ -224,8 +203,9 @@ int RunCheck(const CliOptions& options, std::ostream& out, std::ostream& err, bo
             status = 2;
             continue;
         }
-        if (printer.Skipped() > 0) {
-            err << SkippedLinesMessage(shown, printer.Skipped(), printer.Algorithms()) << '\n';
+        if (printer.Skipped().lines > 0) {
+            err << SkippedLinesMessage(shown, printer.Skipped().lines, printer.Skipped().algorithms)
+                << '\n';
         }
         if (printer.Entries() == 0) {
             err << EmptyListMessage(shown) << '\n';

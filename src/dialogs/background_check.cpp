@@ -81,14 +81,13 @@ public:
         shown_ = shown;
         folder_ = folder;
         entries_ = 0;
-        skipped_ = 0;
-        algorithms_.clear();
+        skipped_ = {};
     }
     std::size_t Entries() const { return entries_; }
     void EndList() {
-        if (skipped_ > 0) {
-            messages_ << CheckTexts::SkippedLines(QString::fromStdString(shown_), skipped_,
-                                                  algorithms_);
+        if (skipped_.lines > 0) {
+            messages_ << CheckTexts::SkippedLines(QString::fromStdString(shown_), skipped_.lines,
+                                                  skipped_.algorithms);
         }
     }
 
@@ -107,12 +106,7 @@ public:
     void UnreadLine(std::size_t line) override {
         messages_ << CheckTexts::UnreadLine(QString::fromStdString(shown_), line);
     }
-    void SkippedLine(std::size_t, std::string_view algorithm) override {
-        ++skipped_;
-        if (std::find(algorithms_.begin(), algorithms_.end(), algorithm) == algorithms_.end()) {
-            algorithms_.emplace_back(algorithm);
-        }
-    }
+    void SkippedLine(std::size_t, std::string_view algorithm) override { skipped_.Add(algorithm); }
 
 private:
     CheckRows& rows_;
@@ -122,8 +116,7 @@ private:
     std::string shown_;
     std::filesystem::path folder_;
     std::size_t entries_ = 0;
-    std::size_t skipped_ = 0;
-    std::vector<std::string> algorithms_;
+    SkippedDigests skipped_;
 };
 
 // The second reading: each entry checked, its verdict handed on.

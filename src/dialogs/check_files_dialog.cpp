@@ -121,20 +121,7 @@ public:
     VerdictCounts Counts() const {
         VerdictCounts counts;
         for (const CheckRow& row : results_) {
-            switch (row.verdict) {
-                case Verdict::Ok:
-                    ++counts.ok;
-                    break;
-                case Verdict::Failed:
-                    ++counts.failed;
-                    break;
-                case Verdict::Missing:
-                    ++counts.missing;
-                    break;
-                case Verdict::NotChecked:
-                    ++counts.notChecked;
-                    break;
-            }
+            counts.Add(row.verdict);
         }
         return counts;
     }

@@ -59,7 +59,9 @@ int Rewrite(int fd, const QByteArray& bytes, off_t oldSize) {
         // fails.
         const int failed = ::posix_fallocate(fd, oldSize, size - oldSize);
         if (failed != 0) {
-            static_cast<void>(::ftruncate(fd, oldSize));
+            // The caller hears of the reservation's failure, whether the
+            // cut back works or not.
+            [[maybe_unused]] const int cut = ::ftruncate(fd, oldSize);
             return failed;
         }
     }

@@ -132,12 +132,20 @@ QString FreedesktopIntegration::DesktopStringValue(const QString& text) {
     return value;
 }
 
+QString FreedesktopIntegration::DesktopListItem(const QString& text) {
+    QString item = DesktopStringValue(text);
+    item.replace(u';', QStringLiteral("\\;"));
+    return item;
+}
+
 QString FreedesktopIntegration::ShellQuoted(const QString& text) {
     QString quoted = text;
     quoted.replace(u'\'', QStringLiteral("'\\''"));
     return u'\'' + quoted + u'\'';
 }
 
+// No MimeType: a desktop entry that claims files or folders can become the
+// program that opens them, and a hash tool must never be that.
 QString FreedesktopIntegration::DesktopEntryText() const {
     const QString installed =
         iconName_.isEmpty()
@@ -151,15 +159,17 @@ QString FreedesktopIntegration::DesktopEntryText() const {
            TranslatedKeys("GenericName", kGenericName) +
            QStringLiteral("Comment=Make ed2k links of files and folders\n") +
            TranslatedKeys("Comment", kComment) +
-           QStringLiteral("Exec=%1 %F\n")
-               .arg(DesktopStringValue(DesktopExecArgument(executable_))) +
+           QStringLiteral(
+               "Exec=%1 %F\n"
+               "TryExec=%2\n")
+               .arg(DesktopStringValue(DesktopExecArgument(executable_)),
+                    DesktopStringValue(executable_)) +
            installed +
            // The window's Wayland app id and X11 class instance name.
            QStringLiteral("StartupWMClass=" LM_APP_ID "\n") +
            QStringLiteral(
                "Terminal=false\n"
-               "MimeType=application/octet-stream;inode/directory;\n"
-               "Categories=Utility;Network;\n") +
+               "Categories=Utility;FileTools;\n") +
            QLatin1StringView(kMarker) + u'\n';
 }
 
@@ -169,7 +179,9 @@ QString FreedesktopIntegration::ServiceMenuText() const {
                "Type=Service\n"
                "X-KDE-ServiceTypes=KonqPopupMenu/Plugin\n"
                "MimeType=all/allfiles;inode/directory;\n"
-               "Actions=openWithLinkmint;\n") +
+               "Actions=openWithLinkmint;\n"
+               "TryExec=%1\n")
+               .arg(DesktopStringValue(executable_)) +
            QLatin1StringView(kMarker) +
            QStringLiteral(
                "\n\n"
@@ -219,8 +231,9 @@ QString FreedesktopIntegration::NemoActionText() const {
            QStringLiteral(
                "Exec=%1 %F\n"
                "Selection=notnone\n"
-               "Extensions=any;\n")
-               .arg(DesktopStringValue(program)) +
+               "Extensions=any;\n"
+               "Dependencies=%2;\n")
+               .arg(DesktopStringValue(program), DesktopListItem(executable_)) +
            (iconName_.isEmpty()
                 ? QString()
                 : QStringLiteral("Icon-Name=%1\n").arg(DesktopStringValue(iconName_))) +

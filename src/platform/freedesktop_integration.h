@@ -10,11 +10,15 @@ namespace lm {
 // The per-user desktop integration that stands for the Windows context-menu
 // handler: under the data home ($XDG_DATA_HOME, else ~/.local/share)
 //
-//   applications/linkmint.desktop       "Linkmint", opens files and folders (%F)
+//   applications/linkmint.desktop       "Linkmint", started with files and folders (%F)
 //   kio/servicemenus/linkmint.desktop   Dolphin's "Open with Linkmint" action
 //   nautilus/scripts/Open with Linkmint Nautilus's script of that name (in the
 //                                       user's language, as Nautilus shows it)
 //   nemo/actions/linkmint.nemo_action   Nemo's "Open with Linkmint" action
+//
+// The desktop entry, the service menu and the Nemo action name the program
+// (TryExec, Dependencies), so that they vanish when it is gone. The desktop
+// entry claims no file types: it never becomes the program that opens them.
 //
 // Every file carries a marker line, and a manifest (linkmint/shell-integration)
 // lists the files and the folders the install created, so that Remove takes
@@ -56,6 +60,9 @@ public:
     static QString DesktopExecArgument(const QString& argument);
     // A desktop-entry string value: "\" doubled.
     static QString DesktopStringValue(const QString& text);
+    // One item of a desktop-entry list value: a string value with ";"
+    // escaped.
+    static QString DesktopListItem(const QString& text);
     // A POSIX shell word in single quotes.
     static QString ShellQuoted(const QString& text);
 

@@ -93,11 +93,21 @@ bool Key(const QString& keys) {
 }
 
 void Screenshot(QWidget* widget, const char* name) {
+    QVERIFY(QTest::qWaitForWindowExposed(widget));
     QScreen* screen = widget->screen();
     // What of it is on the screen: at twice the size a window may reach
-    // past the test's small screen.
-    const QRect area = widget->frameGeometry() & screen->geometry();
-    const QPixmap shot = screen->grabWindow(0, area.x(), area.y(), area.width(), area.height());
+    // past the test's small screen. On a busy machine the window manager
+    // may place the window a moment after it is exposed.
+    QPixmap shot;
+    QTRY_VERIFY_WITH_TIMEOUT(
+        [&] {
+            const QRect area = widget->frameGeometry() & screen->geometry();
+            shot = area.isEmpty()
+                       ? QPixmap()
+                       : screen->grabWindow(0, area.x(), area.y(), area.width(), area.height());
+            return !shot.isNull();
+        }(),
+        10000);
     QVERIFY(shot.save(QStringLiteral(LM_SCREENSHOT_DIR "/look_%1_%2.png")
                           .arg(Variant(), QLatin1StringView(name))));
 }

@@ -14,7 +14,7 @@ pid=""
 copier=""
 trap 'kill $pid $copier 2>/dev/null; rm -rf "$work"' EXIT
 fail() { echo "FAILED: $*"; exit 1; }
-command -v wl-paste >/dev/null || fail "wl-paste is missing (scripts/install-deps)"
+command -v wl-paste >/dev/null || fail "wl-paste is missing (scripts/install-deps --test)"
 home="$LINKMINT_HOME"
 printf '[Options]\r\nOnCompletion=CopyToClip&Exit\r\nStripPath=1\r\n' >"$home/Linkmint.ini"
 printf 'abc' >"$work/abc.txt"

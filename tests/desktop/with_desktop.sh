@@ -21,7 +21,7 @@ while [ $# -gt 0 ]; do
 done
 [ $# -gt 0 ] || { echo "usage: $0 [--tray] [--no-wm] COMMAND [ARGS...]" >&2; exit 2; }
 for tool in Xvfb openbox xprop; do
-  command -v "$tool" >/dev/null || { echo "with_desktop: $tool is missing (scripts/install-deps)" >&2; exit 1; }
+  command -v "$tool" >/dev/null || { echo "with_desktop: $tool is missing (scripts/install-deps --test)" >&2; exit 1; }
 done
 
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/lm-desktop.XXXXXX")
@@ -42,8 +42,8 @@ pids+=($!)
 display=""
 # Xvfb writes the number and its newline apart; a read that times out
 # between them keeps what it got, so the pieces are put together. Up to
-# 30 s: on a loaded machine Xvfb takes its time.
-for _ in $(seq 300); do
+# 60 s: on a loaded machine Xvfb takes its time.
+for _ in $(seq 600); do
   if read -r -t 0.1 -u "$fd" part; then
     display+=$part
     break

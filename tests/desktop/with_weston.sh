@@ -17,7 +17,7 @@ nested=0
 if [ "${1:-}" = --nested ]; then nested=1; shift; fi
 [ $# -gt 0 ] || { echo "usage: $0 [--nested] COMMAND [ARGS...]" >&2; exit 2; }
 for tool in weston dbus-daemon; do
-  command -v "$tool" >/dev/null || { echo "with_weston: $tool is missing (scripts/install-deps)" >&2; exit 1; }
+  command -v "$tool" >/dev/null || { echo "with_weston: $tool is missing (scripts/install-deps --test)" >&2; exit 1; }
 done
 
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/lm-weston.XXXXXX")

@@ -196,12 +196,17 @@ void ContextMenuTest::freedesktopInstallAndRemove() {
     QVERIFY2(entry.contains(
                  QStringLiteral("\nExec=\"/opt/My Apps/\\\\$link\\\\\"mint%%/linkmint\" %F\n")),
              qPrintable(entry));
-    QVERIFY(entry.contains(QStringLiteral("inode/directory")));
+    // It names the program it needs and claims no file type, so it never
+    // becomes the program that opens files or folders.
+    QVERIFY(entry.contains(QStringLiteral("\nTryExec=/opt/My Apps/$link\"mint%/linkmint\n")));
+    QVERIFY(entry.contains(QStringLiteral("\nCategories=Utility;FileTools;\n")));
+    QVERIFY(!entry.contains(QStringLiteral("MimeType")));
 
     const QString menu = ReadAll(desktop.ServiceMenuPath());
     QVERIFY(menu.contains(QStringLiteral("X-KDE-ServiceTypes=KonqPopupMenu/Plugin")));
     QVERIFY(menu.contains(QStringLiteral("Name=Open with Linkmint")));
     QVERIFY(menu.contains(QStringLiteral("%F")));
+    QVERIFY(menu.contains(QStringLiteral("\nTryExec=/opt/My Apps/$link\"mint%/linkmint\n")));
     QVERIFY(QFileInfo(desktop.ServiceMenuPath()).isExecutable());
     QVERIFY(QFileInfo(desktop.NautilusScriptPath()).isExecutable());
     QVERIFY(desktop.NautilusScriptPath().endsWith(
@@ -213,6 +218,8 @@ void ContextMenuTest::freedesktopInstallAndRemove() {
     QVERIFY(action.contains(QStringLiteral("\nName=Open with Linkmint\n")));
     QVERIFY(action.contains(QStringLiteral("\nSelection=notnone\n")));
     QVERIFY(action.contains(QStringLiteral("\nExtensions=any;\n")));
+    QVERIFY(
+        action.contains(QStringLiteral("\nDependencies=/opt/My Apps/$link\"mint%/linkmint;\n")));
     QVERIFY(action.contains(QStringLiteral("\nX-Linkmint-Integration=true\n")));
     QVERIFY(!action.contains(QStringLiteral("Icon")));
     QVERIFY(ReadAll(desktop.ManifestPath()).contains(desktop.NemoActionPath()));
@@ -324,7 +331,7 @@ void ContextMenuTest::nemoActionStartsTheProgram() {
     QTemporaryDir dir;
     // Every character that the shell, the key file or Nemo's tokens treat
     // specially.
-    const QString program = dir.filePath(QStringLiteral("it's 100%F $HOME \\ \"link\" `mint`"));
+    const QString program = dir.filePath(QStringLiteral("it's 100%F $HOME \\ \"link\" `mint`;"));
     QVERIFY(WriteArgumentPrinter(program));
     FreedesktopIntegration desktop(dir.filePath(QStringLiteral("data")), program);
     QCOMPARE(desktop.Install(), QStringList());
@@ -351,6 +358,19 @@ void ContextMenuTest::nemoActionStartsTheProgram() {
             command += exec[i];
         }
     }
+    // Nemo shows the action only while the program in Dependencies is there:
+    // the list's first item, split at a ";" that is not escaped.
+    const QString text = ReadAll(desktop.NemoActionPath());
+    const qsizetype start = text.indexOf(QStringLiteral("\nDependencies=")) + 14;
+    QString dependency;
+    for (qsizetype i = start; i < text.size() && text[i] != u';' && text[i] != u'\n'; ++i) {
+        if (text[i] == u'\\' && i + 1 < text.size()) {
+            ++i;
+        }
+        dependency += text[i];
+    }
+    QCOMPARE(dependency, program);
+
     QProcess shell;
     shell.start(QStringLiteral("/bin/sh"),
                 {QStringLiteral("-c"), QStringLiteral("exec ") + command});
@@ -372,10 +392,10 @@ void ContextMenuTest::installedProgramEntries() {
                             "GenericName=ed2k Link Maker\n"
                             "Comment=Make ed2k links of files and folders\n"
                             "Exec=/usr/bin/linkmint %F\n"
+                            "TryExec=/usr/bin/linkmint\n"
                             "StartupWMClass=org.linkmint.Linkmint\n"
                             "Terminal=false\n"
-                            "MimeType=application/octet-stream;inode/directory;\n"
-                            "Categories=Utility;Network;\n"
+                            "Categories=Utility;FileTools;\n"
                             "X-Linkmint-Integration=true\n"));
     QCOMPARE(ReadAll(built.ServiceMenuPath()),
              QStringLiteral("[Desktop Entry]\n"
@@ -383,6 +403,7 @@ void ContextMenuTest::installedProgramEntries() {
                             "X-KDE-ServiceTypes=KonqPopupMenu/Plugin\n"
                             "MimeType=all/allfiles;inode/directory;\n"
                             "Actions=openWithLinkmint;\n"
+                            "TryExec=/usr/bin/linkmint\n"
                             "X-Linkmint-Integration=true\n"
                             "\n"
                             "[Desktop Action openWithLinkmint]\n"
@@ -399,14 +420,14 @@ void ContextMenuTest::installedProgramEntries() {
     QVERIFY(entry.contains(QStringLiteral("\nIcon=org.linkmint.Linkmint\n")));
     QVERIFY(entry.contains(QStringLiteral("\nNoDisplay=true\n")));
     QVERIFY(entry.contains(QStringLiteral("\nStartupWMClass=org.linkmint.Linkmint\n")));
-    QVERIFY(
-        entry.contains(QStringLiteral("\nMimeType=application/octet-stream;inode/directory;\n")));
+    QVERIFY(!entry.contains(QStringLiteral("MimeType")));
     QVERIFY(
         ReadAll(installed.ServiceMenuPath())
             .endsWith(QStringLiteral("Exec=/usr/bin/linkmint %F\nIcon=org.linkmint.Linkmint\n")));
     const QString action = ReadAll(installed.NemoActionPath());
     QVERIFY(action.contains(QStringLiteral("\nExec='/usr/bin/linkmint' %F\n")));
     QVERIFY(action.contains(QStringLiteral("\nIcon-Name=org.linkmint.Linkmint\n")));
+    QVERIFY(action.contains(QStringLiteral("\nDependencies=/usr/bin/linkmint;\n")));
 
     // Both desktop entries pass the desktop's own checker, where it is: no
     // error and no warning (a hint may be given).

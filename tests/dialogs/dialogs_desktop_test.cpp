@@ -99,7 +99,7 @@ void DialogsDesktopTest::selectDirectoryOpensOnTheChosenFolder() {
 void DialogsDesktopTest::preferencesStayOnEscape() {
     const QString xdotool = QStandardPaths::findExecutable(QStringLiteral("xdotool"));
     if (xdotool.isEmpty()) {
-        QSKIP("xdotool is missing (scripts/install-deps)");
+        QSKIP("xdotool is missing (scripts/install-deps --test)");
     }
     Settings settings;
     FakeDialogHost host;

@@ -212,8 +212,9 @@ private slots:
             const int fd = ::open(lock.constData(), O_RDWR | O_CREAT, 0666);
             ::close(::open(alive.constData(), O_RDWR | O_CREAT, 0666));
             ::close(::open(decoy.constData(), O_RDWR | O_CREAT, 0666));
-            ::symlink(decoy.constData(), socket.constData());
-            const bool held = fd >= 0 && ::flock(fd, LOCK_EX) == 0;
+            // Ready only with every trap laid: the link as well as the lock.
+            const bool linked = ::symlink(decoy.constData(), socket.constData()) == 0;
+            const bool held = linked && fd >= 0 && ::flock(fd, LOCK_EX) == 0;
             const ssize_t told = ::write(ready[1], held ? "1" : "0", 1);
             static_cast<void>(told);
             ::pause();  // holds the lock until it is killed
@@ -273,6 +274,15 @@ private slots:
         const std::optional<OtherUser> other = SecondUser();
         if (!IsRoot() || !other) {
             QSKIP("needs root, to act as two other users (nobody, and one made with useradd)");
+        }
+        // A checkout under a folder closed to other users (root's home) keeps
+        // nobody from starting the program at all.
+        const int reachable = RunInChild(
+            [] { return BecomeNobody() && ::access(LM_LINKMINT_EXE, X_OK) == 0 ? 0 : 1; });
+        if (reachable != 0) {
+            QSKIP("nobody cannot run " LM_LINKMINT_EXE
+                  ": a folder on its way is closed to other users (check out elsewhere "
+                  "than /root to run this test)");
         }
         const QString base = Path("taken");
         const QString home = base + QStringLiteral("/home");

@@ -20,7 +20,7 @@ skip() {
   exit 77
 }
 [ -c /dev/fuse ] || skip "no /dev/fuse"
-"$python" -c 'import fuse' 2>/dev/null || skip "python3-fuse is not installed (scripts/install-deps)"
+"$python" -c 'import fuse' 2>/dev/null || skip "python3-fuse is not installed (scripts/install-deps --test)"
 
 # A mount point of its own, so that runs side by side never meet, and an
 # unmount whatever way the test ends.
