@@ -422,6 +422,29 @@ std::u16string RecasedEd2kLink(std::u16string_view link, bool lower) {
     return out;
 }
 
+std::u16string RerenderedEd2kLink(std::u16string_view link,
+                                  const std::vector<Digest16>& chunkDigests,
+                                  const std::optional<Digest20>& aich, const LinkOptions& options) {
+    const std::optional<Ed2kLinkText<char16_t>> fields = ParseEd2kLink(link);
+    if (!fields || fields->otherFields) {
+        return std::u16string(link);
+    }
+    std::vector<Digest16> parts = chunkDigests;
+    if (parts.empty()) {
+        // The link's own part hashes; the second hash of an exact multiple
+        // of the chunk size lists the empty chunk's digest after the chunks.
+        parts = fields->partHashes;
+        if (parts.size() == ChunkCountFor(fields->size) + 1) {
+            parts.pop_back();
+        }
+    }
+    LinkOptions asStored = options;
+    asStored.stripPath = false;
+    asStored.trailingSlash = fields->trailingSlash;
+    return Ed2kLinkFromParts(fields->nameField, fields->size, fields->hash, parts,
+                             aich ? aich : fields->aich, asStored);
+}
+
 std::string PercentDecoded(std::string_view text) {
     std::string out;
     out.reserve(text.size());

@@ -85,6 +85,19 @@ std::optional<Ed2kLinkText<char16_t>> ParseEd2kLink(std::u16string_view text);
 // link comes back unchanged.
 std::u16string RecasedEd2kLink(std::u16string_view link, bool lower);
 
+// A link the program made, rendered anew with `options`: the digests in the
+// case of lowercaseHashes, "p=" with partHashes, "h=" with aichHash. The
+// name and the trailing slash stay as the link has them (stripPath and
+// trailingSlash act on links made afterwards only). The part hashes come
+// from `chunkDigests` (the MD4 digests of the file's chunks, where they were
+// kept) or else from the link's own "p=", the AICH root from `aich` or else
+// from the link's "h="; an option that is on without either adds nothing.
+// A text that is not an ed2k file link, or that holds other clients' fields
+// (they would be lost), comes back unchanged.
+std::u16string RerenderedEd2kLink(std::u16string_view link,
+                                  const std::vector<Digest16>& chunkDigests,
+                                  const std::optional<Digest20>& aich, const LinkOptions& options);
+
 // The bytes a percent-encoded text stands for: each "%" with two
 // hexadecimal digits becomes that byte; anything else stays as it is.
 std::string PercentDecoded(std::string_view text);

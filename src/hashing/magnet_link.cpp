@@ -50,4 +50,20 @@ std::string MagnetLink(std::string_view fileName, const FileDigests& digests, Ed
     return link;
 }
 
+std::string MagnetOfEd2kLink(std::string_view link, const Digest20& sha1,
+                             const std::optional<Digest20>& aich, const LinkOptions& options) {
+    const std::optional<Ed2kLinkText<char>> fields = ParseEd2kLink(link);
+    if (!fields) {
+        return {};
+    }
+    FileDigests digests;
+    digests.size = fields->size;
+    digests.ed2k = fields->hash;
+    digests.sha1 = sha1;
+    digests.aich = aich ? aich : fields->aich;
+    LinkOptions asStored = options;
+    asStored.stripPath = false;
+    return MagnetLink(PercentDecoded(fields->nameField), digests, Ed2kVariant::First, asStored);
+}
+
 }  // namespace lm

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,6 +17,15 @@ namespace lm {
 // the ed2k link; the slash and part-hash options do not.
 std::string MagnetLink(std::string_view fileName, const FileDigests& digests, Ed2kVariant variant,
                        const LinkOptions& options);
+
+// The magnet link of an ed2k file link (`link` as UTF-8) and of the file's
+// SHA-1, as MagnetLink writes it: the name is the link's with its escapes
+// decoded, so that a byte that is not UTF-8 is encoded once; the AICH root
+// comes from `aich` or else from the link's "h=". stripPath does not apply:
+// the name stays as the link has it. Empty for a text that is not an ed2k
+// file link.
+std::string MagnetOfEd2kLink(std::string_view link, const Digest20& sha1,
+                             const std::optional<Digest20>& aich, const LinkOptions& options);
 
 // The percent-encoding used for the name.
 std::string PercentEncoded(std::string_view bytes);

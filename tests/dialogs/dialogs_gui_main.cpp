@@ -19,8 +19,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     int failed = 0;
     for (auto run : {lm::test::RunPrefsDialogTests, lm::test::RunSelDirDialogTests,
-                     lm::test::RunContextMenuTests, lm::test::RunHintWindowTests,
-                     lm::test::RunAboutDialogTests, lm::test::RunCheckFilesDialogTests}) {
+                     lm::test::RunHintWindowTests, lm::test::RunAboutDialogTests,
+                     lm::test::RunCheckFilesDialogTests}) {
         failed += run(argc, argv);
     }
     return failed == 0 ? 0 : 1;

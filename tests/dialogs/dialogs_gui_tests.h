@@ -9,7 +9,6 @@ namespace lm::test {
 // Each file's test class, run by dialogs_gui_main.cpp.
 int RunPrefsDialogTests(int argc, char** argv);
 int RunSelDirDialogTests(int argc, char** argv);
-int RunContextMenuTests(int argc, char** argv);
 int RunHintWindowTests(int argc, char** argv);
 int RunAboutDialogTests(int argc, char** argv);
 int RunCheckFilesDialogTests(int argc, char** argv);

@@ -307,6 +307,71 @@ TEST(Ed2kLink, FromKeptPartsAsFromThePass) {
     }
 }
 
+// A stored link follows other options from its own fields as a pass would
+// write it, the second hash of an exact multiple of the chunk size too; its
+// name and its slash stay as they were written.
+TEST(Ed2kLink, RerenderedFromItsOwnFieldsAsFromThePass) {
+    TempDir dir;
+    ChunkBuffer buffer(1);
+    const std::u16string name = u"/d/F.bin";
+    for (const std::uint64_t size : {kChunkSize, kChunkSize + 5}) {
+        FileDigests d;
+        const std::filesystem::path path = dir.Path() / std::to_string(size);
+        MakeSparse(path, size, 'a');
+        ASSERT_EQ(HashFile(path, buffer, {}, d, PassOptions{true}), PassOutcome::Hashed);
+        for (const Ed2kVariant variant : {Ed2kVariant::First, Ed2kVariant::Second}) {
+            if (variant == Ed2kVariant::Second && !d.hasSecondEd2k) {
+                continue;
+            }
+            LinkOptions stored;
+            stored.partHashes = true;
+            stored.aichHash = true;
+            stored.trailingSlash = false;
+            const std::u16string link = Ed2kLink(name, d, variant, stored);
+            for (int bits = 0; bits < 8; ++bits) {
+                LinkOptions now;
+                now.partHashes = (bits & 1) != 0;
+                now.aichHash = (bits & 2) != 0;
+                now.lowercaseHashes = (bits & 4) != 0;
+                now.stripPath = true;  // for links made afterwards
+                LinkOptions asWritten = now;
+                asWritten.stripPath = false;
+                asWritten.trailingSlash = false;
+                EXPECT_EQ(RerenderedEd2kLink(link, {}, std::nullopt, now),
+                          Ed2kLink(name, d, variant, asWritten))
+                    << size << ' ' << bits;
+            }
+        }
+    }
+}
+
+TEST(MagnetLink, OfAStoredLinkAsOfTheFile) {
+    const FileDigests d = ThreeChunks();
+    LinkOptions o;
+    o.aichHash = true;
+    // The link escapes "|", a byte that is not UTF-8 and a "%" before two
+    // hexadecimal digits; the magnet link carries the name's own bytes.
+    const std::u16string link16 = Ed2kLink(u"d/a|b\xDCFF%41.avi", d, Ed2kVariant::First, o);
+    const std::string link(link16.begin(), link16.end());
+    ASSERT_EQ(link.substr(0, 36), "ed2k://|file|d/a%7Cb%FF%2541.avi|194");
+    o.stripPath = true;  // the name stays as the link has it
+    LinkOptions written;
+    written.aichHash = true;
+    EXPECT_EQ(MagnetOfEd2kLink(link, d.sha1, std::nullopt, o),
+              MagnetLink("d/a|b\xFF%41.avi", d, Ed2kVariant::First, written));
+    // A kept root comes before the link's own.
+    Digest20 kept;
+    kept.fill(0x11);
+    EXPECT_NE(MagnetOfEd2kLink(link, d.sha1, kept, o).find("&xt=urn:aich:" + Base32Text(kept)),
+              std::string::npos);
+    EXPECT_EQ(MagnetOfEd2kLink("magnet:?xt=urn:ed2k:00010A1FA0FF123456789ABCDEF00FED", d.sha1,
+                               std::nullopt, o),
+              "");
+    EXPECT_EQ(MagnetOfEd2kLink("ed2k://|file|x|3|00010A1FA0FF123456789ABCDEF00FE|/", d.sha1,
+                               std::nullopt, o),
+              "");
+}
+
 TEST(MagnetLink, FieldsAndEscaping) {
     FileDigests d = ThreeChunks();
     LinkOptions o;

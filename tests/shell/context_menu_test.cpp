@@ -9,7 +9,6 @@
 #include <QTest>
 
 #include "custom_context_menu.h"
-#include "dialogs_gui_tests.h"
 #include "fake_dialog_host.h"
 #include "freedesktop_integration.h"
 #include "freedesktop_shell_integration.h"
