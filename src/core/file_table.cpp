@@ -74,6 +74,10 @@ void ForEachRun(const std::vector<int>& values, F&& f) {
 
 }  // namespace
 
+QString ShownText(const TFileData& entry) {
+    return entry.Link.isEmpty() ? DisplayPath(entry.FileName) : entry.Link;
+}
+
 std::int64_t FileTable::SizeForEntry(const QString& path) {
     return ProbeFile(path).size;
 }
@@ -188,8 +192,6 @@ bool FileTable::SwapEntries(int a, int b) {
     Slot& second = slots_[static_cast<std::size_t>(b)];
     std::swap(first.data, second.data);
     std::swap(first.id, second.id);
-    std::swap(first.shown, second.shown);
-    std::swap(first.textWidth, second.textWidth);
     // The rows stay where they are: each shows the entry now in its place.
     const bool aUnlisted = std::binary_search(unlisted_.begin(), unlisted_.end(), a);
     const bool bUnlisted = std::binary_search(unlisted_.begin(), unlisted_.end(), b);
@@ -252,7 +254,6 @@ void FileTable::SortByKeyLocked(const std::function<QString(const TFileData&)>& 
     unlisted_ = std::move(unlisted);
     for (Slot& slot : slots_) {
         slot.changed = false;
-        slot.rowText.clear();
     }
     changed_.clear();
     selectionChanged_.clear();
@@ -398,31 +399,12 @@ int FileTable::RowOfEntryLocked(int index) const {
     return index - static_cast<int>(at - unlisted_.begin());
 }
 
-void FileTable::NumberShownLocked(Slot& slot) {
-    if (!slot.data.Link.isEmpty() && slot.shown == 0) {
-        slot.shown = ++lastShown_;
-    }
-}
-
 void FileTable::MarkChangedLocked(int index) {
     Slot& slot = slots_[static_cast<std::size_t>(index)];
     if (!slot.changed) {
-        slot.rowText = TextLocked(index);
-        slot.rowCrcStatus = slot.data.CRCStatus;
         slot.changed = true;
         changed_.push_back(index);
     }
-}
-
-QString FileTable::RowTextLocked(int index) const {
-    const Slot& slot = slots_[static_cast<std::size_t>(index)];
-    return slot.changed ? slot.rowText : TextLocked(index);
-}
-
-QString FileTable::TextLocked(int index) const {
-    const TFileData& entry = slots_[static_cast<std::size_t>(index)].data;
-    // A path shows a byte that is not UTF-8 as U+FFFD.
-    return entry.Link.isEmpty() ? DisplayPath(entry.FileName) : entry.Link;
 }
 
 void FileTable::SelectRows(const QList<bool>& rowSelected) {
@@ -460,21 +442,6 @@ QList<TFileData> FileTable::ListedEntries() const {
     return listed;
 }
 
-QStringList FileTable::ListedTexts() const {
-    std::lock_guard lock(mutex_);
-    QStringList texts;
-    texts.reserve(static_cast<qsizetype>(slots_.size() - unlisted_.size()));
-    auto next = unlisted_.begin();
-    for (std::size_t i = 0; i < slots_.size(); ++i) {
-        if (next != unlisted_.end() && *next == static_cast<int>(i)) {
-            ++next;
-            continue;
-        }
-        texts.append(RowTextLocked(static_cast<int>(i)));
-    }
-    return texts;
-}
-
 std::vector<ListedFile> FileTable::ListedFiles() const {
     std::lock_guard lock(mutex_);
     std::vector<ListedFile> listed;
@@ -490,41 +457,6 @@ std::vector<ListedFile> FileTable::ListedFiles() const {
     return listed;
 }
 
-int FileTable::ListedCrcStatus(int row) const {
-    std::lock_guard lock(mutex_);
-    const int index = EntryOfRowLocked(row);
-    if (index < 0) {
-        return -1;
-    }
-    const Slot& slot = slots_[static_cast<std::size_t>(index)];
-    return slot.changed ? slot.rowCrcStatus : slot.data.CRCStatus;
-}
-
-int FileTable::WidestListedText(const std::function<int(const QString&)>& measure) {
-    std::lock_guard lock(mutex_);
-    int widest = 0;
-    auto next = unlisted_.begin();
-    for (std::size_t i = 0; i < slots_.size(); ++i) {
-        if (next != unlisted_.end() && *next == static_cast<int>(i)) {
-            ++next;
-            continue;
-        }
-        Slot& slot = slots_[i];
-        if (slot.textWidth < 0) {
-            slot.textWidth = measure(TextLocked(static_cast<int>(i)));
-        }
-        widest = std::max(widest, slot.textWidth);
-    }
-    return widest;
-}
-
-void FileTable::ForgetTextWidths() {
-    std::lock_guard lock(mutex_);
-    for (Slot& slot : slots_) {
-        slot.textWidth = -1;
-    }
-}
-
 std::optional<TFileData> FileTable::ListedEntry(int row) const {
     std::lock_guard lock(mutex_);
     const int index = EntryOfRowLocked(row);
@@ -537,57 +469,7 @@ std::optional<TFileData> FileTable::ListedEntry(int row) const {
 QString FileTable::ListedText(int row) const {
     std::lock_guard lock(mutex_);
     const int index = EntryOfRowLocked(row);
-    return index < 0 ? QString() : RowTextLocked(index);
-}
-
-FileTable::ShownFiles FileTable::ShownSince(std::uint64_t afterShown, std::uint64_t id,
-                                            int hint) const {
-    std::lock_guard lock(mutex_);
-    ShownFiles out;
-    out.generation = generation_;
-    out.lastShown = lastShown_;
-    out.listedCount = static_cast<int>(slots_.size() - unlisted_.size());
-    // The anchor: at the hinted row, else anywhere.
-    const int hinted = EntryOfRowLocked(hint);
-    int anchor = -1;
-    if (id != 0) {
-        if (hinted >= 0 && slots_[static_cast<std::size_t>(hinted)].id == id) {
-            anchor = hinted;
-        } else {
-            for (int i = static_cast<int>(slots_.size()) - 1; i >= 0; --i) {
-                if (slots_[static_cast<std::size_t>(i)].id == id) {
-                    anchor = i;
-                    break;
-                }
-            }
-        }
-        out.anchorRow = anchor < 0 ? -1 : RowOfEntryLocked(anchor);
-    }
-    if (afterShown >= lastShown_) {
-        return out;
-    }
-    // Results are shown one after the other, mostly in list order: look
-    // from the anchor on first, then before it.
-    // Numbers are given one after the other, so the search ends once every
-    // number after `afterShown` is found (unless one went with its entry).
-    const int from = std::max(anchor, 0);
-    const std::uint64_t wanted = lastShown_ - afterShown;
-    for (int pass = 0; pass < 2; ++pass) {
-        const int begin = pass == 0 ? from : 0;
-        const int end = pass == 0 ? static_cast<int>(slots_.size()) : from;
-        for (int i = begin; i < end && out.files.size() < wanted; ++i) {
-            const Slot& slot = slots_[static_cast<std::size_t>(i)];
-            if (slot.shown > afterShown) {
-                const int row = RowOfEntryLocked(i);
-                if (row >= 0) {
-                    out.files.push_back({slot.id, row, slot.data});
-                }
-            }
-        }
-    }
-    std::sort(out.files.begin(), out.files.end(),
-              [](const ListedFile& a, const ListedFile& b) { return a.row < b.row; });
-    return out;
+    return index < 0 ? QString() : ShownText(slots_[static_cast<std::size_t>(index)].data);
 }
 
 void FileTable::PauseUnfinished() {
@@ -670,9 +552,7 @@ bool FileTable::RefreshList(RowSink& rows) {
             }
             unlisted_.erase(unlisted_.begin(), unlisted_.begin() + count);
             for (int i = first; i < first + count; ++i) {
-                Slot& slot = slots_[static_cast<std::size_t>(i)];
-                NumberShownLocked(slot);
-                if (slot.data.Selected) {
+                if (slots_[static_cast<std::size_t>(i)].data.Selected) {
                     selected.push_back(i);
                 }
             }
@@ -680,8 +560,8 @@ bool FileTable::RefreshList(RowSink& rows) {
         rows.InsertRows(first, count);
         ForEachRun(selected, [&](int a, int b) { rows.SetRowsSelected(a, b, true); });
     }
-    // Rows whose entries have another text now, and rows whose entries'
-    // selection was set apart from the rows.
+    // Rows whose entries changed, and rows whose entries' selection was set
+    // apart from the rows.
     std::vector<int> changed;
     std::vector<std::pair<int, bool>> selection;
     bool all = false;
@@ -690,12 +570,9 @@ bool FileTable::RefreshList(RowSink& rows) {
         std::lock_guard lock(mutex_);
         all = std::exchange(allChanged_, false);
         for (int index : changed_) {
-            Slot& slot = slots_[static_cast<std::size_t>(index)];
-            slot.changed = false;
-            slot.rowText.clear();
+            slots_[static_cast<std::size_t>(index)].changed = false;
             const int row = RowOfEntryLocked(index);
             if (row >= 0) {
-                NumberShownLocked(slot);
                 changed.push_back(row);
             }
         }
@@ -800,14 +677,12 @@ bool FileTable::StoreResults(const WorkClaim& claim, const HashResults& results)
     entry.SHA1 = results.sha1;
     entry.CRCStatus = results.crcStatus;
     entry.Kept = results.kept;
-    slot.textWidth = results.linkWidth;
     if (results.hasSecondLink) {
         Slot second;
         second.data = entry;
         second.data.Link = results.secondLink;
         second.data.FileSize = results.secondFileSize;
         second.id = nextId_++;
-        second.textWidth = results.secondLinkWidth;
         selectedCount_ += second.data.Selected ? 1 : 0;
         slots_.insert(static_cast<std::size_t>(index) + 1, std::move(second));
         const auto shift = [index](auto& indices) {

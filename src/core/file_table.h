@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -32,10 +33,7 @@ struct HashResults {
     // Sizes that are exact multiples of the chunk size get a second row.
     bool hasSecondLink = false;
     QString secondLink;
-    std::int64_t secondFileSize = 0;  // what a fresh look at the file found
-    // The links' widths in the list's font, when already measured; -1 not.
-    int linkWidth = -1;
-    int secondLinkWidth = -1;
+    std::int64_t secondFileSize = 0;                    // what a fresh look at the file found
     std::shared_ptr<const KeptDigests> kept = nullptr;  // see TFileData::Kept
 };
 
@@ -52,6 +50,10 @@ struct QueuedFile {
     QString fileName;
 };
 
+// What a row of the list shows for an entry: its link, or until it has one
+// its path as the user sees it (a byte that is not UTF-8 as U+FFFD).
+QString ShownText(const TFileData& entry);
+
 // An entry with the identity it keeps for its whole life in the table,
 // whatever sorting and removals do to its place.
 struct ListedFile {
@@ -66,11 +68,12 @@ struct ListedFile {
 // holding the lock.
 //
 // The list rows lag behind the table: entries added (by the window or by the
-// worker, which inserts a file's second row) are shown from the next
-// RefreshList on, and the rows keep meaning the entries they show until
-// then. RefreshList tells the rows only what changed since it last ran, so
-// its cost follows the changes, not the size of the table; the worker's
-// share of the work is O(1) per file (amortised).
+// worker, which inserts a file's second row) are listed from the next
+// RefreshList on, and until then the rows mean the entries listed. What the
+// rows show is theirs to keep (the window's model); RefreshList tells them
+// only what changed since it last ran, so its cost follows the changes, not
+// the size of the table; the worker's share of the work is O(1) per file
+// (amortised).
 class FileTable {
 public:
     // `settings` gives the preselection of new entries; may be null.
@@ -104,7 +107,6 @@ public:
         std::lock_guard lock(mutex_);
         for (Slot& slot : slots_) {
             f(slot.data);
-            slot.textWidth = -1;
         }
         allChanged_ = true;
         ++generation_;
@@ -155,35 +157,34 @@ public:
     int ListedCount() const;
     // A copy of the entry row `row` shows; std::nullopt when none.
     std::optional<TFileData> ListedEntry(int row) const;
-    // What row `row` shows: the entry's link, or its path (as the user sees
-    // it) until it has one.
+    // ShownText of the entry row `row` shows, as it stands now; empty when
+    // there is no such row.
     QString ListedText(int row) const;
-    // What every row shows, in row order.
-    QStringList ListedTexts() const;
     // The entries the rows show with their identities, in row order.
     std::vector<ListedFile> ListedFiles() const;
-    // The CRC check result of the entry row `row` shows, -1 for no row.
-    int ListedCrcStatus(int row) const;
 
-    // The widest text the rows show, as `measure` (called under the lock)
-    // gives it; each text is measured once, until it changes. 0 without rows.
-    int WidestListedText(const std::function<int(const QString&)>& measure);
-    // Forgets every width measured: the list's font changed.
-    void ForgetTextWidths();
+    // Calls f(id, const TFileData&) under the lock for the entries rows
+    // `first` to `first + count - 1` show, in row order, as they stand now
+    // (fewer where the rows end). f must not call back into the table.
+    template <class F>
+    void ForEachListed(int first, int count, F&& f) const {
+        std::lock_guard lock(mutex_);
+        int index = EntryOfRowLocked(first);
+        if (index < 0) {
+            return;
+        }
+        auto next = std::lower_bound(unlisted_.begin(), unlisted_.end(), index);
+        for (; count > 0 && index < static_cast<int>(slots_.size()); ++index) {
+            if (next != unlisted_.end() && *next == index) {
+                ++next;
+                continue;
+            }
+            const Slot& slot = slots_[static_cast<std::size_t>(index)];
+            f(slot.id, slot.data);
+            --count;
+        }
+    }
 
-    // For an info pane that grows as files are hashed: every hashed entry
-    // gets a number when a row first shows its link (numbers grow). These
-    // are the entries numbered after `afterShown`, with their rows, in row
-    // order; and the current row of entry `id` (looked for first at row
-    // `hint`), -1 when no row shows it.
-    struct ShownFiles {
-        std::uint64_t generation = 0;  // see Generation()
-        std::uint64_t lastShown = 0;   // the newest number now
-        int listedCount = 0;
-        int anchorRow = -1;
-        std::vector<ListedFile> files;
-    };
-    ShownFiles ShownSince(std::uint64_t afterShown, std::uint64_t id, int hint) const;
     // Grows whenever entries change place or text other than by appending
     // and storing results: sorting, removing, re-casing, restoring.
     std::uint64_t Generation() const;
@@ -197,9 +198,9 @@ public:
     int QueueUnfinished();
 
     // Tells the rows what changed since the last call: rows removed, rows
-    // that appear (entries added meanwhile, in place), rows whose text
-    // changed, and the selection of the new rows. Returns false when the
-    // table is empty.
+    // that appear (entries added meanwhile, in place), rows whose entries
+    // changed (text, lamp, or which entry it is), and the selection of the
+    // new rows. Returns false when the table is empty.
     bool RefreshList(RowSink& rows);
 
     // The worker's side. ClaimNextQueued marks the first queued entry as
@@ -227,11 +228,7 @@ private:
     struct Slot {
         TFileData data;
         std::uint64_t id = 0;
-        std::uint64_t shown = 0;  // numbered when a row first shows its link
-        bool changed = false;     // its row shows an old text: the two below
-        QString rowText;
-        int rowCrcStatus = crcNoHash;
-        int textWidth = -1;  // the text's width in the list, -1 unknown
+        bool changed = false;  // in changed_: its row is to hear of it
     };
     // A run of rows to take out of the list.
     struct RemovedRows {
@@ -250,19 +247,14 @@ private:
     int EntryOfRowLocked(int row) const;
     // The row that shows entry `index`, or -1 when no row does yet.
     int RowOfEntryLocked(int index) const;
-    // Before entry `index` changes: its row keeps what it shows until the
-    // next RefreshList tells it.
+    // When entry `index` changes: the next RefreshList tells its row.
     void MarkChangedLocked(int index);
-    QString RowTextLocked(int index) const;
-    void NumberShownLocked(Slot& slot);
-    QString TextLocked(int index) const;
 
     const Settings* settings_;
     mutable std::mutex mutex_;
     GapVector<Slot> slots_;  // second rows go in behind the file hashed
     int filesRemaining_ = 0;
     std::uint64_t nextId_ = 1;
-    std::uint64_t lastShown_ = 0;
     std::uint64_t generation_ = 0;
     std::uint64_t textEdits_ = 0;
     int selectedCount_ = 0;  // entries with Selected set, or more
@@ -270,7 +262,7 @@ private:
     // What RefreshList has to tell the rows, kept in step with every change
     // of the table's order: the indices, ascending, of the entries no row
     // shows yet (the added ones, at the end, and the worker's second rows,
-    // in place); the indices of entries whose rows show an old text; the
+    // in place); the indices of entries changed since their rows heard; the
     // rows taken out; whether the rows are to be shown anew (after a sort);
     // and the new rows' selection comes from their entries.
     // A deque: RefreshList lists them from the front, a run at a time.

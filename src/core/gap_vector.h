@@ -12,8 +12,9 @@ namespace lm {
 // A vector with a gap of free places inside it, kept where the last insert
 // went: inserts that walk forward through the items, as the worker's second
 // rows do, move each item only once per walk instead of every item behind
-// each insert. Appends go to the end as in a vector; anything that takes
-// items out closes the gap first.
+// each insert. Appends go to the end as in a vector. Erasing runs from the
+// last to the first widens the gap downwards, so each item moves once per
+// pass; resize closes the gap first.
 template <class T>
 class GapVector {
 public:
@@ -101,6 +102,23 @@ public:
         }
         items_[gapStart_++] = std::move(value);
         --gapSize_;
+    }
+
+    // Takes out items `pos` to `pos + count - 1`: they become part of the gap.
+    void erase(std::size_t pos, std::size_t count) {
+        if (count == 0) {
+            return;
+        }
+        if (pos == 0 && count == size()) {
+            clear();
+            return;
+        }
+        MoveGapTo(pos + count);
+        for (std::size_t i = pos; i < pos + count; ++i) {
+            items_[i] = T();  // let go of what they hold
+        }
+        gapStart_ = pos;
+        gapSize_ += count;
     }
 
     // Shrinks to the first `n` items, or grows with new ones at the end.

@@ -436,12 +436,8 @@ void HashingWorker::AddFiles(std::uint64_t identity) {
             results.kept = std::make_shared<const KeptDigests>(
                 KeptDigests{digests.chunkDigests, digests.aich});
         }
-        // Measured before the results land, so that the list never measures
-        // a link again.
-        results.linkWidth = host_.LinkTextWidth(results.link);
-        if (results.hasSecondLink) {
-            results.secondLinkWidth = host_.LinkTextWidth(results.secondLink);
-        }
+        // Measured here, off the GUI thread, to widen the list's extent.
+        const int linkWidth = host_.LinkTextWidth(results.link);
 
         Debug(QStringLiteral("Adding eD2K link to ED2KLinkLst."));
         // Everything lands at once, on the entry wherever it now stands; an
@@ -453,7 +449,7 @@ void HashingWorker::AddFiles(std::uint64_t identity) {
             Debug(QStringLiteral("Getting eD2K text width."));
             Debug(QStringLiteral("Unlocking DatLst canvas."));
             Debug(QStringLiteral("Checking DatLst scroll width."));
-            wider = host_.RaiseScrollExtent(results.linkWidth + 8);
+            wider = host_.RaiseScrollExtent(linkWidth + 8);
             if (wider) {
                 Debug(QStringLiteral("Fixing DatLst scroll width."));
             }

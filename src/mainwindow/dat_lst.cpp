@@ -10,12 +10,14 @@
 #include "ansi_codepage.h"
 #include "dat_lst_delegate.h"
 #include "file_list_model.h"
-#include "file_table.h"
+#include "list_rows.h"
 
 namespace lm {
 
 TDatLst::TDatLst(FileTable& table, QWidget* parent)
-    : QListView(parent), table_(table), model_(new TFileListModel(table, this)) {
+    : QListView(parent),
+      model_(new TFileListModel(
+          table, [this](const QString& text) { return TextWidth(text); }, this)) {
     setObjectName(QStringLiteral("DatLst"));
     setModel(model_);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -84,7 +86,7 @@ int TDatLst::WidestRowExtent() const {
     if (RowCount() == 0) {
         return 0;
     }
-    return table_.WidestListedText([this](const QString& text) { return TextWidth(text); }) + 8;
+    return model_->Rows().WidestText() + 8;
 }
 
 void TDatLst::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
@@ -118,13 +120,15 @@ QList<int> TDatLst::SelectedRows() const {
 }
 
 QString TDatLst::RowText(int row) const {
-    return row >= 0 && row < RowCount() ? table_.ListedText(row) : QString();
+    return model_->Rows().Text(row);
+}
+
+const TListRows& TDatLst::ListRows() const {
+    return model_->Rows();
 }
 
 QStringList TDatLst::RowTexts() const {
-    QStringList texts = table_.ListedTexts();
-    texts.resize(std::min<qsizetype>(texts.size(), RowCount()));
-    return texts;
+    return model_->Rows().Texts();
 }
 
 void TDatLst::SetRowSelected(int row, bool selected) {
@@ -222,7 +226,7 @@ void TDatLst::changeEvent(QEvent* event) {
             meter_.SetFont(font());
         }
         rowHeight_ = RowHeightFor(fontMetrics());
-        table_.ForgetTextWidths();
+        model_->Rows().ForgetWidths();
         doItemsLayout();
     }
 }

@@ -15,6 +15,7 @@ namespace lm {
 
 class FileTable;
 class TFileListModel;
+class TListRows;
 
 // The file list: one owner-drawn row per file entry, 16 px high or as high
 // as the list's font needs, a lamp at the left (centred in the row) and the
@@ -63,6 +64,8 @@ public:
     QList<int> SelectedRows() const;
     int SelectedCount() const { return selectedCount_; }
     QString RowText(int row) const;
+    // What the rows show and measure, row by row.
+    const TListRows& ListRows() const;
     // What every row shows, top to bottom.
     QStringList RowTexts() const;
     // Selects or unselects one row, as the user's click would.
@@ -100,7 +103,6 @@ protected:
 private:
     void CountSelection(const QItemSelection& selected, const QItemSelection& deselected);
 
-    FileTable& table_;
     TFileListModel* model_;
     bool paintingStopped_ = false;
     std::atomic<int> extent_{0};

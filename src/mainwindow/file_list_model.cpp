@@ -3,8 +3,9 @@
 
 #include <QCoreApplication>
 
+#include <utility>
+
 #include "crc_in_name.h"
-#include "file_table.h"
 
 namespace lm {
 
@@ -26,25 +27,26 @@ QString LampHintText(int crcStatus) {
     }
 }
 
-TFileListModel::TFileListModel(const FileTable& table, QObject* parent)
-    : QAbstractListModel(parent), table_(table) {}
+TFileListModel::TFileListModel(const FileTable& table, std::function<int(const QString&)> measure,
+                               QObject* parent)
+    : QAbstractListModel(parent), rows_(table, std::move(measure)) {}
 
 int TFileListModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : rows_;
+    return parent.isValid() ? 0 : rows_.Count();
 }
 
 QVariant TFileListModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || index.row() >= rows_) {
+    if (!index.isValid() || index.row() >= rows_.Count()) {
         return {};
     }
     if (role == Qt::DisplayRole) {
-        return table_.ListedText(index.row());
+        return rows_.Text(index.row());
     }
     if (role == LampRole) {
-        return table_.ListedCrcStatus(index.row());
+        return rows_.CrcStatus(index.row());
     }
     if (role == Qt::AccessibleDescriptionRole) {
-        return LampHintText(table_.ListedCrcStatus(index.row()));
+        return LampHintText(rows_.CrcStatus(index.row()));
     }
     return {};
 }
@@ -54,7 +56,7 @@ void TFileListModel::InsertRows(int first, int count) {
         return;
     }
     beginInsertRows(QModelIndex(), first, first + count - 1);
-    rows_ += count;
+    rows_.Insert(first, count);
     endInsertRows();
 }
 
@@ -63,17 +65,18 @@ void TFileListModel::RemoveRows(int first, int count) {
         return;
     }
     beginRemoveRows(QModelIndex(), first, first + count - 1);
-    rows_ -= count;
+    rows_.Remove(first, count);
     endRemoveRows();
 }
 
 void TFileListModel::ResetRows(int count) {
     beginResetModel();
-    rows_ = count;
+    rows_.Reset(count);
     endResetModel();
 }
 
 void TFileListModel::RowsChanged(int first, int last) {
+    rows_.Changed(first, last);
     emit dataChanged(index(first), index(last), {Qt::DisplayRole, LampRole});
 }
 

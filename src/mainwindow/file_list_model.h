@@ -3,6 +3,10 @@
 
 #include <QAbstractListModel>
 
+#include <functional>
+
+#include "list_rows.h"
+
 namespace lm {
 
 class FileTable;
@@ -12,11 +16,10 @@ class FileTable;
 QString LampHintText(int crcStatus);
 
 // The rows of the file list over the file table: row i shows the i-th entry
-// the table lists, its text and lamp read from the table when painted. The
-// model holds no copy of anything; it only knows how many rows the view has
-// been told of, and tells it of each change as the table reports it, one
-// signal per run of rows. A screen reader gets each row's text as its name
-// and its lamp's verdict (the hint text) as its description.
+// the table lists, its text and lamp as the rows (TListRows) keep them. The
+// model tells the view of each change as the table reports it, one signal
+// per run of rows. A screen reader gets each row's text as its name and its
+// lamp's verdict (the hint text) as its description.
 class TFileListModel : public QAbstractListModel {
     Q_OBJECT
 
@@ -24,7 +27,12 @@ public:
     // The row's CRC check result, which picks its lamp.
     static constexpr int LampRole = Qt::UserRole + 1;
 
-    explicit TFileListModel(const FileTable& table, QObject* parent = nullptr);
+    // `measure` gives a text's width in the list's font.
+    TFileListModel(const FileTable& table, std::function<int(const QString&)> measure,
+                   QObject* parent = nullptr);
+
+    const TListRows& Rows() const { return rows_; }
+    TListRows& Rows() { return rows_; }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
@@ -35,8 +43,7 @@ public:
     void RowsChanged(int first, int last);
 
 private:
-    const FileTable& table_;
-    int rows_ = 0;
+    TListRows rows_;
 };
 
 }  // namespace lm

@@ -6,6 +6,7 @@
 #include "ansi_codepage.h"
 #include "file_table.h"
 #include "info_win.h"
+#include "list_rows.h"
 
 namespace lm {
 
@@ -103,12 +104,12 @@ void TInfoPaneText::ShowRows(const FileTable& table, const QList<int>& rows) {
     pane_->Rewritten();
 }
 
-void TInfoPaneText::ShowAll(const FileTable& table) {
+void TInfoPaneText::ShowAll(const FileTable& table, const TListRows& rows) {
     const bool fontChanged = FontChanged();
     FollowTextEdits(table);
     TPaneLines& lines = pane_->Blocks();
     if (showingAll_ && !fontChanged && !pane_->EditedByUser()) {
-        const FileTable::ShownFiles shown = table.ShownSince(lastShown_, anchorId_, anchorRow_);
+        const TListRows::ShownFiles shown = rows.ShownSince(lastShown_, anchorId_, anchorRow_);
         const bool anchorHolds = anchorId_ == 0 ? lines.Empty() : shown.anchorRow >= 0;
         const bool inOrder = shown.files.empty() || shown.files.front().row > shown.anchorRow;
         if (shown.generation == generation_ && anchorHolds && inOrder) {
@@ -133,7 +134,7 @@ void TInfoPaneText::ShowAll(const FileTable& table) {
         }
     }
     // Anew, from every row.
-    const FileTable::ShownFiles now = table.ShownSince(~std::uint64_t{0}, 0, -1);
+    const TListRows::ShownFiles now = rows.ShownSince(~std::uint64_t{0}, 0, -1);
     const std::vector<ListedFile> files = table.ListedFiles();
     lines.Clear();
     widest_ = 0;

@@ -13,6 +13,7 @@ namespace lm {
 
 class FileTable;
 class TInfoWin;
+class TListRows;
 struct TFileData;
 
 // The text of the info pane: for each hashed entry shown, its link and its
@@ -31,7 +32,7 @@ public:
     explicit TInfoPaneText(TInfoWin* pane);
 
     // Every hashed entry the rows show (no row selected).
-    void ShowAll(const FileTable& table);
+    void ShowAll(const FileTable& table, const TListRows& rows);
     // The hashed entries of `rows` (ascending; some selected).
     void ShowRows(const FileTable& table, const QList<int>& rows);
     // Nothing (no rows).

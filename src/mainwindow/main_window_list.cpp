@@ -85,7 +85,7 @@ void TeD2KfrmMain::UpdateInfoWin() {
             SetCommandEnabled(cpySelMagnet_, false);
             SetCommandEnabled(rmvSel_, false);
             table_.UnselectAll();
-            paneText_->ShowAll(table_);
+            paneText_->ShowAll(table_, DatLst->ListRows());
         } else {
             StatBar->SetPanelText(
                 0, HashingWorker::FileCountText(static_cast<int>(selectedRows.size())));

@@ -69,5 +69,40 @@ TEST(GapVectorTest, BehavesAsAVectorThroughRandomEdits) {
     }
 }
 
+// Runs erased from the last to the first, as rows go when entries are
+// removed, mixed with inserts behind them and appends.
+TEST(GapVectorTest, ErasesRunsAsAVectorDoes) {
+    std::mt19937 random(11);
+    auto below = [&random](std::size_t n) {
+        return std::uniform_int_distribution<std::size_t>(0, n - 1)(random);
+    };
+    GapVector<std::string> gap;
+    std::vector<std::string> plain;
+    for (int round = 0; round < 300; ++round) {
+        for (std::size_t i = below(60); i > 0; --i) {
+            const std::string value = std::to_string(round) + "/" + std::to_string(i);
+            const std::size_t at = below(plain.size() + 1);
+            gap.insert(at, value);
+            plain.insert(plain.begin() + static_cast<std::ptrdiff_t>(at), value);
+        }
+        std::size_t end = plain.size();
+        while (end > 0 && below(3) != 0) {
+            const std::size_t last = below(end);
+            const std::size_t first = last - below(std::min<std::size_t>(last + 1, 5));
+            gap.erase(first, last - first + 1);
+            plain.erase(plain.begin() + static_cast<std::ptrdiff_t>(first),
+                        plain.begin() + static_cast<std::ptrdiff_t>(last + 1));
+            end = first;
+        }
+        if (below(4) == 0 && !plain.empty()) {
+            gap.push_back("tail");
+            plain.push_back("tail");
+        }
+        ASSERT_EQ(Items(gap), plain) << "round " << round;
+    }
+    gap.erase(0, gap.size());
+    EXPECT_TRUE(gap.empty());
+}
+
 }  // namespace
 }  // namespace lm

@@ -128,7 +128,7 @@ private:
         fresh.setFont(Pane().font());
         TInfoPaneText freshText(&fresh);
         if (selected.isEmpty()) {
-            freshText.ShowAll(Table());
+            freshText.ShowAll(Table(), List().ListRows());
         } else {
             freshText.ShowRows(Table(), selected);
         }
