@@ -24,7 +24,6 @@
 #include "clipboard_text.h"
 #include "dat_lst.h"
 #include "dir_listing.h"
-#include "ed2k_link.h"
 #include "image_list.h"
 #include "info_win.h"
 #include "link_file_writer.h"
