@@ -99,15 +99,23 @@ void Screenshot(QWidget* widget, const char* name) {
     // past the test's small screen. On a busy machine the window manager
     // may place the window a moment after it is exposed.
     QPixmap shot;
-    QTRY_VERIFY_WITH_TIMEOUT(
+    const bool grabbed = QTest::qWaitFor(
         [&] {
             const QRect area = widget->frameGeometry() & screen->geometry();
             shot = area.isEmpty()
                        ? QPixmap()
                        : screen->grabWindow(0, area.x(), area.y(), area.width(), area.height());
             return !shot.isNull();
-        }(),
+        },
         10000);
+    if (!grabbed) {
+        // Seen once in a loaded CI run (the about box at 1.5 times). The
+        // picture is for people to look at, not a verdict: keep what the
+        // widget paints, without its frame, and say where it was.
+        qWarning() << "no screen grab of" << name << "frame" << widget->frameGeometry() << "screen"
+                   << screen->geometry();
+        shot = widget->grab();
+    }
     QVERIFY(shot.save(QStringLiteral(LM_SCREENSHOT_DIR "/look_%1_%2.png")
                           .arg(Variant(), QLatin1StringView(name))));
 }
