@@ -249,13 +249,19 @@ bool FilesBelow(const std::string& folder, std::vector<std::string>& files, std:
                 continue;
             }
             std::string path = prefix + std::string(name);
-            struct stat st {};
-            if (::lstat(path.c_str(), &st) != 0) {
-                continue;  // gone since it was listed
+            // The folder tells most entries' types itself; a file system
+            // that does not is asked for each entry.
+            unsigned char type = entry->d_type;
+            if (type == DT_UNKNOWN) {
+                struct stat st {};
+                if (::lstat(path.c_str(), &st) != 0) {
+                    continue;  // gone since it was listed
+                }
+                type = S_ISDIR(st.st_mode) ? DT_DIR : S_ISREG(st.st_mode) ? DT_REG : DT_UNKNOWN;
             }
-            if (S_ISDIR(st.st_mode)) {
+            if (type == DT_DIR) {
                 folders.push_back(std::move(path));
-            } else if (S_ISREG(st.st_mode)) {
+            } else if (type == DT_REG) {
                 files.push_back(std::move(path));
             }
         }

@@ -4,7 +4,8 @@
 # never return) is being hashed when the window is asked to close: the
 # close waits a few seconds for the worker, then saves the settings with
 # the file unhashed and ends the process, well within 10 seconds, and the
-# debug log says so. linkmint-cli reports a file whose reads fail.
+# debug log says so. linkmint-cli reports a file whose reads fail, and finds
+# the files of a folder whose listing gives no entry types.
 #
 #   stalled_read_close_test.sh LINKMINT LINKMINT_CLI STALL_FS_PY
 #
@@ -53,6 +54,13 @@ out=$(timeout 60 "$cli" "$mnt/fail.bin" 2>"$work/err.txt"); status=$?
 if [ "$status" != 1 ] || [ -n "$out" ] ||
    [ "$(cat "$work/err.txt")" != "Error: Unable to read file \"$mnt/fail.bin\": Input/output error." ]; then
   echo "fail.bin: status $status, stdout '$out', stderr '$(cat "$work/err.txt")'"; fail=1
+fi
+
+# A folder whose listing does not tell files from folders and links:
+# --recursive still finds every regular file and leaves the link.
+out=$(timeout 60 "$cli" -r "$mnt/tree" 2>"$work/err.txt" | cut -d'|' -f3,4 | tr '\n' ' '); status=$?
+if [ "$status" != 0 ] || [ "$out" != "$mnt/tree/a|1 $mnt/tree/sub/b|1 " ] || [ -s "$work/err.txt" ]; then
+  echo "untyped listing: status $status, '$out', stderr '$(cat "$work/err.txt")'"; fail=1
 fi
 
 # The window, hashing the stalled file, is closed by SIGTERM as by its

@@ -6,6 +6,8 @@
 #              system is killed); the first one creates $STALLFS_MARKER
 #   fail.bin   1 MiB whose reads fail with EIO
 #   ok.bin     "ok\n"
+#   tree/      a folder whose listing, as the whole file system's, gives no
+#              entry types: tree/a ("a"), tree/sub/b ("b"), tree/link -> a
 # Run it with the system's Python (python3-fuse):
 #   /usr/bin/python3 stall_fs.py MOUNTPOINT -f
 # and end it with `fusermount -u -z MOUNTPOINT` and SIGKILL.
@@ -19,7 +21,10 @@ import fuse
 fuse.fuse_python_api = (0, 2)
 
 SIZE = 1 << 20
-FILES = {"/stall.bin": SIZE, "/fail.bin": SIZE, "/ok.bin": 3}
+FILES = {"/stall.bin": SIZE, "/fail.bin": SIZE, "/ok.bin": 3, "/tree/a": 1, "/tree/sub/b": 1}
+FOLDERS = {"/": ["stall.bin", "fail.bin", "ok.bin", "tree"], "/tree": ["a", "sub", "link"],
+           "/tree/sub": ["b"]}
+LINKS = {"/tree/link": "a"}
 
 
 class Attributes(fuse.Stat):
@@ -36,15 +41,20 @@ class Attributes(fuse.Stat):
 
 class StallFs(fuse.Fuse):
     def getattr(self, path):
-        if path == "/":
+        if path in FOLDERS:
             return Attributes(stat.S_IFDIR | 0o755, 0, 2)
         if path in FILES:
             return Attributes(stat.S_IFREG | 0o444, FILES[path], 1)
+        if path in LINKS:
+            return Attributes(stat.S_IFLNK | 0o777, len(LINKS[path]), 1)
         return -errno.ENOENT
 
+    def readlink(self, path):
+        return LINKS.get(path, -errno.EINVAL)
+
     def readdir(self, path, offset):
-        for name in [".", ".."] + [name[1:] for name in FILES]:
-            yield fuse.Direntry(name)
+        for name in [".", ".."] + FOLDERS.get(path, []):
+            yield fuse.Direntry(name)  # no type: the reader must ask
 
     def open(self, path, flags):
         if path not in FILES:
@@ -56,6 +66,8 @@ class StallFs(fuse.Fuse):
     def read(self, path, size, offset):
         if path == "/ok.bin":
             return b"ok\n"[offset:offset + size]
+        if path.startswith("/tree/"):
+            return path[-1:].encode()[offset:offset + size]
         if path == "/fail.bin":
             return -errno.EIO
         marker = os.environ.get("STALLFS_MARKER")
