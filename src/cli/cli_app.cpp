@@ -257,7 +257,7 @@ bool FilesBelow(const std::string& folder, std::vector<std::string>& files, std:
                 if (::lstat(path.c_str(), &st) != 0) {
                     continue;  // gone since it was listed
                 }
-                type = S_ISDIR(st.st_mode) ? DT_DIR : S_ISREG(st.st_mode) ? DT_REG : DT_UNKNOWN;
+                type = IFTODT(st.st_mode);
             }
             if (type == DT_DIR) {
                 folders.push_back(std::move(path));
