@@ -29,12 +29,7 @@ public:
         if (size == 0) {
             return;
         }
-        lenHi_ += size >> 29;
-        std::uint32_t lo = lenLo_ + (size << 3);
-        if (lo < lenLo_) {
-            ++lenHi_;
-        }
-        lenLo_ = lo;
+        CountBytes(size);
 
         if (index_ > 0) {
             std::uint32_t take = 64 - index_;
@@ -61,6 +56,20 @@ public:
             index_ = size;
         }
     }
+
+    // Adds `size` bytes to the message length.
+    void CountBytes(std::uint32_t size) {
+        lenHi_ += size >> 29;
+        std::uint32_t lo = lenLo_ + (size << 3);
+        if (lo < lenLo_) {
+            ++lenHi_;
+        }
+        lenLo_ = lo;
+    }
+
+    // Whether no part of a block waits in the buffer.
+    bool AtBlockStart() const { return index_ == 0; }
+    std::uint32_t* ChainingWords() { return state_.data(); }
 
     // Pads the message and writes the state out, each word in the byte order
     // of the length field.
@@ -157,6 +166,19 @@ public:
     void Burn() override {
         state_.Wipe();
         initialized_ = false;
+    }
+
+    // For a caller that folds whole blocks into the chaining state itself, as
+    // UpdateMd4Md5 does: the chaining words, or nullptr while part of a block
+    // waits in the buffer. The caller then counts what it folded with
+    // BlocksFolded.
+    std::uint32_t* ChainingWordsAtBlockStart() {
+        RequireInit();
+        return state_.AtBlockStart() ? state_.ChainingWords() : nullptr;
+    }
+    void BlocksFolded(std::uint32_t blockCount) {
+        RequireInit();
+        state_.CountBytes(64 * blockCount);
     }
 
 protected:

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "crc32.h"
+#include "md4_md5.h"
 
 namespace lm {
 
@@ -28,12 +29,16 @@ void Ed2kSha1Lane::Begin() {
 }
 
 void Ed2kSha1Lane::FeedChunk(std::span<const std::uint8_t> chunk) {
-    Digest16 digest;
     md4_.Init();
     md4_.Update(chunk.data(), static_cast<std::uint32_t>(chunk.size()));
+    EndChunkMd4();
+    sha1_.Update(chunk.data(), static_cast<std::uint32_t>(chunk.size()));
+}
+
+void Ed2kSha1Lane::EndChunkMd4() {
+    Digest16 digest;
     md4_.Final(digest.data());
     chunkDigests_.append(reinterpret_cast<const char*>(digest.data()), digest.size());
-    sha1_.Update(chunk.data(), static_cast<std::uint32_t>(chunk.size()));
 }
 
 void Ed2kSha1Lane::Finish(FileDigests& out) {
@@ -64,6 +69,15 @@ void Ed2kSha1Lane::Finish(FileDigests& out) {
                     out.chunkDigests[i].begin());
     }
     sha1_.Final(out.sha1.data());
+}
+
+void FeedBothLanes(Ed2kSha1Lane& ed2kSha1, Md5CrcLane& md5Crc,
+                   std::span<const std::uint8_t> chunk) {
+    const auto size = static_cast<std::uint32_t>(chunk.size());
+    ed2kSha1.md4_.Init();
+    UpdateMd4Md5Sha1(ed2kSha1.md4_, md5Crc.md5_, ed2kSha1.sha1_, chunk.data(), size);
+    ed2kSha1.EndChunkMd4();
+    md5Crc.crcRegister_ = CrcUpdateBuffer(chunk.data(), chunk.size(), md5Crc.crcRegister_);
 }
 
 }  // namespace lm

@@ -165,8 +165,7 @@ void FileHashPass::FeedLanes(std::span<const std::uint8_t> chunk) {
         aichLeaves_.Begin(chunk);
     }
     if (!buffer_.Parallel() || chunk.size() < kParallelMin) {
-        ed2kSha1_.FeedChunk(chunk);
-        md5Crc_.FeedChunk(chunk);
+        FeedBothLanes(ed2kSha1_, md5Crc_, chunk);
         if (aich_) {
             aichLeaves_.HashSome(leafSha_[0]);
         }

@@ -17,7 +17,8 @@ using BlockCompressFn = void (*)(std::uint32_t* state, const std::uint8_t* block
 using CrcUpdateFn = std::uint32_t (*)(const void* buffer, std::size_t length, std::uint32_t reg);
 
 // MD4 and MD5 written plainly from the RFCs, for checking the unrolled
-// Md4Compress and Md5Compress.
+// Md4Compress and Md5Compress and the side-by-side Md4Md5Compress, which
+// the lists below give as "beside-md5" and "beside-md4".
 void Md4CompressReference(std::uint32_t* state, const std::uint8_t* blocks, std::size_t blockCount);
 void Md5CompressReference(std::uint32_t* state, const std::uint8_t* blocks, std::size_t blockCount);
 

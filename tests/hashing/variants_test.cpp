@@ -17,6 +17,7 @@
 #include "crc32.h"
 #include "hash_variants.h"
 #include "md4.h"
+#include "md4_md5.h"
 #include "md5.h"
 #include "sha1.h"
 
@@ -237,6 +238,53 @@ TEST(HashVariantAgreement, CrcVariantsAgreeOnRandomDataAndSplits) {
             ASSERT_EQ(reg, expected) << v.name << " length " << n << " offset " << offset;
         }
         ASSERT_EQ(CrcUpdateBuffer(p, n, start), expected) << "dispatcher, length " << n;
+    }
+}
+
+// Each digest may stand anywhere in a block when the shared update begins:
+// a prefix of its own goes in first. Only when all three stand at a block
+// boundary do the blocks go side by side; either way the digests must be
+// those of each one fed alone.
+TEST(HashSideBySide, UpdateGivesEachDigestItsOwnResult) {
+    std::mt19937_64 rng(6);
+    for (std::size_t n : InterestingLengths(rng)) {
+        const Bytes data = RandomBytes(rng, n + 3 * 130);
+        const std::uint8_t* message = data.data() + 3 * 130;
+        std::size_t prefix[3];
+        for (auto& p : prefix) {
+            p = rng() % 3 == 0 ? 64 * (rng() % 3) : rng() % 130;
+        }
+        const auto splits = RandomSplits(rng, n);
+
+        TDCP_md4 md4, md4Alone;
+        TDCP_md5 md5, md5Alone;
+        TDCP_sha1 sha1, sha1Alone;
+        TDCP_hash* together[3] = {&md4, &md5, &sha1};
+        TDCP_hash* alone[3] = {&md4Alone, &md5Alone, &sha1Alone};
+        for (int i = 0; i < 3; ++i) {
+            together[i]->Init();
+            alone[i]->Init();
+            const std::uint8_t* own = data.data() + 130 * i;
+            together[i]->Update(own, static_cast<std::uint32_t>(prefix[i]));
+            alone[i]->Update(own, static_cast<std::uint32_t>(prefix[i]));
+            alone[i]->Update(message, static_cast<std::uint32_t>(n));
+        }
+        std::size_t at = 0;
+        for (std::size_t cut : splits) {
+            UpdateMd4Md5Sha1(md4, md5, sha1, message + at, static_cast<std::uint32_t>(cut - at));
+            at = cut;
+        }
+        UpdateMd4Md5Sha1(md4, md5, sha1, message + at, static_cast<std::uint32_t>(n - at));
+
+        for (int i = 0; i < 3; ++i) {
+            std::uint8_t got[20], want[20];
+            together[i]->Final(got);
+            alone[i]->Final(want);
+            const std::size_t size = static_cast<std::size_t>(alone[i]->HashSize() / 8);
+            ASSERT_EQ(Hex(got, size), Hex(want, size))
+                << together[i]->Algorithm() << " length " << n << " prefixes " << prefix[0] << ' '
+                << prefix[1] << ' ' << prefix[2];
+        }
     }
 }
 
