@@ -11,6 +11,7 @@
 
 #include "crc_in_name.h"
 #include "ed2k_digest.h"
+#include "hash_texts.h"
 
 namespace lm {
 
@@ -35,13 +36,16 @@ struct TFileData {
     QString FileName;  // full path
     int State = fsIdle;
     int CRCStatus = crcNoHash;
-    QByteArray CRC32;  // hexadecimal texts, empty until hashed
-    QByteArray MD5;
-    QByteArray SHA1;
+    HashTexts Hashes;  // empty until hashed
     bool Selected = false;
     std::int64_t FileSize = 0;  // -1 when the size could not be read
     // Shared by a file's two rows; never kept in the settings file.
     std::shared_ptr<const KeptDigests> Kept = nullptr;
+
+    // The hexadecimal texts.
+    QByteArray CRC32() const { return Hashes.Crc32(); }
+    QByteArray MD5() const { return Hashes.Md5(); }
+    QByteArray SHA1() const { return Hashes.Sha1(); }
 
     bool operator==(const TFileData&) const = default;
 };

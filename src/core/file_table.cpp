@@ -672,9 +672,7 @@ bool FileTable::StoreResults(const WorkClaim& claim, const HashResults& results)
     TFileData& entry = slot.data;
     entry.State = fsHashed;
     entry.Link = results.link;
-    entry.CRC32 = results.crc32;
-    entry.MD5 = results.md5;
-    entry.SHA1 = results.sha1;
+    entry.Hashes = results.hashes;
     entry.CRCStatus = results.crcStatus;
     entry.Kept = results.kept;
     if (results.hasSecondLink) {
@@ -707,9 +705,9 @@ QStringList FileTable::SerialLines(const TFileData& entry) {
     return {
         entry.Link.isEmpty() ? QStringLiteral("NoHash") : entry.Link,
         entry.FileName,
-        QString::fromLatin1(entry.CRC32),
-        QString::fromLatin1(entry.MD5),
-        QString::fromLatin1(entry.SHA1),
+        QString::fromLatin1(entry.CRC32()),
+        QString::fromLatin1(entry.MD5()),
+        QString::fromLatin1(entry.SHA1()),
         QStringLiteral("State=%1").arg(entry.State),
         QStringLiteral("CRCStatus=%1").arg(entry.CRCStatus),
         QStringLiteral("FileSize=%1").arg(entry.FileSize),
@@ -747,9 +745,7 @@ std::optional<TFileData> FileTable::FromSerialLines(const QStringList& lines, qs
     entry.FileName = lines[first + 1];
     entry.State = static_cast<int>(*state);
     entry.CRCStatus = static_cast<int>(*crcStatus);
-    entry.CRC32 = crc.toLatin1();
-    entry.MD5 = md5.toLatin1();
-    entry.SHA1 = sha1.toLatin1();
+    entry.Hashes = HashTexts(crc.toLatin1(), md5.toLatin1(), sha1.toLatin1());
     entry.Selected = selected == u"Selected=1";
     entry.FileSize = *size;
     return entry;

@@ -26,9 +26,7 @@ class Settings;
 // What one finished file gives its entry.
 struct HashResults {
     QString link;
-    QByteArray crc32;
-    QByteArray md5;
-    QByteArray sha1;
+    HashTexts hashes;
     int crcStatus = crcNoHash;
     // Sizes that are exact multiples of the chunk size get a second row.
     bool hasSecondLink = false;

@@ -419,11 +419,8 @@ void HashingWorker::AddFiles(std::uint64_t identity) {
                                   settings_.Get(&SettingsValues::partHashes), aich};
         HashResults results;
         results.link = FromU16(Ed2kLink(linkName16, digests, Ed2kVariant::First, options));
-        const std::string crcText = CrcText(digests.crc32, lower);
-        results.crc32 = QByteArray::fromStdString(crcText);
-        results.md5 = QByteArray::fromStdString(HexText(digests.md5, lower));
-        results.sha1 = QByteArray::fromStdString(HexText(digests.sha1, lower));
-        results.crcStatus = CheckCrcInName(name16, crcText);
+        results.hashes = HashTexts::OfDigests(digests.crc32, digests.md5, digests.sha1, lower);
+        results.crcStatus = CheckCrcInName(name16, CrcText(digests.crc32, lower));
         if (digests.hasSecondEd2k) {
             results.hasSecondLink = true;
             results.secondLink =

@@ -18,9 +18,7 @@ QString RecaseLink(const QString& link, bool lower) {
 
 void RecaseEntry(TFileData& entry, bool lower) {
     entry.Link = RecaseLink(entry.Link, lower);
-    for (QByteArray* hex : {&entry.CRC32, &entry.MD5, &entry.SHA1}) {
-        *hex = lower ? hex->toLower() : hex->toUpper();
-    }
+    entry.Hashes = entry.Hashes.Recased(lower);
 }
 
 }  // namespace lm

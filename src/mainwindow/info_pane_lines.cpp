@@ -28,11 +28,11 @@ QString TPaneLines::Line(int index) const {
         case 0:
             return block.link;
         case 1:
-            return QStringLiteral("CRC32: ") + QString::fromLatin1(block.crc32);
+            return QStringLiteral("CRC32: ") + QString::fromLatin1(block.hashes.Crc32());
         case 2:
-            return QStringLiteral("MD5: ") + QString::fromLatin1(block.md5);
+            return QStringLiteral("MD5: ") + QString::fromLatin1(block.hashes.Md5());
         case 3:
-            return QStringLiteral("SHA1: ") + QString::fromLatin1(block.sha1);
+            return QStringLiteral("SHA1: ") + QString::fromLatin1(block.hashes.Sha1());
         default:
             return {};
     }

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
 #include <deque>
+
+#include "hash_texts.h"
 
 namespace lm {
 
@@ -13,9 +14,7 @@ namespace lm {
 // "MD5: " and "SHA1: " lines.
 struct PaneBlock {
     QString link;
-    QByteArray crc32;
-    QByteArray md5;
-    QByteArray sha1;
+    HashTexts hashes;
 };
 
 // The info pane's lines, held as the blocks they come from: four lines per

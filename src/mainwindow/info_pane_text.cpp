@@ -56,14 +56,14 @@ int TInfoPaneText::AddBlock(std::uint64_t id, const TFileData& entry) {
     // One less than the pane's line spacing: the extent adds one pixel per
     // line, and must say that the lines fit exactly when they do.
     lineHeight_ = pane_->LineSpacing() - 1;
-    pane_->Blocks().Append({entry.Link, entry.CRC32, entry.MD5, entry.SHA1});
+    pane_->Blocks().Append({entry.Link, entry.Hashes});
     widest_ = std::max(widest_, width->second);
     // The hash lines take no part in the extent, but the pane must be able
     // to scroll to their ends too (a short name makes a short link).
     const int hashes =
-        std::max({meter_.Width(QStringLiteral("CRC32: ") + QString::fromLatin1(entry.CRC32)),
-                  meter_.Width(QStringLiteral("MD5: ") + QString::fromLatin1(entry.MD5)),
-                  meter_.Width(QStringLiteral("SHA1: ") + QString::fromLatin1(entry.SHA1))});
+        std::max({meter_.Width(QStringLiteral("CRC32: ") + QString::fromLatin1(entry.CRC32())),
+                  meter_.Width(QStringLiteral("MD5: ") + QString::fromLatin1(entry.MD5())),
+                  meter_.Width(QStringLiteral("SHA1: ") + QString::fromLatin1(entry.SHA1()))});
     widestLine_ = std::max({widestLine_, width->second, hashes});
     return width->second;
 }

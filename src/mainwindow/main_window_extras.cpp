@@ -32,8 +32,8 @@ namespace {
 QString MagnetLines(const QList<TFileData>& entries, const SettingsValues& values) {
     QString text;
     for (const TFileData& entry : entries) {
-        const QString magnet =
-            MagnetForLink(entry.Link, entry.SHA1, entry.Kept ? *entry.Kept : KeptDigests{}, values);
+        const QString magnet = MagnetForLink(entry.Link, entry.SHA1(),
+                                             entry.Kept ? *entry.Kept : KeptDigests{}, values);
         if (!magnet.isEmpty()) {
             text += magnet;
             text += QLatin1StringView("\r\n");

@@ -345,9 +345,7 @@ private:
         TFileData entry;
         entry.Link = lines[0] == kNoHash ? QString() : lines[0];
         entry.FileName = lines[1];
-        entry.CRC32 = ToAnsi(lines[2]);
-        entry.MD5 = ToAnsi(lines[3]);
-        entry.SHA1 = ToAnsi(lines[4]);
+        entry.Hashes = HashTexts(ToAnsi(lines[2]), ToAnsi(lines[3]), ToAnsi(lines[4]));
         // A state or check result out of range cannot come from us; it
         // would index past the list's pictures, so it takes the fallback.
         entry.State = IntOr(ValueOf(lines[5]), fsIdle);
@@ -489,7 +487,7 @@ QStringList IniLines(const SettingsValues& v, const QList<TFileData>& files) {
                 continue;  // a name with a CR cannot be stored line by line
             }
             lines << (entry.Link.isEmpty() ? kNoHash : entry.Link) << entry.FileName
-                  << FromAnsi(entry.CRC32) << FromAnsi(entry.MD5) << FromAnsi(entry.SHA1)
+                  << FromAnsi(entry.CRC32()) << FromAnsi(entry.MD5()) << FromAnsi(entry.SHA1())
                   << number("State", entry.State) << number("CRCStatus", entry.CRCStatus)
                   << number("FileSize", entry.FileSize) << flag("Selected", entry.Selected);
         }

@@ -148,7 +148,8 @@ protected:
                 problems << e.FileName + QStringLiteral(": still working");
             } else if (e.State == fsHashed &&
                        ((e.Link != file->PrimaryLink() && e.Link != file->SecondLink()) ||
-                        e.CRC32 != file->crc32 || e.MD5 != file->md5 || e.SHA1 != file->sha1)) {
+                        e.CRC32() != file->crc32 || e.MD5() != file->md5 ||
+                        e.SHA1() != file->sha1)) {
                 problems << e.FileName + QStringLiteral(": wrong results ") + e.Link;
             }
         }

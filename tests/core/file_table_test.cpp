@@ -116,7 +116,7 @@ TEST_F(FileTableTest, RefreshListTellsTheRowsWhatChanged) {
     ASSERT_TRUE(claim);
     HashResults results;
     results.link = "L3";
-    results.crc32 = "01234567";
+    results.hashes = HashTexts("01234567", {}, {});
     results.crcStatus = crcNotFound;
     ASSERT_TRUE(table_.StoreResults(*claim, results));
     EXPECT_EQ(rows.rows[1], "/three");  // until the rows are told
@@ -154,9 +154,7 @@ TEST_F(FileTableTest, SerialFormRoundTripsAndRejectsDamage) {
                      "/v/c.avi",
                      fsHashed,
                      crcMismatch,
-                     "0000ABCD",
-                     QByteArray(32, 'a'),
-                     QByteArray(40, 'F'),
+                     HashTexts("0000ABCD", QByteArray(32, 'a'), QByteArray(40, 'F')),
                      true,
                      5'000'000'000};
     TFileData fresh;
@@ -191,13 +189,13 @@ TEST_F(FileTableTest, ResultsLandOnTheClaimedEntryWhereverItMoved) {
     table_.SortEntries();   // alpha, mid, zeta (working), zeta
     table_.RemoveEntry(0);  // mid, zeta (working), zeta
 
-    HashResults results{"L1", "01234567", {}, {}, crcNotFound, true, "L2", 9'728'000};
+    HashResults results{"L1", HashTexts("01234567", {}, {}), crcNotFound, true, "L2", 9'728'000};
     ASSERT_TRUE(table_.StoreResults(*claim, results));
     const QList<TFileData> e = table_.Entries();
     ASSERT_EQ(e.size(), 4);
     EXPECT_EQ(std::tuple(e[1].Link, e[1].State), std::tuple(QString("L1"), int{fsHashed}));
     EXPECT_EQ(
-        std::tuple(e[2].Link, e[2].State, e[2].CRC32, e[2].Selected, e[2].FileSize),
+        std::tuple(e[2].Link, e[2].State, e[2].CRC32(), e[2].Selected, e[2].FileSize),
         std::tuple(QString("L2"), int{fsHashed}, QByteArray("01234567"), true, qint64{9'728'000}));
     EXPECT_EQ(std::tuple(e[3].Link, e[3].State), std::tuple(QString(), int{fsQueued}));
     EXPECT_EQ(table_.FilesRemaining(), 2);
@@ -229,7 +227,7 @@ TEST_F(FileTableTest, RowsMeanTheEntriesTheyShowUntilTheListCatchesUp) {
         return names;
     };
     const auto claim = table_.ClaimNextQueued();  // c
-    HashResults results{"c1", "01234567", {}, {}, crcNotFound, true, "c2", 0};
+    HashResults results{"c1", HashTexts("01234567", {}, {}), crcNotFound, true, "c2", 0};
     ASSERT_TRUE(table_.StoreResults(*claim, results));  // c1 c2 a b; rows c a b
     EXPECT_EQ(listedNames(), QStringList({"c1", "/d/a", "/d/b"}));
     EXPECT_EQ(table_.ListedEntry(1)->FileName, "/d/a");

@@ -66,7 +66,8 @@ protected:
         const test::Reference ref = ReferenceFor(e.FileName);
         EXPECT_EQ(e.State, fsHashed) << e.FileName.toStdString();
         EXPECT_EQ(e.Link, LinkFor(e.FileName, ref.size, second ? ref.ed2kSecond : ref.ed2k));
-        EXPECT_EQ(std::tuple(e.CRC32, e.MD5, e.SHA1), std::tuple(ref.crc32, ref.md5, ref.sha1));
+        EXPECT_EQ(std::tuple(e.CRC32(), e.MD5(), e.SHA1()),
+                  std::tuple(ref.crc32, ref.md5, ref.sha1));
     }
 
     QTemporaryDir dir_;

@@ -295,9 +295,8 @@ void PrefsDialogTest::recasingHashes() {
     hashed.FileName = QStringLiteral("/data/My Movie.AVI");
     hashed.Link =
         QStringLiteral("ed2k://|file|My Movie.AVI|1234|0123456789ABCDEF0123456789ABCDEF|/");
-    hashed.CRC32 = "DEADBEEF";
-    hashed.MD5 = "0123456789ABCDEF0123456789ABCDEF";
-    hashed.SHA1 = "ABCDEF0123456789ABCDEF0123456789ABCDEF01";
+    hashed.Hashes = HashTexts("DEADBEEF", "0123456789ABCDEF0123456789ABCDEF",
+                              "ABCDEF0123456789ABCDEF0123456789ABCDEF01");
     hashed.State = fsHashed;
     TFileData waiting;
     waiting.FileName = QStringLiteral("/data/NOT YET.TXT");
@@ -309,9 +308,9 @@ void PrefsDialogTest::recasingHashes() {
     QCOMPARE(host.editCalls, 1);
     QCOMPARE(host.entries[0].Link,
              QStringLiteral("ed2k://|file|My Movie.AVI|1234|0123456789abcdef0123456789abcdef|/"));
-    QCOMPARE(host.entries[0].CRC32, QByteArray("deadbeef"));
-    QCOMPARE(host.entries[0].MD5, QByteArray("0123456789abcdef0123456789abcdef"));
-    QCOMPARE(host.entries[0].SHA1, QByteArray("abcdef0123456789abcdef0123456789abcdef01"));
+    QCOMPARE(host.entries[0].CRC32(), QByteArray("deadbeef"));
+    QCOMPARE(host.entries[0].MD5(), QByteArray("0123456789abcdef0123456789abcdef"));
+    QCOMPARE(host.entries[0].SHA1(), QByteArray("abcdef0123456789abcdef0123456789abcdef01"));
     QCOMPARE(host.entries[0].FileName, hashed.FileName);
     QCOMPARE(host.rows[0], host.entries[0].Link);
     QCOMPARE(host.entries[1], waiting);

@@ -107,11 +107,12 @@ private:
         QVERIFY2(found != entries.end(), file.name.constData());
         QCOMPARE(found->State, int(fsHashed));
         QCOMPARE(PathToBytes(found->FileName), root_ + '/' + file.name);
-        QCOMPARE(found->MD5, Hex(QCryptographicHash::hash(file.content, QCryptographicHash::Md5)));
-        QCOMPARE(found->SHA1,
+        QCOMPARE(found->MD5(),
+                 Hex(QCryptographicHash::hash(file.content, QCryptographicHash::Md5)));
+        QCOMPARE(found->SHA1(),
                  Hex(QCryptographicHash::hash(file.content, QCryptographicHash::Sha1)));
         QCOMPARE(
-            found->CRC32,
+            found->CRC32(),
             QByteArray::number(ReferenceCrc32(file.content), 16).rightJustified(8, '0').toUpper());
         const QString ed2k = QString::fromLatin1(
             Hex(QCryptographicHash::hash(file.content, QCryptographicHash::Md4)));

@@ -123,9 +123,9 @@ inline QStringList PaneLinesFor(const QList<TFileData>& entries, const QList<int
         if (!all && !lines.isEmpty()) {
             lines << QString();
         }
-        lines << entry.Link << QStringLiteral("CRC32: ") + QString::fromLatin1(entry.CRC32)
-              << QStringLiteral("MD5: ") + QString::fromLatin1(entry.MD5)
-              << QStringLiteral("SHA1: ") + QString::fromLatin1(entry.SHA1);
+        lines << entry.Link << QStringLiteral("CRC32: ") + QString::fromLatin1(entry.CRC32())
+              << QStringLiteral("MD5: ") + QString::fromLatin1(entry.MD5())
+              << QStringLiteral("SHA1: ") + QString::fromLatin1(entry.SHA1());
         if (all && row + 1 < entries.size()) {
             lines << QString();
         }

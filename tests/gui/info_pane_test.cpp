@@ -80,9 +80,7 @@ private:
                            .arg(name)
                            .arg(Below(100000))
                            .arg(QString::fromLatin1(Hex(32)) + QString(Below(40), u'W'));
-        results.crc32 = Hex(8);
-        results.md5 = Hex(32);
-        results.sha1 = Hex(40);
+        results.hashes = HashTexts(Hex(8), Hex(32), Hex(40));
         results.crcStatus = Below(4);
         if (Below(4) == 0) {
             results.hasSecondLink = true;

@@ -47,7 +47,8 @@ protected:
     void Hash(const QString& link, const QString& second = {}) {
         const auto claim = table_.ClaimNextQueued();
         ASSERT_TRUE(claim);
-        HashResults results{link, "01234567", {}, {}, crcNotFound, !second.isEmpty(), second, 0};
+        HashResults results{
+            link, HashTexts("01234567", {}, {}), crcNotFound, !second.isEmpty(), second, 0};
         ASSERT_TRUE(table_.StoreResults(*claim, results));
     }
     QStringList Links(const std::vector<ListedFile>& files) const {

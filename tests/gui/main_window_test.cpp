@@ -34,9 +34,9 @@ constexpr int kHashTimeoutMs = 60000;
 const QString kIdle = QStringLiteral("Idle: click here to add files");
 
 QString Block(const TFileData& entry) {
-    return entry.Link + QStringLiteral("\nCRC32: ") + QString::fromLatin1(entry.CRC32) +
-           QStringLiteral("\nMD5: ") + QString::fromLatin1(entry.MD5) + QStringLiteral("\nSHA1: ") +
-           QString::fromLatin1(entry.SHA1);
+    return entry.Link + QStringLiteral("\nCRC32: ") + QString::fromLatin1(entry.CRC32()) +
+           QStringLiteral("\nMD5: ") + QString::fromLatin1(entry.MD5()) +
+           QStringLiteral("\nSHA1: ") + QString::fromLatin1(entry.SHA1());
 }
 
 void SendMove(QWidget* viewport, QPoint at) {
@@ -450,7 +450,7 @@ private slots:
             QCOMPARE(parts[4], parts[4].toLower());
         }
         QVERIFY(rows.join(u'\n').contains("[1234ABCD]"));
-        QVERIFY(Entries().first().MD5 == Entries().first().MD5.toLower());
+        QVERIFY(Entries().first().MD5() == Entries().first().MD5().toLower());
         QVERIFY(QFile::exists(Path("Linkmint.ini")));  // the dialog saves on closing
 
         bool sawAbout = false;

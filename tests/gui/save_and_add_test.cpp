@@ -44,9 +44,9 @@ QByteArray Utf16Lines(const QStringList& lines) {
 }
 
 QStringList Block(const TFileData& entry) {
-    return {entry.Link, QStringLiteral("CRC32: ") + QString::fromLatin1(entry.CRC32),
-            QStringLiteral("MD5: ") + QString::fromLatin1(entry.MD5),
-            QStringLiteral("SHA1: ") + QString::fromLatin1(entry.SHA1)};
+    return {entry.Link, QStringLiteral("CRC32: ") + QString::fromLatin1(entry.CRC32()),
+            QStringLiteral("MD5: ") + QString::fromLatin1(entry.MD5()),
+            QStringLiteral("SHA1: ") + QString::fromLatin1(entry.SHA1())};
 }
 
 // The names the dialog's view lists in its folder.

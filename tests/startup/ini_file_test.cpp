@@ -66,9 +66,7 @@ TFileData Entry(const QString& link, const QString& path, int state, int crcStat
     e.CRCStatus = crcStatus;
     e.FileSize = size;
     e.Selected = selected;
-    e.CRC32 = crc;
-    e.MD5 = md5;
-    e.SHA1 = sha1;
+    e.Hashes = HashTexts(crc, md5, sha1);
     return e;
 }
 

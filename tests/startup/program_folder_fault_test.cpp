@@ -65,9 +65,9 @@ Contents MakeContents(int count, int variant) {
                      .arg(i)
                      .arg(100000 + i)
                      .arg(QString(32, QChar(u'A' + (i + variant) % 6)));
-        e.CRC32 = QByteArray::number(i * 31 + variant, 16).rightJustified(8, '0').toUpper();
-        e.MD5 = QByteArray(32, 'B');
-        e.SHA1 = QByteArray(40, 'C');
+        e.Hashes =
+            HashTexts(QByteArray::number(i * 31 + variant, 16).rightJustified(8, '0').toUpper(),
+                      QByteArray(32, 'B'), QByteArray(40, 'C'));
         e.State = fsHashed;
         e.CRCStatus = crcMatches;
         e.FileSize = 100000 + i;

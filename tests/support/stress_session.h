@@ -237,11 +237,11 @@ public:
             } else {
                 problems << where + QStringLiteral("link ") + e.Link;
             }
-            if (e.CRC32 != file->crc32 || e.MD5 != file->md5 || e.SHA1 != file->sha1) {
+            if (e.CRC32() != file->crc32 || e.MD5() != file->md5 || e.SHA1() != file->sha1) {
                 problems << where + QStringLiteral("hashes %1 %2 %3")
-                                        .arg(QString::fromLatin1(e.CRC32),
-                                             QString::fromLatin1(e.MD5),
-                                             QString::fromLatin1(e.SHA1));
+                                        .arg(QString::fromLatin1(e.CRC32()),
+                                             QString::fromLatin1(e.MD5()),
+                                             QString::fromLatin1(e.SHA1()));
             }
             if (e.FileSize != file->size) {
                 problems << where + QStringLiteral("size %1").arg(e.FileSize);
