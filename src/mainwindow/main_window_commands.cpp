@@ -27,6 +27,7 @@
 #include "image_list.h"
 #include "info_win.h"
 #include "link_file_writer.h"
+#include "list_rows.h"
 #include "main_window.h"
 #include "mask.h"
 #include "path_names.h"
@@ -381,15 +382,17 @@ void TeD2KfrmMain::mnuCpyAll2ClipClick() {
     if (DatLst->RowCount() == 0) {
         return;
     }
-    // One allocation for the whole text, however many rows.
-    const QStringList rows = DatLst->RowTexts();
+    // One allocation for the whole text, however many rows, and no list of
+    // the rows beside it.
+    const TListRows& rows = DatLst->ListRows();
     qsizetype length = 0;
-    for (const QString& row : rows) {
-        length += row.size() + 2;
+    for (int i = 0; i < rows.Count(); ++i) {
+        length += rows.Text(i).size() + 2;
     }
     QString text(length, Qt::Uninitialized);
     QChar* out = text.data();
-    for (const QString& row : rows) {
+    for (int i = 0; i < rows.Count(); ++i) {
+        const QString row = rows.Text(i);
         out = std::copy(row.cbegin(), row.cend(), out);
         *out++ = u'\r';
         *out++ = u'\n';
