@@ -51,21 +51,21 @@ int TInfoPaneText::AddBlock(std::uint64_t id, const TFileData& entry) {
     auto width = linkWidths_.find(id);
     if (width == linkWidths_.end()) {
         // Only the link line decides the width, measured on its ANSI form.
-        width = linkWidths_.emplace(id, meter_.Width(ThroughAnsi(entry.Link))).first;
+        width = linkWidths_.emplace(id, meter_.Width(ThroughAnsi(entry.Link)));
     }
     // One less than the pane's line spacing: the extent adds one pixel per
     // line, and must say that the lines fit exactly when they do.
     lineHeight_ = pane_->LineSpacing() - 1;
     pane_->Blocks().Append({entry.Link, entry.Hashes});
-    widest_ = std::max(widest_, width->second);
+    widest_ = std::max(widest_, width.value());
     // The hash lines take no part in the extent, but the pane must be able
     // to scroll to their ends too (a short name makes a short link).
     const int hashes =
         std::max({meter_.Width(QStringLiteral("CRC32: ") + QString::fromLatin1(entry.CRC32())),
                   meter_.Width(QStringLiteral("MD5: ") + QString::fromLatin1(entry.MD5())),
                   meter_.Width(QStringLiteral("SHA1: ") + QString::fromLatin1(entry.SHA1()))});
-    widestLine_ = std::max({widestLine_, width->second, hashes});
-    return width->second;
+    widestLine_ = std::max({widestLine_, width.value(), hashes});
+    return width.value();
 }
 
 void TInfoPaneText::UpdateExtent() {
@@ -142,10 +142,10 @@ void TInfoPaneText::ShowAll(const FileTable& table, const TListRows& rows) {
     anchorId_ = 0;
     anchorRow_ = -1;
     // The widths of entries no longer listed go.
-    std::unordered_map<std::uint64_t, int> kept;
+    QHash<std::uint64_t, int> kept;
     for (const ListedFile& file : files) {
-        if (const auto width = linkWidths_.find(file.id); width != linkWidths_.end()) {
-            kept.insert(*width);
+        if (const auto width = linkWidths_.constFind(file.id); width != linkWidths_.cend()) {
+            kept.insert(width.key(), width.value());
         }
     }
     linkWidths_.swap(kept);
