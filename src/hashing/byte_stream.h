@@ -24,7 +24,9 @@ public:
     std::size_t Read(void* buffer, std::size_t count) override;
 
     std::size_t Position() const { return position_; }
-    void SetPosition(std::size_t position) { position_ = position < bytes_.size() ? position : bytes_.size(); }
+    void SetPosition(std::size_t position) {
+        position_ = position < bytes_.size() ? position : bytes_.size();
+    }
 
 private:
     std::span<const std::uint8_t> bytes_;

@@ -20,7 +20,9 @@ std::u16string UpperAscii(std::u16string_view text) {
     return upper;
 }
 
-bool IsHexDigit(char16_t c) { return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'F'); }
+bool IsHexDigit(char16_t c) {
+    return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'F');
+}
 
 }  // namespace
 

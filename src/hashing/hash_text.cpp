@@ -5,7 +5,9 @@ namespace lm {
 
 namespace {
 
-const char* Digits(bool lowercase) { return lowercase ? "0123456789abcdef" : "0123456789ABCDEF"; }
+const char* Digits(bool lowercase) {
+    return lowercase ? "0123456789abcdef" : "0123456789ABCDEF";
+}
 
 }  // namespace
 
