@@ -169,7 +169,7 @@ public:
     }
 
     // For a caller that folds whole blocks into the chaining state itself, as
-    // UpdateMd4Md5 does: the chaining words, or nullptr while part of a block
+    // UpdateMd4Md5Sha1 does: the chaining words, or nullptr while part of a block
     // waits in the buffer. The caller then counts what it folded with
     // BlocksFolded.
     std::uint32_t* ChainingWordsAtBlockStart() {
