@@ -14,6 +14,7 @@
 
 #include "base32.h"
 #include "ed2k_link.h"
+#include "hash_text.h"
 #include "utf8.h"
 #include "windows1252.h"
 
@@ -21,22 +22,9 @@ namespace lm {
 
 namespace {
 
-int HexValue(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
-
 bool IsHex(std::string_view text) {
     return !text.empty() &&
-           std::all_of(text.begin(), text.end(), [](char c) { return HexValue(c) >= 0; });
+           std::all_of(text.begin(), text.end(), [](char c) { return HexDigitValue(c) >= 0; });
 }
 
 int Base64Value(char c) {
@@ -86,8 +74,8 @@ std::optional<std::array<std::uint8_t, N>> Digest(std::string_view text) {
     std::array<std::uint8_t, N> out{};
     if (text.size() == 2 * N && IsHex(text)) {
         for (std::size_t i = 0; i < N; ++i) {
-            out[i] =
-                static_cast<std::uint8_t>(HexValue(text[2 * i]) << 4 | HexValue(text[2 * i + 1]));
+            out[i] = static_cast<std::uint8_t>(HexDigitValue(text[2 * i]) << 4 |
+                                               HexDigitValue(text[2 * i + 1]));
         }
         return out;
     }

@@ -2,25 +2,15 @@
 #include "hash_texts.h"
 
 #include <algorithm>
+#include <span>
+
+#include "hash_text.h"
 
 namespace lm {
 
 namespace {
 
 constexpr std::size_t kOffsets[4] = {0, 4, 20, 40};  // where each digest's bytes begin
-
-int DigitValue(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
 
 }  // namespace
 
@@ -39,8 +29,8 @@ HashTexts::HashTexts(QByteArrayView crc32, QByteArrayView md5, QByteArrayView sh
         for (std::size_t i = 0; i < count && hex; ++i) {
             const char high = texts[t][static_cast<qsizetype>(2 * i)];
             const char low = texts[t][static_cast<qsizetype>(2 * i + 1)];
-            const int h = DigitValue(high);
-            const int l = DigitValue(low);
+            const int h = HexDigitValue(high);
+            const int l = HexDigitValue(low);
             hex = h >= 0 && l >= 0;
             bytes[kOffsets[t] + i] = static_cast<std::uint8_t>((h << 4) | (l & 15));
             for (const char c : {high, low}) {
@@ -117,25 +107,20 @@ bool HashTexts::operator==(const HashTexts& other) const {
 
 QByteArray HashTexts::Text(int which) const {
     const DigestBytes* bytes = nullptr;
-    const char* digits = "0123456789abcdef";
-    if (const auto* lower = std::get_if<LowerDigits>(&kept_)) {
-        bytes = &lower->bytes;
-    } else if (const auto* upper = std::get_if<UpperDigits>(&kept_)) {
-        bytes = &upper->bytes;
-        digits = "0123456789ABCDEF";
+    bool lower = true;
+    if (const auto* digits = std::get_if<LowerDigits>(&kept_)) {
+        bytes = &digits->bytes;
+    } else if (const auto* digits = std::get_if<UpperDigits>(&kept_)) {
+        bytes = &digits->bytes;
+        lower = false;
     } else if (const auto* given = std::get_if<GivenTexts>(&kept_)) {
         return (**given)[static_cast<std::size_t>(which)];
     } else {
         return {};
     }
     const std::size_t first = kOffsets[which];
-    const std::size_t count = kOffsets[which + 1] - first;
-    QByteArray text(static_cast<qsizetype>(2 * count), Qt::Uninitialized);
-    for (std::size_t i = 0; i < count; ++i) {
-        text[static_cast<qsizetype>(2 * i)] = digits[(*bytes)[first + i] >> 4];
-        text[static_cast<qsizetype>(2 * i + 1)] = digits[(*bytes)[first + i] & 15];
-    }
-    return text;
+    return QByteArray::fromStdString(
+        HexText(std::span(*bytes).subspan(first, kOffsets[which + 1] - first), lower));
 }
 
 static_assert(sizeof(HashTexts) == 48);

@@ -30,23 +30,9 @@ void AppendAscii(std::u16string& to, std::string_view ascii) {
 constexpr char kHexDigits[] = "0123456789ABCDEF";
 
 template <class Char>
-int HexValue(Char c) {
-    if (c >= '0' && c <= '9') {
-        return static_cast<int>(c - '0');
-    }
-    if (c >= 'a' && c <= 'f') {
-        return static_cast<int>(c - 'a' + 10);
-    }
-    if (c >= 'A' && c <= 'F') {
-        return static_cast<int>(c - 'A' + 10);
-    }
-    return -1;
-}
-
-template <class Char>
 bool EscapeFollows(std::basic_string_view<Char> text, std::size_t percent) {
-    return percent + 2 < text.size() && HexValue(text[percent + 1]) >= 0 &&
-           HexValue(text[percent + 2]) >= 0;
+    return percent + 2 < text.size() && HexDigitValue(text[percent + 1]) >= 0 &&
+           HexDigitValue(text[percent + 2]) >= 0;
 }
 
 void AppendEscape(std::u16string& to, unsigned byte) {
@@ -222,8 +208,8 @@ std::optional<Digest16> HexDigest(std::basic_string_view<Char> text) {
         return std::nullopt;
     }
     for (std::size_t i = 0; i < out.size(); ++i) {
-        const int high = HexValue(text[2 * i]);
-        const int low = HexValue(text[2 * i + 1]);
+        const int high = HexDigitValue(text[2 * i]);
+        const int low = HexDigitValue(text[2 * i + 1]);
         if (high < 0 || low < 0) {
             return std::nullopt;
         }
@@ -450,7 +436,8 @@ std::string PercentDecoded(std::string_view text) {
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '%' && EscapeFollows(text, i)) {
-            out.push_back(static_cast<char>(HexValue(text[i + 1]) << 4 | HexValue(text[i + 2])));
+            out.push_back(
+                static_cast<char>(HexDigitValue(text[i + 1]) << 4 | HexDigitValue(text[i + 2])));
             i += 2;
         } else {
             out.push_back(text[i]);
