@@ -71,13 +71,8 @@ std::optional<std::vector<std::uint8_t>> Base64Bytes(std::string_view text) {
 // forms rhash writes.
 template <std::size_t N>
 std::optional<std::array<std::uint8_t, N>> Digest(std::string_view text) {
-    std::array<std::uint8_t, N> out{};
-    if (text.size() == 2 * N && IsHex(text)) {
-        for (std::size_t i = 0; i < N; ++i) {
-            out[i] = static_cast<std::uint8_t>(HexDigitValue(text[2 * i]) << 4 |
-                                               HexDigitValue(text[2 * i + 1]));
-        }
-        return out;
+    if (auto hex = HexBytes<N>(text)) {
+        return hex;
     }
     std::optional<std::vector<std::uint8_t>> bytes;
     if (text.size() == (8 * N + 4) / 5) {
@@ -88,6 +83,7 @@ std::optional<std::array<std::uint8_t, N>> Digest(std::string_view text) {
     if (!bytes || bytes->size() != N) {
         return std::nullopt;
     }
+    std::array<std::uint8_t, N> out{};
     std::copy(bytes->begin(), bytes->end(), out.begin());
     return out;
 }

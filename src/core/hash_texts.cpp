@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <span>
+#include <string_view>
 
 #include "hash_text.h"
 
@@ -15,31 +16,28 @@ constexpr std::size_t kOffsets[4] = {0, 4, 20, 40};  // where each digest's byte
 }  // namespace
 
 HashTexts::HashTexts(QByteArrayView crc32, QByteArrayView md5, QByteArrayView sha1) {
-    const QByteArrayView texts[3] = {crc32, md5, sha1};
     if (crc32.isEmpty() && md5.isEmpty() && sha1.isEmpty()) {
         return;
     }
-    DigestBytes bytes{};
-    bool hex = true;
+    const auto view = [](QByteArrayView text) {
+        return std::string_view(text.data(), static_cast<std::size_t>(text.size()));
+    };
+    const auto crcBytes = HexBytes<4>(view(crc32));
+    const auto md5Bytes = HexBytes<16>(view(md5));
+    const auto sha1Bytes = HexBytes<20>(view(sha1));
     bool lowerLetters = false;
     bool upperLetters = false;
-    for (std::size_t t = 0; t < 3 && hex; ++t) {
-        const std::size_t count = kOffsets[t + 1] - kOffsets[t];
-        hex = static_cast<std::size_t>(texts[t].size()) == 2 * count;
-        for (std::size_t i = 0; i < count && hex; ++i) {
-            const char high = texts[t][static_cast<qsizetype>(2 * i)];
-            const char low = texts[t][static_cast<qsizetype>(2 * i + 1)];
-            const int h = HexDigitValue(high);
-            const int l = HexDigitValue(low);
-            hex = h >= 0 && l >= 0;
-            bytes[kOffsets[t] + i] = static_cast<std::uint8_t>((h << 4) | (l & 15));
-            for (const char c : {high, low}) {
-                lowerLetters |= c >= 'a';
-                upperLetters |= c >= 'A' && c <= 'F';
-            }
+    for (const QByteArrayView text : {crc32, md5, sha1}) {
+        for (const char c : text) {
+            lowerLetters |= c >= 'a' && c <= 'f';
+            upperLetters |= c >= 'A' && c <= 'F';
         }
     }
-    if (hex && !(lowerLetters && upperLetters)) {
+    if (crcBytes && md5Bytes && sha1Bytes && !(lowerLetters && upperLetters)) {
+        DigestBytes bytes;
+        std::copy(crcBytes->begin(), crcBytes->end(), bytes.begin());
+        std::copy(md5Bytes->begin(), md5Bytes->end(), bytes.begin() + kOffsets[1]);
+        std::copy(sha1Bytes->begin(), sha1Bytes->end(), bytes.begin() + kOffsets[2]);
         *this = OfBytes(bytes, !upperLetters);
         return;
     }
@@ -73,12 +71,22 @@ HashTexts HashTexts::OfBytes(const DigestBytes& bytes, bool lower) {
     return texts;
 }
 
-HashTexts HashTexts::Recased(bool lower) const {
+const HashTexts::DigestBytes* HashTexts::Digits(bool& lower) const {
     if (const auto* digits = std::get_if<LowerDigits>(&kept_)) {
-        return OfBytes(digits->bytes, lower);
+        lower = true;
+        return &digits->bytes;
     }
     if (const auto* digits = std::get_if<UpperDigits>(&kept_)) {
-        return OfBytes(digits->bytes, lower);
+        lower = false;
+        return &digits->bytes;
+    }
+    return nullptr;
+}
+
+HashTexts HashTexts::Recased(bool lower) const {
+    bool keptLower = true;
+    if (const DigestBytes* bytes = Digits(keptLower)) {
+        return OfBytes(*bytes, lower);
     }
     if (const auto* given = std::get_if<GivenTexts>(&kept_)) {
         const auto recase = [lower](const QByteArray& text) {
@@ -93,11 +101,9 @@ bool HashTexts::operator==(const HashTexts& other) const {
     if (kept_.index() != other.kept_.index()) {
         return false;
     }
-    if (const auto* digits = std::get_if<LowerDigits>(&kept_)) {
-        return digits->bytes == std::get<LowerDigits>(other.kept_).bytes;
-    }
-    if (const auto* digits = std::get_if<UpperDigits>(&kept_)) {
-        return digits->bytes == std::get<UpperDigits>(other.kept_).bytes;
+    bool lower = true;
+    if (const DigestBytes* bytes = Digits(lower)) {
+        return *bytes == *other.Digits(lower);
     }
     if (const auto* given = std::get_if<GivenTexts>(&kept_)) {
         return **given == *std::get<GivenTexts>(other.kept_);
@@ -106,16 +112,12 @@ bool HashTexts::operator==(const HashTexts& other) const {
 }
 
 QByteArray HashTexts::Text(int which) const {
-    const DigestBytes* bytes = nullptr;
-    bool lower = true;
-    if (const auto* digits = std::get_if<LowerDigits>(&kept_)) {
-        bytes = &digits->bytes;
-    } else if (const auto* digits = std::get_if<UpperDigits>(&kept_)) {
-        bytes = &digits->bytes;
-        lower = false;
-    } else if (const auto* given = std::get_if<GivenTexts>(&kept_)) {
+    if (const auto* given = std::get_if<GivenTexts>(&kept_)) {
         return (**given)[static_cast<std::size_t>(which)];
-    } else {
+    }
+    bool lower = true;
+    const DigestBytes* bytes = Digits(lower);
+    if (bytes == nullptr) {
         return {};
     }
     const std::size_t first = kOffsets[which];

@@ -50,6 +50,9 @@ private:
     using GivenTexts = std::shared_ptr<const std::array<QByteArray, 3>>;
 
     static HashTexts OfBytes(const DigestBytes& bytes, bool lower);
+    // The kept digest bytes and, in `lower`, their case; nullptr for texts
+    // kept as given and for none.
+    const DigestBytes* Digits(bool& lower) const;
     QByteArray Text(int which) const;
 
     // 48 bytes a file: no more room than the bytes and which of the four.

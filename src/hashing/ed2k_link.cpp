@@ -202,23 +202,6 @@ bool StartsWithNoCase(std::basic_string_view<Char> text, std::string_view lowerP
 }
 
 template <class Char>
-std::optional<Digest16> HexDigest(std::basic_string_view<Char> text) {
-    Digest16 out{};
-    if (text.size() != 2 * out.size()) {
-        return std::nullopt;
-    }
-    for (std::size_t i = 0; i < out.size(); ++i) {
-        const int high = HexDigitValue(text[2 * i]);
-        const int low = HexDigitValue(text[2 * i + 1]);
-        if (high < 0 || low < 0) {
-            return std::nullopt;
-        }
-        out[i] = static_cast<std::uint8_t>(high << 4 | low);
-    }
-    return out;
-}
-
-template <class Char>
 std::optional<Digest20> AichRoot(std::basic_string_view<Char> text) {
     std::string ascii;
     for (Char c : text) {
@@ -321,7 +304,7 @@ std::optional<Ed2kLinkText<Char>> Parse(std::basic_string_view<Char> text, Diges
         }
         tail.emplace_back(kind, field);
     }
-    const std::optional<Digest16> hash = HexDigest(field);
+    const std::optional<Digest16> hash = HexBytes<16>(field);
     const std::size_t hashAt = kPrefix.size() + end + 1;
     if (!hash || !takeField()) {
         return std::nullopt;
@@ -348,7 +331,7 @@ std::optional<Ed2kLinkText<Char>> Parse(std::basic_string_view<Char> text, Diges
         if (kind == FieldKind::Parts && link.partHashes.empty()) {
             for (std::size_t start = 0;;) {
                 const std::size_t cut = value.find(static_cast<Char>(':'), start);
-                const std::optional<Digest16> part = HexDigest(value.substr(start, cut - start));
+                const std::optional<Digest16> part = HexBytes<16>(value.substr(start, cut - start));
                 if (!part) {
                     return std::nullopt;
                 }

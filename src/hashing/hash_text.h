@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 
 namespace lm {
 
@@ -26,6 +30,25 @@ constexpr int HexDigitValue(Char c) {
         return static_cast<int>(c - 'A' + 10);
     }
     return -1;
+}
+
+// The N bytes that 2N hexadecimal digits of either case spell, first byte
+// first; nothing for any other text.
+template <std::size_t N, class Char>
+std::optional<std::array<std::uint8_t, N>> HexBytes(std::basic_string_view<Char> text) {
+    if (text.size() != 2 * N) {
+        return std::nullopt;
+    }
+    std::array<std::uint8_t, N> out{};
+    for (std::size_t i = 0; i < N; ++i) {
+        const int high = HexDigitValue(text[2 * i]);
+        const int low = HexDigitValue(text[2 * i + 1]);
+        if (high < 0 || low < 0) {
+            return std::nullopt;
+        }
+        out[i] = static_cast<std::uint8_t>(high << 4 | low);
+    }
+    return out;
 }
 
 }  // namespace lm
