@@ -3,6 +3,19 @@
 
 namespace lm {
 
+QString PaneBlock::HashLine(int line) const {
+    switch (line) {
+        case 1:
+            return QStringLiteral("CRC32: ") + QString::fromLatin1(hashes.Crc32());
+        case 2:
+            return QStringLiteral("MD5: ") + QString::fromLatin1(hashes.Md5());
+        case 3:
+            return QStringLiteral("SHA1: ") + QString::fromLatin1(hashes.Sha1());
+        default:
+            return {};
+    }
+}
+
 void TPaneLines::Clear() {
     blocks_.clear();
     emptyAfterLast_ = false;
@@ -24,18 +37,8 @@ QString TPaneLines::Line(int index) const {
         return {};
     }
     const PaneBlock& block = blocks_[static_cast<std::size_t>(index / (kBlockLines + 1))];
-    switch (index % (kBlockLines + 1)) {
-        case 0:
-            return block.link;
-        case 1:
-            return QStringLiteral("CRC32: ") + QString::fromLatin1(block.hashes.Crc32());
-        case 2:
-            return QStringLiteral("MD5: ") + QString::fromLatin1(block.hashes.Md5());
-        case 3:
-            return QStringLiteral("SHA1: ") + QString::fromLatin1(block.hashes.Sha1());
-        default:
-            return {};
-    }
+    const int line = index % (kBlockLines + 1);
+    return line == 0 ? block.link : block.HashLine(line);
 }
 
 QStringList TPaneLines::LinesFrom(int first) const {

@@ -15,6 +15,9 @@ namespace lm {
 struct PaneBlock {
     QString link;
     HashTexts hashes;
+
+    // Line 1, 2 or 3 of the block: "CRC32: ", "MD5: " or "SHA1: " and the text.
+    QString HashLine(int line) const;
 };
 
 // The info pane's lines, held as the blocks they come from: four lines per

@@ -2,6 +2,7 @@
 #include "info_pane_text.h"
 
 #include <cmath>
+#include <utility>
 
 #include "ansi_codepage.h"
 #include "file_table.h"
@@ -56,14 +57,13 @@ int TInfoPaneText::AddBlock(std::uint64_t id, const TFileData& entry) {
     // One less than the pane's line spacing: the extent adds one pixel per
     // line, and must say that the lines fit exactly when they do.
     lineHeight_ = pane_->LineSpacing() - 1;
-    pane_->Blocks().Append({entry.Link, entry.Hashes});
+    PaneBlock block{entry.Link, entry.Hashes};
     widest_ = std::max(widest_, width.value());
     // The hash lines take no part in the extent, but the pane must be able
     // to scroll to their ends too (a short name makes a short link).
-    const int hashes =
-        std::max({meter_.Width(QStringLiteral("CRC32: ") + QString::fromLatin1(entry.CRC32())),
-                  meter_.Width(QStringLiteral("MD5: ") + QString::fromLatin1(entry.MD5())),
-                  meter_.Width(QStringLiteral("SHA1: ") + QString::fromLatin1(entry.SHA1()))});
+    const int hashes = std::max({meter_.Width(block.HashLine(1)), meter_.Width(block.HashLine(2)),
+                                 meter_.Width(block.HashLine(3))});
+    pane_->Blocks().Append(std::move(block));
     widestLine_ = std::max({widestLine_, width.value(), hashes});
     return width.value();
 }
