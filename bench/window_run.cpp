@@ -9,7 +9,8 @@
 //                            Select Directory against the plain listing,
 //                            Sort, and Remove All
 //
-// Output: one "name value" pair per line. Run it offscreen
+// Output: one "name value" pair per line; the processor times count every
+// thread of the window's process. Run it offscreen
 // (QT_QPA_PLATFORM=offscreen) with LINKMINT_HOME set to a scratch folder.
 
 #include <QApplication>
@@ -20,6 +21,8 @@
 #include <QFile>
 #include <QPushButton>
 #include <QTimer>
+
+#include <sys/resource.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -71,6 +74,16 @@ public:
 
 double Seconds(const QElapsedTimer& clock) {
     return static_cast<double>(clock.nsecsElapsed()) / 1e9;
+}
+
+// Processor time of the whole process so far, every thread's, user and system.
+double ProcessorSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto seconds = [](const timeval& t) {
+        return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6;
+    };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
 void WriteIni(const QString& home, const char* completion) {
@@ -135,6 +148,7 @@ int Hash(const QString& folder, const QString& home) {
     QTimer ticks;
     ticks.setTimerType(Qt::PreciseTimer);
     double startedAt = -1;
+    double cpuAtStart = -1;
     double workerDoneAt = -1;
     QObject::connect(&ticks, &QTimer::timeout, [&] {
         const qint64 gap = sinceTick.restart();
@@ -144,6 +158,7 @@ int Hash(const QString& folder, const QString& home) {
         const bool active = window.worker().WorkerActive;
         if (active && startedAt < 0) {
             startedAt = Seconds(clock);
+            cpuAtStart = ProcessorSeconds();
         }
         if (hashing && !active && workerDoneAt < 0) {
             workerDoneAt = Seconds(clock);
@@ -167,6 +182,8 @@ int Hash(const QString& folder, const QString& home) {
     std::printf("window_seconds %.3f\n", Seconds(clock));
     std::printf("longest_stall_ms %lld\n", static_cast<long long>(longestMs));
     std::printf("hashing_started_seconds %.3f\n", startedAt);
+    std::printf("cpu_before_hashing_seconds %.3f\n", cpuAtStart);
+    std::printf("cpu_seconds %.3f\n", ProcessorSeconds());
     std::printf("worker_done_seconds %.3f\n", workerDoneAt);
     std::printf("copy_all_ms %.1f\n", window.copyMs);
     std::printf("files %d\n", window.fileTable().FileCount());
