@@ -615,18 +615,38 @@ std::optional<WorkClaim> FileTable::ClaimNextQueued() {
 }
 
 std::vector<QueuedFile> FileTable::NextQueued(int count) const {
+    QueueMark mark;
+    return NextQueued(count, mark);
+}
+
+std::vector<QueuedFile> FileTable::NextQueued(int count, QueueMark& mark) const {
     std::lock_guard lock(mutex_);
+    return QueuedFromLocked(static_cast<std::size_t>(queueCursor_), count, mark);
+}
+
+std::optional<std::vector<QueuedFile>> FileTable::QueuedAfter(QueueMark& mark, int count) const {
+    std::lock_guard lock(mutex_);
+    const auto at = static_cast<std::size_t>(mark.index);
+    if (mark.index < 0 || mark.generation != generation_ || at >= slots_.size() ||
+        slots_[at].id != mark.id) {
+        return std::nullopt;
+    }
+    return QueuedFromLocked(std::max(at + 1, static_cast<std::size_t>(queueCursor_)), count, mark);
+}
+
+std::vector<QueuedFile> FileTable::QueuedFromLocked(std::size_t first, int count,
+                                                    QueueMark& mark) const {
     std::vector<QueuedFile> out;
     // Looks no further than a few times `count` entries: queued entries
     // far apart are not worth a long walk under the lock.
-    const std::size_t end = std::min(slots_.size(), static_cast<std::size_t>(queueCursor_) +
-                                                        static_cast<std::size_t>(count) * 8);
-    for (std::size_t i = static_cast<std::size_t>(queueCursor_);
-         i < end && static_cast<int>(out.size()) < count; ++i) {
+    const std::size_t end =
+        std::min(slots_.size(), first + static_cast<std::size_t>(std::max(count, 0)) * 8);
+    for (std::size_t i = first; i < end && static_cast<int>(out.size()) < count; ++i) {
         const Slot& slot = slots_[i];
         if (slot.data.State == fsQueued) {
             out.push_back({slot.id, slot.data.FileName});
         }
+        mark = {static_cast<int>(i), slot.id, generation_};
     }
     return out;
 }

@@ -48,6 +48,14 @@ struct QueuedFile {
     QString fileName;
 };
 
+// Where a look down the queue stopped: the entry it came to last, by place
+// and identity, and the table's generation then.
+struct QueueMark {
+    int index = -1;  // -1: no look yet
+    std::uint64_t id = 0;
+    std::uint64_t generation = 0;
+};
+
 // What a row of the list shows for an entry: its link, or until it has one
 // its path as the user sees it (a byte that is not UTF-8 as U+FFFD).
 QString ShownText(const TFileData& entry);
@@ -209,6 +217,16 @@ public:
     // would take them if nothing changed meanwhile (among the next 8 * count
     // entries).
     std::vector<QueuedFile> NextQueued(int count) const;
+    // NextQueued that also sets `mark` to the last entry it looked at.
+    std::vector<QueuedFile> NextQueued(int count, QueueMark& mark) const;
+    // The queued entries after `mark`, at most `count` (among the next
+    // 8 * count entries), moving the mark on to the last entry looked at:
+    // those that come after the ones found before, as long as the table
+    // kept its order meanwhile (appending entries and storing results keep
+    // it). std::nullopt, the mark unchanged, when it did not (a sort, a
+    // removal, a second row put in before the mark): look again from the
+    // start with NextQueued.
+    std::optional<std::vector<QueuedFile>> QueuedAfter(QueueMark& mark, int count) const;
     bool ReleaseUnopened(const WorkClaim& claim);
     bool StoreResults(const WorkClaim& claim, const HashResults& results);
 
@@ -238,6 +256,9 @@ private:
     void SortByKeyLocked(const std::function<QString(const TFileData&)>& keyOf);
     void AddProbed(const QString& path, bool exists, std::int64_t size);
     int FindClaimLocked(const WorkClaim& claim) const;
+    // The queued entries from `first`, at most `count`, among the next
+    // 8 * count entries; `mark` moves to the last entry looked at.
+    std::vector<QueuedFile> QueuedFromLocked(std::size_t first, int count, QueueMark& mark) const;
     // Removes the entries for which `remove(slot)` holds, keeping the order.
     template <class P>
     int RemoveWhereLocked(P&& remove);

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <iterator>
 #include <memory>
 #include <string>
 
@@ -63,6 +64,12 @@ QString ToGoTitle(int percent, int remaining) {
 }
 
 }  // namespace
+
+// The queued entries up to `mark`, planned with `options`.
+struct HashingWorker::AheadPlan {
+    QueueMark mark;
+    PassOptions options;
+};
 
 HashingWorker::HashingWorker(FileTable& table, const Settings& settings, WorkerHost& host,
                              DebugSink* debug, QObject* parent)
@@ -322,7 +329,7 @@ void HashingWorker::AddFiles(std::uint64_t identity) {
     // this thread takes the files in their turn; what was hashed ahead of a
     // pause or for an entry removed meanwhile is dropped.
     auto ahead = std::make_unique<HashAhead>(0, followPriority);
-    std::vector<UpcomingFile> planned;
+    AheadPlan plan;
     Debug(QStringLiteral("Enabling abort button."));
     Post([](WorkerHost& host) { host.SetPauseEnabled(true); });
 
@@ -339,8 +346,8 @@ void HashingWorker::AddFiles(std::uint64_t identity) {
         }
         // The AICH root costs one more SHA-1 over the file: only when asked.
         const bool aich = settings_.Get(&SettingsValues::aichHash);
-        if (ahead->Enabled() && ahead->Planned() < HashAhead::kLimit / 2) {
-            PlanAhead(*ahead, planned, PassOptions{aich});
+        if (ahead->Enabled()) {
+            KeepAheadPlanned(*ahead, plan, PassOptions{aich});
         }
         FileTurn pass(*buffer, *ahead, claim->id);
         if (!pass.Open(FileSystemPath(fileName), PassOptions{aich})) {
@@ -521,19 +528,40 @@ void HashingWorker::AddFiles(std::uint64_t identity) {
     Debug(QStringLiteral("Exiting AddFile thread."));
 }
 
-void HashingWorker::PlanAhead(HashAhead& ahead, std::vector<UpcomingFile>& planned,
-                              const PassOptions& options) const {
-    std::vector<UpcomingFile> next;
-    for (QueuedFile& queued : table_.NextQueued(static_cast<int>(HashAhead::kLimit))) {
-        // The path of an entry planned before is not made again.
-        const auto known = std::find_if(planned.begin(), planned.end(),
-                                        [&](const auto& file) { return file.key == queued.id; });
-        next.push_back({queued.id,
-                        known != planned.end() ? known->path : FileSystemPath(queued.fileName),
-                        options});
+void HashingWorker::KeepAheadPlanned(HashAhead& ahead, AheadPlan& plan,
+                                     const PassOptions& options) const {
+    // Topped up a few files at a time, so that the helper always has the
+    // next files to go on with, at the cost of a look at the table and a
+    // hand-over for a few files, not for each one.
+    const std::size_t planned = ahead.Planned();
+    if (plan.options.aich == options.aich && planned + HashAhead::kWakeBatch > HashAhead::kLimit) {
+        return;
     }
-    planned = next;
-    ahead.Plan(std::move(next));
+    const auto room = static_cast<int>(HashAhead::kLimit - std::min(planned, HashAhead::kLimit));
+    std::optional<std::vector<QueuedFile>> more;
+    if (plan.options.aich == options.aich) {
+        more = table_.QueuedAfter(plan.mark, room);
+    }
+    const auto upcoming = [&options](const QueuedFile& queued) {
+        return UpcomingFile{queued.id, FileSystemPath(queued.fileName), options};
+    };
+    if (more) {
+        std::vector<UpcomingFile> files;
+        files.reserve(more->size());
+        std::transform(more->begin(), more->end(), std::back_inserter(files), upcoming);
+        ahead.Add(std::move(files));
+        return;
+    }
+    // The table changed its order (or the options changed): the plan is
+    // made anew from the queue's start; files planned before keep what was
+    // done for them.
+    plan.options = options;
+    const std::vector<QueuedFile> next =
+        table_.NextQueued(static_cast<int>(HashAhead::kLimit), plan.mark);
+    std::vector<UpcomingFile> files;
+    files.reserve(next.size());
+    std::transform(next.begin(), next.end(), std::back_inserter(files), upcoming);
+    ahead.Plan(std::move(files));
 }
 
 void HashingWorker::OnThreadEnded(std::uint64_t identity, bool died, const QString& why) {

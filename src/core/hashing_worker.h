@@ -22,7 +22,6 @@ class DebugSink;
 class FileTable;
 class HashAhead;
 struct PassOptions;
-struct UpcomingFile;
 class TQuickThread;
 class WorkerHost;
 
@@ -117,10 +116,11 @@ private:
     using HostCall = std::function<void(WorkerHost&)>;
 
     void AddFiles(std::uint64_t identity);
-    // Gives `ahead` the queued entries that come next; `planned` keeps what
-    // was planned last.
-    void PlanAhead(HashAhead& ahead, std::vector<UpcomingFile>& planned,
-                   const PassOptions& options) const;
+    // What the helper that hashes ahead has been given so far.
+    struct AheadPlan;
+    // Gives `ahead` the queued entries that come after those planned, or
+    // plans anew when the table has changed its order.
+    void KeepAheadPlanned(HashAhead& ahead, AheadPlan& plan, const PassOptions& options) const;
     void OnThreadEnded(std::uint64_t identity, bool died, const QString& why);
     // Hands a call to the GUI thread; calls run there in the order posted.
     void Post(HostCall call);

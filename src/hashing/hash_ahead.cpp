@@ -66,6 +66,17 @@ void HashAhead::Add(UpcomingFile file) {
     WakeHelperLocked();
 }
 
+void HashAhead::Add(std::vector<UpcomingFile> files) {
+    if (!Enabled() || files.empty()) {
+        return;
+    }
+    std::lock_guard lock(mutex_);
+    for (UpcomingFile& file : files) {
+        items_.emplace_back(std::move(file));
+    }
+    WakeHelperLocked();
+}
+
 std::size_t HashAhead::Planned() const {
     std::lock_guard lock(mutex_);
     return items_.size();

@@ -51,7 +51,7 @@ class HashAhead {
 public:
     // How many files are planned at most: a run of small files keeps the
     // helper busy without holding many results.
-    static constexpr std::size_t kLimit = 32;
+    static constexpr std::size_t kLimit = 128;
     // An idle helper waits until this many files are planned for it.
     static constexpr std::size_t kWakeBatch = 8;
 
@@ -71,6 +71,8 @@ public:
     void Plan(std::vector<UpcomingFile> files);
     // Adds one file behind those planned.
     void Add(UpcomingFile file);
+    // Adds these files behind those planned, in their order.
+    void Add(std::vector<UpcomingFile> files);
     // Files planned and not taken.
     std::size_t Planned() const;
 

@@ -208,6 +208,73 @@ TEST_F(FileTableTest, ResultsLandOnTheClaimedEntryWhereverItMoved) {
     EXPECT_EQ(table_.FilesRemaining(), 1);
 }
 
+// The worker's look down the queue for files to hash ahead goes on where
+// its last look stopped while the table keeps its order (entries appended,
+// results stored), and must start again once the order changed: a second
+// row put in, a sort, a removal.
+TEST_F(FileTableTest, TheQueueIsLookedDownFromWhereTheLastLookStopped) {
+    const auto names = [](const std::vector<QueuedFile>& files) {
+        QStringList out;
+        for (const QueuedFile& file : files) {
+            out << file.fileName;
+        }
+        return out;
+    };
+    for (const char* name : {"/a", "/b", "/c", "/d", "/e"}) {
+        Put(name, fsQueued);
+    }
+    Put("/done", fsHashed, false, "L");
+    Put("/f", fsQueued);
+    const auto claim = table_.ClaimNextQueued();  // a
+    ASSERT_TRUE(claim);
+
+    QueueMark mark;
+    EXPECT_FALSE(table_.QueuedAfter(mark, 2)) << "no look yet";
+    EXPECT_EQ(names(table_.NextQueued(2, mark)), QStringList({"/b", "/c"}));
+    auto more = table_.QueuedAfter(mark, 2);
+    ASSERT_TRUE(more);
+    EXPECT_EQ(names(*more), QStringList({"/d", "/e"}));
+    more = table_.QueuedAfter(mark, 2);
+    ASSERT_TRUE(more);
+    EXPECT_EQ(names(*more), QStringList({"/f"})) << "a hashed entry is passed over";
+    ASSERT_TRUE(table_.AddFileIfThere("/g", RegularFileProbe{true, true, 5}));
+    more = table_.QueuedAfter(mark, 2);
+    ASSERT_TRUE(more);
+    EXPECT_EQ(names(*more), QStringList({"/g"})) << "appended: after the others";
+    more = table_.QueuedAfter(mark, 2);
+    ASSERT_TRUE(more && more->empty());
+
+    // a's second row goes in behind it, before the mark.
+    HashResults results{"L1", HashTexts("01234567", {}, {}), crcNotFound, true, "L2", 9'728'000};
+    ASSERT_TRUE(table_.StoreResults(*claim, results));
+    EXPECT_FALSE(table_.QueuedAfter(mark, 2));
+    EXPECT_EQ(names(table_.NextQueued(8, mark)), QStringList({"/b", "/c", "/d", "/e", "/f", "/g"}));
+    table_.SortByPath(false);
+    EXPECT_FALSE(table_.QueuedAfter(mark, 2)) << "sorted";
+    table_.NextQueued(1, mark);
+    table_.RemoveEntry(table_.FileCount() - 1);
+    EXPECT_FALSE(table_.QueuedAfter(mark, 2)) << "removed";
+
+    // A long run of entries that are not queued is looked down a piece at
+    // a time, each look going on from the last.
+    table_.RemoveAll();
+    for (int i = 0; i < 20; ++i) {
+        Put(QStringLiteral("/hashed%1").arg(i), fsHashed, false, "L");
+    }
+    Put("/last", fsQueued);
+    EXPECT_TRUE(table_.NextQueued(1, mark).empty());
+    int looks = 0;
+    for (; looks < 5; ++looks) {
+        more = table_.QueuedAfter(mark, 1);
+        ASSERT_TRUE(more);
+        if (!more->empty()) {
+            EXPECT_EQ(names(*more), QStringList({"/last"}));
+            break;
+        }
+    }
+    EXPECT_EQ(looks, 1) << "8 entries a look: 0-7, 8-15, then 16-20";
+}
+
 // Rows mirrored before the worker inserted a second row still mean the
 // entries they show, through swaps, sorts and removals, until the next
 // mirroring.
