@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QThread>
 
 #include "ansi_codepage.h"
 #include "dat_lst_delegate.h"
@@ -30,6 +31,7 @@ TDatLst::TDatLst(FileTable& table, QWidget* parent)
     setMouseTracking(true);
     setItemDelegate(new TDatLstDelegate(this));
     meter_.SetFont(font());
+    otherThreadMeter_.SetFont(font());
     rowHeight_ = RowHeightFor(fontMetrics());
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this](const QItemSelection& selected, const QItemSelection& deselected) {
@@ -78,8 +80,11 @@ void TDatLst::ApplyHorizontalExtent() {
 
 int TDatLst::TextWidth(const QString& text) const {
     const QString shown = ThroughAnsi(text);
-    std::lock_guard lock(meterMutex_);
-    return meter_.Width(shown);
+    if (QThread::currentThread() == thread()) {
+        return meter_.Width(shown);
+    }
+    std::lock_guard lock(otherThreadMeterMutex_);
+    return otherThreadMeter_.Width(shown);
 }
 
 int TDatLst::WidestRowExtent() const {
@@ -221,9 +226,10 @@ void TDatLst::leaveEvent(QEvent* event) {
 void TDatLst::changeEvent(QEvent* event) {
     QListView::changeEvent(event);
     if (event->type() == QEvent::FontChange) {
+        meter_.SetFont(font());
         {
-            std::lock_guard lock(meterMutex_);
-            meter_.SetFont(font());
+            std::lock_guard lock(otherThreadMeterMutex_);
+            otherThreadMeter_.SetFont(font());
         }
         rowHeight_ = RowHeightFor(fontMetrics());
         model_->Rows().ForgetWidths();

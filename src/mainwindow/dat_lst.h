@@ -110,9 +110,12 @@ private:
     int rowHeight_ = kRowHeight;
     int selectedCount_ = 0;
     int programmatic_ = 0;  // >0 while the program changes rows or selection
-    // The list's font for measuring, also off the GUI thread.
-    mutable std::mutex meterMutex_;
+    // The list's font for measuring: one meter for the GUI thread and one,
+    // behind its own lock, for the worker's, so that neither waits for the
+    // other.
     mutable TTextWidthMeter meter_;
+    mutable std::mutex otherThreadMeterMutex_;
+    mutable TTextWidthMeter otherThreadMeter_;
 };
 
 }  // namespace lm
