@@ -31,6 +31,13 @@ public:
     QByteArray Md5() const { return Text(1); }
     QByteArray Sha1() const { return Text(2); }
 
+    // Whether the texts are hexadecimal digits of whole digests (8, 32 and
+    // 40 of them), not texts kept as given.
+    bool SpellsDigests() const {
+        return std::holds_alternative<LowerDigits>(kept_) ||
+               std::holds_alternative<UpperDigits>(kept_);
+    }
+
     // The same texts with their ASCII letters in lower or upper case.
     HashTexts Recased(bool lower) const;
 

@@ -2,6 +2,7 @@
 #include "info_pane_text.h"
 
 #include <cmath>
+#include <string_view>
 #include <utility>
 
 #include "ansi_codepage.h"
@@ -37,6 +38,7 @@ bool TInfoPaneText::FontChanged() {
     measuredFont_ = pane_->font();
     meter_.SetFont(MeasuringFont(pane_));
     linkWidths_.clear();
+    hashLinesBound_ = -1;
     return true;
 }
 
@@ -60,12 +62,33 @@ int TInfoPaneText::AddBlock(std::uint64_t id, const TFileData& entry) {
     PaneBlock block{entry.Link, entry.Hashes};
     widest_ = std::max(widest_, width.value());
     // The hash lines take no part in the extent, but the pane must be able
-    // to scroll to their ends too (a short name makes a short link).
-    const int hashes = std::max({meter_.Width(block.HashLine(1)), meter_.Width(block.HashLine(2)),
-                                 meter_.Width(block.HashLine(3))});
+    // to scroll to their ends too (a short name makes a short link). Lines
+    // of digits that cannot be wider than the widest line so far are not
+    // measured: the sum of their characters' widths stays below the bound.
+    widestLine_ = std::max(widestLine_, width.value());
+    if (!block.hashes.SpellsDigests() || HashLinesBound() > widestLine_) {
+        widestLine_ = std::max({widestLine_, meter_.Width(block.HashLine(1)),
+                                meter_.Width(block.HashLine(2)), meter_.Width(block.HashLine(3))});
+    }
     pane_->Blocks().Append(std::move(block));
-    widestLine_ = std::max({widestLine_, width.value(), hashes});
     return width.value();
+}
+
+int TInfoPaneText::HashLinesBound() {
+    if (hashLinesBound_ < 0) {
+        int digit = 0;
+        for (const char c : std::string_view("0123456789abcdefABCDEF")) {
+            digit = std::max(digit, meter_.Width(QString(QLatin1Char(c))));
+        }
+        const HashTexts none;
+        const PaneBlock labels{QString(), none};
+        const int digits[] = {8, 32, 40};
+        for (int line = 1; line <= 3; ++line) {
+            hashLinesBound_ = std::max(
+                hashLinesBound_, meter_.Width(labels.HashLine(line)) + digits[line - 1] * digit);
+        }
+    }
+    return hashLinesBound_;
 }
 
 void TInfoPaneText::UpdateExtent() {

@@ -42,6 +42,8 @@ private:
     // Adds the entry's block to the pane's lines; gives its link's width.
     int AddBlock(std::uint64_t id, const TFileData& entry);
     void UpdateExtent();
+    // hashLinesBound_, measured when it is not yet.
+    int HashLinesBound();
     bool FontChanged();
     // Forgets the widths measured before the table's texts were edited.
     void FollowTextEdits(const FileTable& table);
@@ -53,6 +55,9 @@ private:
     std::uint64_t textEdits_ = 0;
     QFont measuredFont_;
     TTextWidthMeter meter_;
+    // The widest that a block's hash lines of whole digests can be in the
+    // measuring font; -1 until measured for it.
+    int hashLinesBound_ = -1;
     int lineHeight_ = 0;  // of the last measured link; 0 before any
     int widest_ = 0;
     int widestLine_ = 0;  // of every line, for scrolling
