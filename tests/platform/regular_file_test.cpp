@@ -81,3 +81,35 @@ TEST(RegularFile, AFileTheUserMayNotReadHasNoSize) {
                   0);
     }
 }
+
+// A file of the user's own is read or not as its owner's bits say, whatever
+// the others' bits say.
+TEST(RegularFile, TheOwnersBitsDecideForTheOwner) {
+    TempDir dir;
+    ::chmod(dir.Path().c_str(), 0755);
+    const auto writeOnly = dir.Path() / "write-only.bin";
+    const auto readOnly = dir.Path() / "read-only.bin";
+    std::ofstream(writeOnly) << "12345";
+    std::ofstream(readOnly) << "12345";
+    ::chmod(writeOnly.c_str(), 0244);
+    ::chmod(readOnly.c_str(), 0400);
+    const auto answers = [&] {
+        for (const Probe probeOf : kProbes) {
+            const RegularFileProbe denied = probeOf(Q(writeOnly));
+            const RegularFileProbe allowed = probeOf(Q(readOnly));
+            if (!denied.regular || denied.size.has_value() || !allowed.regular ||
+                allowed.size != 5) {
+                return false;
+            }
+        }
+        return true;
+    };
+    if (!test::IsRoot()) {
+        EXPECT_TRUE(answers());
+        return;
+    }
+    // Root reads anything: the files become nobody's, looked at by nobody.
+    ASSERT_EQ(::chown(writeOnly.c_str(), test::kNobody, test::kNobody), 0);
+    ASSERT_EQ(::chown(readOnly.c_str(), test::kNobody, test::kNobody), 0);
+    EXPECT_EQ(test::WaitForChild(test::StartAsNobody([&] { return answers() ? 0 : 1; })), 0);
+}
