@@ -62,6 +62,11 @@ void TListRows::Insert(int first, int count) {
     if (count <= 0) {
         return;
     }
+    // Many rows at once (a folder just added) get room for just that many;
+    // a few at a time grow the rows as a vector grows.
+    if (static_cast<std::size_t>(count) > rows_.size() / 2) {
+        rows_.reserve(rows_.size() + static_cast<std::size_t>(count));
+    }
     std::vector<Row> read = ReadRows(first, count);
     for (int i = 0; i < count; ++i) {
         Row& row = read[static_cast<std::size_t>(i)];
