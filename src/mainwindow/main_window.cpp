@@ -10,6 +10,7 @@
 #include <QEventLoop>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QSplitter>
 #include <QThread>
 #include <QTimer>
@@ -225,8 +226,12 @@ void TeD2KfrmMain::KeepClipboard() {
     const QString platform = QGuiApplication::platformName();
     QClipboard* clipboard = QGuiApplication::clipboard();
     if ((platform != u"xcb" && !platform.startsWith(u"wayland")) || clipboard == nullptr ||
-        !clipboard->ownsClipboard() || clipboard->text().isEmpty() ||
-        !HandClipboardToHolder(clipboard->text())) {
+        !clipboard->ownsClipboard() || clipboard->mimeData() == nullptr) {
+        return;
+    }
+    // The links as the clipboard keeps them, UTF-8: not made again.
+    const QByteArray text = clipboard->mimeData()->data(QStringLiteral("text/plain"));
+    if (text.isEmpty() || !HandClipboardToHolder(text)) {
         return;
     }
     // Until the holder has taken it over, so that nothing is lost between.

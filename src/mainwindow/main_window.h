@@ -288,6 +288,8 @@ private:
     // Puts the text on the clipboard as a Windows user would paste it;
     // a clipboard that does not take it is reported.
     void SetClipboardText(const QString& text);
+    // Puts text that is ClipboardText already, as UTF-8, on the clipboard.
+    void SetClipboardUtf8(const QByteArray& text);
     // Pauses the worker and waits until it has stopped; with a bound, at
     // most `timeoutMs` (false: it is still busy).
     bool WaitForWorker(int timeoutMs = -1);

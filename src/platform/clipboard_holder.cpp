@@ -37,7 +37,7 @@ QString HolderPlatform() {
     return {};
 }
 
-bool HandClipboardToHolder(const QString& text) {
+bool HandClipboardToHolder(const QByteArray& text) {
     const QString holder = ClipboardHolderPath();
     const QString platform = HolderPlatform();
     if (holder.isEmpty() || platform.isEmpty()) {
@@ -49,8 +49,7 @@ bool HandClipboardToHolder(const QString& text) {
     if (!file.open()) {
         return false;
     }
-    const QByteArray bytes = text.toUtf8();
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
+    if (file.write(text) != text.size() || !file.flush()) {
         return false;
     }
     file.setAutoRemove(false);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 namespace lm {
@@ -25,8 +26,9 @@ QString ClipboardHolderPath();
 // with $WAYLAND_DISPLAY; empty without either.
 QString HolderPlatform();
 
-// Starts the holder, detached, with `text` to serve on that display. False
-// when there is no display or no holder, or it could not be started.
-bool HandClipboardToHolder(const QString& text);
+// Starts the holder, detached, with `text` (UTF-8) to serve on that
+// display. False when there is no display or no holder, or it could not be
+// started.
+bool HandClipboardToHolder(const QByteArray& text);
 
 }  // namespace lm

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "clipboard_text.h"
 #include "file_table.h"
 #include "list_rows.h"
 #include "row_sink.h"
@@ -167,6 +168,30 @@ TEST_F(ListRowsTest, ShownSinceGivesTheRowsThatShowedLinksSince) {
     EXPECT_EQ(std::tuple(shown.lastShown, shown.anchorRow), std::tuple(std::uint64_t{4}, 0));
     EXPECT_EQ(rows_.ShownSince(3, a, 0).files.size(), 1u);
     EXPECT_EQ(rows_.ShownSince(4, 99, 0).anchorRow, -1);
+}
+
+// Copy All's text, made row by row in UTF-8, is what the clipboard gets for
+// the whole text at once: through the code page (a character it does not
+// hold becomes "?", what it holds stays) unless any character lies beyond
+// U+00FF, and then every row goes as it is.
+TEST_F(ListRowsTest, TheClipboardGetsTheRowsAsItGetsTheirWholeText) {
+    const auto joined = [this] { return rows_.Texts().join("\r\n") + "\r\n"; };
+    Put("/d/plain.avi", fsIdle);
+    Put(QString::fromUtf16(u"/d/caf\u00e9 \u0080.avi"), fsIdle);  // kept, and "?"
+    Refresh();
+    const QByteArray ansi = ClipboardUtf8(rows_);
+    EXPECT_EQ(ansi, ClipboardText(joined()).toUtf8());
+    EXPECT_EQ(ansi, QString::fromUtf16(u"/d/plain.avi\r\n/d/caf\u00e9 ?.avi\r\n").toUtf8());
+
+    Put(QString::fromUtf16(u"/d/\u20ac.avi"), fsIdle);
+    Refresh();
+    const QByteArray unicode = ClipboardUtf8(rows_);
+    EXPECT_EQ(unicode, ClipboardText(joined()).toUtf8());
+    EXPECT_EQ(unicode, joined().toUtf8());
+
+    Put({}, fsIdle);  // an empty row is an empty line
+    Refresh();
+    EXPECT_EQ(ClipboardUtf8(rows_), joined().toUtf8());
 }
 
 }  // namespace
