@@ -27,6 +27,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <functional>
 
 #include "dir_listing.h"
@@ -84,6 +85,13 @@ double ProcessorSeconds() {
         return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6;
     };
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+// Processor time of the calling thread so far.
+double ThreadProcessorSeconds() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) / 1e9;
 }
 
 void WriteIni(const QString& home, const char* completion) {
@@ -149,6 +157,8 @@ int Hash(const QString& folder, const QString& home) {
     ticks.setTimerType(Qt::PreciseTimer);
     double startedAt = -1;
     double cpuAtStart = -1;
+    double guiAtStart = -1;
+    double guiAtWorkerDone = -1;
     double workerDoneAt = -1;
     QObject::connect(&ticks, &QTimer::timeout, [&] {
         const qint64 gap = sinceTick.restart();
@@ -159,9 +169,11 @@ int Hash(const QString& folder, const QString& home) {
         if (active && startedAt < 0) {
             startedAt = Seconds(clock);
             cpuAtStart = ProcessorSeconds();
+            guiAtStart = ThreadProcessorSeconds();
         }
         if (hashing && !active && workerDoneAt < 0) {
             workerDoneAt = Seconds(clock);
+            guiAtWorkerDone = ThreadProcessorSeconds();
         }
         hashing = hashing || active;
         static_cast<TimedApplication*>(QCoreApplication::instance())->measuring =
@@ -184,6 +196,11 @@ int Hash(const QString& folder, const QString& home) {
     std::printf("hashing_started_seconds %.3f\n", startedAt);
     std::printf("cpu_before_hashing_seconds %.3f\n", cpuAtStart);
     std::printf("cpu_seconds %.3f\n", ProcessorSeconds());
+    // The GUI thread's own share: before hashing starts, until the worker
+    // is done, and in all.
+    std::printf("gui_cpu_before_hashing_seconds %.3f\n", guiAtStart);
+    std::printf("gui_cpu_to_worker_done_seconds %.3f\n", guiAtWorkerDone);
+    std::printf("gui_cpu_seconds %.3f\n", ThreadProcessorSeconds());
     std::printf("worker_done_seconds %.3f\n", workerDoneAt);
     std::printf("copy_all_ms %.1f\n", window.copyMs);
     std::printf("files %d\n", window.fileTable().FileCount());
