@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <iterator>
 #include <memory>
 #include <string>
 
@@ -536,35 +535,31 @@ void HashingWorker::KeepAheadPlanned(HashAhead& ahead, AheadPlan& plan,
     // Topped up a few files at a time, so that the helper always has the
     // next files to go on with, at the cost of a look at the table and a
     // hand-over for a few files, not for each one.
+    const bool sameOptions = plan.options == options;
     const std::size_t planned = ahead.Planned();
-    if (plan.options.aich == options.aich && planned + HashAhead::kWakeBatch > HashAhead::kLimit) {
+    if (sameOptions && planned + HashAhead::kWakeBatch > HashAhead::kLimit) {
         return;
     }
-    const auto room = static_cast<int>(HashAhead::kLimit - std::min(planned, HashAhead::kLimit));
-    std::optional<std::vector<QueuedFile>> more;
-    if (plan.options.aich == options.aich) {
-        more = table_.QueuedAfter(plan.mark, room);
-    }
-    const auto upcoming = [&options](const QueuedFile& queued) {
-        return UpcomingFile{queued.id, FileSystemPath(queued.fileName), options};
-    };
-    if (more) {
+    const auto upcoming = [&options](const std::vector<QueuedFile>& queued) {
         std::vector<UpcomingFile> files;
-        files.reserve(more->size());
-        std::transform(more->begin(), more->end(), std::back_inserter(files), upcoming);
-        ahead.Add(std::move(files));
-        return;
+        files.reserve(queued.size());
+        for (const QueuedFile& file : queued) {
+            files.push_back({file.id, FileSystemPath(file.fileName), options});
+        }
+        return files;
+    };
+    const auto room = static_cast<int>(HashAhead::kLimit - std::min(planned, HashAhead::kLimit));
+    if (sameOptions) {
+        if (const auto more = table_.QueuedAfter(plan.mark, room)) {
+            ahead.Add(upcoming(*more));
+            return;
+        }
     }
     // The table changed its order (or the options changed): the plan is
     // made anew from the queue's start; files planned before keep what was
     // done for them.
     plan.options = options;
-    const std::vector<QueuedFile> next =
-        table_.NextQueued(static_cast<int>(HashAhead::kLimit), plan.mark);
-    std::vector<UpcomingFile> files;
-    files.reserve(next.size());
-    std::transform(next.begin(), next.end(), std::back_inserter(files), upcoming);
-    ahead.Plan(std::move(files));
+    ahead.Plan(upcoming(table_.NextQueued(static_cast<int>(HashAhead::kLimit), plan.mark)));
 }
 
 void HashingWorker::OnThreadEnded(std::uint64_t identity, bool died, const QString& why) {

@@ -29,6 +29,8 @@ struct PassOptions {
     // The root of the AICH tree, from the same reads. Costs one more SHA-1
     // over every byte, shared between the lanes.
     bool aich = false;
+
+    bool operator==(const PassOptions&) const = default;
 };
 
 // The working memory of the hasher, kept for a whole run of the worker and

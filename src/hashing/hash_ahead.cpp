@@ -6,14 +6,6 @@
 
 namespace lm {
 
-namespace {
-
-bool SameOptions(const PassOptions& a, const PassOptions& b) {
-    return a.aich == b.aich;
-}
-
-}  // namespace
-
 HashAhead::HashAhead(unsigned threads, std::function<void()> hook) : hook_(std::move(hook)) {
     if (ChunkBuffer(threads).Parallel()) {
         helper_ = std::thread([this] { Run(); });
@@ -95,7 +87,7 @@ std::optional<AheadResult> HashAhead::Take(std::uint64_t key, const PassOptions&
         }
         if (item->state != State::Working) {
             std::optional<AheadResult> result;
-            if (item->state == State::Done && SameOptions(item->result.options, options)) {
+            if (item->state == State::Done && item->result.options == options) {
                 result = std::move(item->result);
             }
             items_.erase(item);
