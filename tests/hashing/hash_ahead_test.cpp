@@ -131,8 +131,17 @@ TEST_F(HashAheadTest, FilesInTurnGiveWhatAPassGivesWithTheSameSteps) {
         ASSERT_TRUE(hasher.Enabled());
         std::size_t planned = 1;
         for (std::size_t i = 0; i < paths.size(); ++i) {
-            for (; planned < paths.size() && planned <= i + HashAhead::kLimit; ++planned) {
-                hasher.Add({planned, paths[planned], {}});
+            // The next few, added one at a time or a few at once alike.
+            std::vector<UpcomingFile> next;
+            for (; planned < paths.size() && planned <= i + 5; ++planned) {
+                next.push_back({planned, paths[planned], {}});
+            }
+            if (i % 2 == 0) {
+                hasher.Add(std::move(next));
+            } else {
+                for (UpcomingFile& file : next) {
+                    hasher.Add(std::move(file));
+                }
             }
             FileTurn turn(buffer_, hasher, i);
             std::vector<std::pair<std::uint32_t, std::uint32_t>> progress;
