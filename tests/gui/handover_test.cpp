@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include <QFile>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <memory>
@@ -16,6 +17,7 @@
 #include "handover_block.h"
 #include "handover_sender.h"
 #include "handover_server.h"
+#include "hashing_worker.h"
 #include "instance_names.h"
 #include "single_instance.h"
 #include "stat_bar.h"
@@ -377,9 +379,12 @@ private slots:
         QVERIFY(block.Create(InstanceNames::BlockName()));
         const QString first = WriteFile(Path("count-1.txt"), "1");
         RecordingWindow window({first}, Path("home5/"), &block);
+        // The worker's end report is the last of what it handed the window:
+        // after it nothing of that run (its idle text) comes in any more.
+        QSignalSpy ended(&window.worker(), &HashingWorker::threadEnded);
         window.show();
         QTRY_VERIFY_WITH_TIMEOUT(window.StartupPhase() == 0 && !window.worker().WorkerActive &&
-                                     window.fileTable().FilesRemaining() == 0,
+                                     window.fileTable().FilesRemaining() == 0 && ended.count() > 0,
                                  kProcessTimeoutMs);
         QCOMPARE(window.statBar()->PanelText(0), QStringLiteral("1 file"));
         window.worker().Paused = true;  // nothing finishes from here on
