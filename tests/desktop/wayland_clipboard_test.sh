@@ -20,7 +20,10 @@ printf '[Options]\r\nOnCompletion=CopyToClip&Exit\r\nStripPath=1\r\n' >"$home/Li
 printf 'abc' >"$work/abc.txt"
 cd "$work" || exit 1
 
-timeout 120 "$exe" abc.txt
+# The window draws into shared memory: without the EGL buffers it would
+# never use, Mesa's driver is not loaded, whose memory the leak checker of
+# the sanitizer build can no longer name once Mesa has unloaded it at exit.
+QT_WAYLAND_CLIENT_BUFFER_INTEGRATION=none timeout 120 "$exe" abc.txt
 status=$?
 [ "$status" = 0 ] || fail "linkmint ended with status $status"
 expected=$(printf 'ed2k://|file|abc.txt|3|A448017AAF21D8525FC10AE87AA6729D|/\r\n' | od -An -tx1)
