@@ -18,6 +18,7 @@
 #include <memory>
 #include <random>
 
+#include "dat_lst.h"
 #include "file_list_model.h"
 #include "gui_test_support.h"
 #include "info_pane_text.h"
@@ -248,6 +249,33 @@ private slots:
             }
         }
         QCOMPARE(window_->boxes, QStringList());
+    }
+
+    // The pane scrolls to the end of a block's widest line, a hash line
+    // where the link is short, whether the texts are digits of whole
+    // digests (measured only when they could be the widest) or texts kept
+    // as given (always measured). The link is nearly as wide as the SHA1
+    // line: a bound that fell short would leave that line unmeasured.
+    void HashLinesCanBeScrolledToTheirEnds() {
+        const auto widestOf = [](const QByteArray& crc) {
+            FileTable table;
+            TFileData entry;
+            entry.FileName = QStringLiteral("/x");
+            entry.State = fsHashed;
+            entry.Link = QString(38, u'd');
+            entry.Hashes = HashTexts(crc, QByteArray(32, 'f'), QByteArray(40, 'd'));
+            table.Restore(entry);
+            TDatLst list(table);
+            table.RefreshList(list);
+            TInfoWin pane;
+            TInfoPaneText text(&pane);
+            text.ShowRows(table, {0});
+            return pane.WidestLine();
+        };
+        // A CRC one digit short keeps all three as given; the SHA1 line,
+        // the widest, is the same.
+        QCOMPARE(widestOf("0123abcd"), widestOf("0123abc"));
+        QVERIFY(widestOf("0123abc") > 0);
     }
 
     void cleanup() { window_.reset(); }
