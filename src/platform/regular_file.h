@@ -23,11 +23,8 @@ struct RegularFileProbe {
 RegularFileProbe ProbeRegularFile(const QString& path);
 
 // The same answer for a path that a folder's listing has just found to be a
-// regular file, in fewer system calls: a file of the user's own that its
-// owner may read is looked at once; any other is opened (still without
-// waiting) before it is looked at, and only a path that cannot be opened is
-// looked at by name, to tell a file we may not read from one gone
-// meanwhile.
+// regular file, mostly in one system call: a file of the user's own that its
+// owner may read is looked at without being opened.
 RegularFileProbe ProbeListedFile(const QString& path);
 
 // Opens `path` (links followed) for reading only when it is a regular file
